@@ -1,0 +1,112 @@
+#include "archive/archive_file.h"
+
+#include "archive/entry_copy.h"
+#include "archive/name_safety.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vorn {
+namespace {
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Reports the unknown records of a load once, with their count.
+void ReportUnknownRecords(const Catalogue& catalogue, const std::string& path, MessageReporter& reporter)
+{
+    if (catalogue.unknownRecords == 0)
+        return;
+    const std::size_t count = catalogue.unknownRecords;
+    reporter.ShowMessage({"Unknown file type encountered.",
+                          path + ": " + std::to_string(count) + (count == 1 ? " record" : " records") + " skipped"});
+}
+
+}  // namespace
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat)
+    : m_pathName(std::move(path)), m_file(m_pathName), m_reporter(reporter)
+{
+    if (!m_file.IsOpen()) {
+        m_reporter.ShowMessage({"Error opening file.", m_pathName + ": " + std::strerror(m_file.OpenError())});
+        m_pathName.clear();
+        return;
+    }
+    m_format = forcedFormat.value_or(FormatFromPath(m_pathName));
+    m_catalogue = LoadCatalogue(m_file, m_format);
+    ReportUnknownRecords(m_catalogue, m_pathName, m_reporter);
+    m_isOpen = true;
+}
+
+CArchiveFile::~CArchiveFile()
+{
+    Close();
+}
+
+void CArchiveFile::Close()
+{
+    if (!m_isOpen)
+        return;
+    m_file.Close();
+    m_isOpen = false;
+    m_pathName.clear();
+}
+
+std::string CArchiveFile::GetFileName() const
+{
+    const std::size_t separator = m_pathName.find_last_of("\\/");
+    return separator == std::string::npos ? m_pathName : m_pathName.substr(separator + 1);
+}
+
+CDirNode* CArchiveFile::GetRoot() const
+{
+    return m_catalogue.topFolders.empty() ? nullptr : m_catalogue.topFolders.front().get();
+}
+
+bool CArchiveFile::WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        m_reporter.ShowMessage({"Could not create file " + path, std::strerror(errno)});
+        return false;
+    }
+    const CopyResult result = CopyArchiveRange(m_file.Descriptor(), {offset, size}, dirFd, name, ExistingFile::Replace);
+    ::close(dirFd);
+    if (result.status != CopyStatus::Copied)
+        m_reporter.ShowMessage(DescribeCopyFailure(result, path));
+    return result.status == CopyStatus::Copied;
+}
+
+bool CArchiveFile::WriteEntryByName(const std::string& name, const std::string& targetDir)
+{
+    for (const FileEntry& entry : m_catalogue.entries) {
+        if (!EqualsIgnoringAsciiCase(entry.m_name, name))
+            continue;
+        if (const auto reason = UnsafeNameReason(entry.m_name)) {
+            m_reporter.ShowMessage({"Refused unsafe name " + entry.GetPath() + "\\" + entry.m_name, *reason});
+            return false;
+        }
+        return WriteEntry(targetDir + "/" + entry.m_name, entry.m_size, entry.m_offset);
+    }
+    m_reporter.ShowMessage({"Could not find file " + name + ".", ""});
+    return false;
+}
+
+}  // namespace vorn

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "archive/byte_source.h"
+#include "archive/catalogue.h"
+#include "framework/message_reporter.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+// One open archive: the file, kept open for later copies, and its whole
+// catalogue, read once at construction. Construction never fails: what went
+// wrong is reported, and the archive is left with what could be read.
+class CArchiveFile {
+public:
+    // The format comes from the path's extension unless forced.
+    CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {});
+    virtual ~CArchiveFile();
+    CArchiveFile(const CArchiveFile&) = delete;
+    CArchiveFile& operator=(const CArchiveFile&) = delete;
+
+    // Closes the file and empties the path; the catalogue stays. Harmless twice.
+    void Close();
+
+    // The part of the path after its last separator (backslash or slash).
+    std::string GetFileName() const;
+    CDirNode* GetRoot() const;
+
+    bool IsOpen() const { return m_isOpen; }
+    const std::string& GetPathName() const { return m_pathName; }
+    ArchiveFormat GetFormat() const { return m_format; }
+    std::uint64_t GetArchiveSize() const { return m_file.Size(); }
+    const Catalogue& GetCatalogue() const { return m_catalogue; }
+    const std::vector<FileEntry>& Entries() const { return m_catalogue.entries; }
+    // The open file, for copies that run on other threads (reads never seek).
+    int Descriptor() const { return m_file.Descriptor(); }
+
+    // Copies size bytes at offset into the file at path (relative to the current
+    // directory or absolute), replacing an existing file only once the copy is
+    // complete. Failures are reported with the file's name; returns success.
+    bool WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset);
+    // Copies the first entry whose name equals name ignoring the case of A-Z into
+    // the folder targetDir, under the entry's own name.
+    bool WriteEntryByName(const std::string& name, const std::string& targetDir = ".");
+
+private:
+    bool m_isOpen = false;
+    std::string m_pathName;
+    FileByteSource m_file;
+    ArchiveFormat m_format = ArchiveFormat::None;
+    Catalogue m_catalogue;
+    MessageReporter& m_reporter;
+};
+
+// Compares ignoring the case of the letters A to Z only.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+}  // namespace vorn

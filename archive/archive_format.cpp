@@ -1,0 +1,77 @@
+#include "archive/archive_format.h"
+
+#include "archive/windows1252.h"
+
+#include <cstring>
+
+namespace vorn {
+namespace {
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase)
+{
+    if (text.size() != lowerCase.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerCase[i])
+            return false;
+    }
+    return true;
+}
+
+std::uint32_t ReadWord(const unsigned char* bytes)
+{
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+}  // namespace
+
+ArchiveFormat FormatFromPath(std::string_view path)
+{
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos)
+        return ArchiveFormat::None;
+    const std::string_view extension = path.substr(dot + 1);
+    if (EqualsIgnoringCase(extension, "pck"))
+        return ArchiveFormat::Pck;
+    if (EqualsIgnoringCase(extension, "dir"))
+        return ArchiveFormat::Dir;
+    return ArchiveFormat::None;
+}
+
+const char* FormatName(ArchiveFormat format)
+{
+    switch (format) {
+    case ArchiveFormat::Dir:
+        return "dir";
+    case ArchiveFormat::Pck:
+        return "pck";
+    case ArchiveFormat::None:
+        break;
+    }
+    return "none";
+}
+
+RecordLayout LayoutOf(ArchiveFormat format)
+{
+    return format == ArchiveFormat::Pck ? kPckLayout : kDirLayout;
+}
+
+RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout)
+{
+    const void* nul = std::memchr(bytes, 0, layout.nameField);
+    const std::size_t nameLength =
+        nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - bytes) : layout.nameField;
+    RawRecord record;
+    record.name = DecodeWindows1252(std::string_view(reinterpret_cast<const char*>(bytes), nameLength));
+    const unsigned char* words = bytes + layout.nameField;
+    record.type = words[0];
+    record.size = ReadWord(words + 4);
+    record.position = ReadWord(words + 8);
+    return record;
+}
+
+}  // namespace vorn

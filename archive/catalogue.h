@@ -1,0 +1,58 @@
+#pragma once
+
+#include "archive/archive_format.h"
+#include "archive/byte_source.h"
+#include "archive/dir_node.h"
+#include "archive/file_entry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+enum class AnomalyKind {
+    UnknownRecord,   // a record type other than file, folder or end
+    Truncated,       // the catalogue stops inside a record or without its end
+    Loop,            // a folder leads back into records already read
+    TooDeep,         // folders nested beyond the reader's bound
+    Overrun,         // the walk read more records than the file can hold
+    DataPastEnd,     // a file's data reaches past the end of the archive
+    Overlap,         // two files share data bytes
+    Duplicate,       // two files of the same name in one folder
+    UnsafeName,      // a name that cannot be written safely to disk
+};
+
+const char* AnomalyKindName(AnomalyKind kind);
+
+struct CatalogueAnomaly {
+    AnomalyKind kind;
+    std::uint64_t offset;  // of the record concerned
+    std::string text;
+};
+
+// Everything a catalogue walk found: the folder tree, the file list in
+// catalogue order and what was wrong with the catalogue.
+struct Catalogue {
+    static constexpr std::size_t kMaxFolderDepth = 256;
+    static constexpr std::size_t kMaxAnomalies = 10000;
+
+    std::vector<FileEntry> entries;
+    std::vector<std::unique_ptr<CDirNode>> topFolders;  // the first one is the root
+    std::vector<std::uint32_t> topFiles;                // files outside every folder
+    std::vector<CatalogueAnomaly> anomalies;            // at most kMaxAnomalies
+    std::size_t anomalyCount = 0;                       // including those not kept
+    std::size_t unknownRecords = 0;
+
+    void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text);
+    // Child folders and files of a folder, or of the top level when folder is null.
+    const std::vector<std::unique_ptr<CDirNode>>& FoldersOf(const CDirNode* folder) const;
+    const std::vector<std::uint32_t>& FilesOf(const CDirNode* folder) const;
+};
+
+// Reads the whole catalogue of the given format from source. Never fails:
+// whatever could be read stays, and every irregularity becomes an anomaly.
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format);
+
+}  // namespace vorn

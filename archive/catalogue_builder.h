@@ -1,0 +1,38 @@
+#pragma once
+
+#include "archive/catalogue.h"
+
+namespace vorn {
+
+// What both catalogue readers do with a record once they know what it means:
+// open and close folders, file records under the open folder, and keep count.
+class CatalogueBuilder {
+public:
+    CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize);
+
+    void AddFile(const RawRecord& record, std::uint64_t offset);
+    void OpenFolder(const RawRecord& record);
+    // Makes the open folder's parent the open folder; false when none is open.
+    bool CloseFolder();
+    bool HasOpenFolder() const { return m_open != nullptr; }
+    std::size_t Depth() const { return m_depth; }
+    void SkipUnknown(std::uint64_t offset);
+
+    // Bounds the walk: a catalogue that reads more records than the file can
+    // hold is revisiting records, whatever path led there.
+    bool WithinBudget(std::size_t recordSize);
+
+    void NoteTruncated(std::uint64_t offset);
+    Catalogue& Result() { return m_catalogue; }
+
+private:
+    Catalogue& m_catalogue;
+    std::uint64_t m_archiveSize;
+    CDirNode* m_open = nullptr;
+    std::size_t m_depth = 0;
+    std::uint64_t m_recordsRead = 0;
+};
+
+std::string DescribeRecord(const char* what, const std::string& name, std::uint64_t offset);
+
+}  // namespace vorn

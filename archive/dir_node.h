@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+// One folder of the catalogue. Besides its child folders it keeps the indices
+// of its own files in the archive's entry list, built once at load, so a
+// folder's content costs what it holds, not the size of the whole archive.
+class CDirNode {
+public:
+    CDirNode(std::string name, CDirNode* parent);
+
+    std::string GetName() const { return m_name; }
+    // "\ROOT\SUB": each name from the top-level folder down, preceded by a backslash.
+    std::string GetPath() const;
+    // Nesting level: 1 for a top-level folder.
+    std::size_t Depth() const;
+
+    CDirNode* m_parent;
+    std::string m_name;
+    std::vector<std::unique_ptr<CDirNode>> m_children;
+    std::vector<std::uint32_t> m_files;  // indices into the archive's entries, catalogue order
+    std::size_t m_row = 0;               // position among the parent's children (or the top level)
+};
+
+}  // namespace vorn

@@ -1,0 +1,73 @@
+#include "archive/pck_reader.h"
+
+#include "archive/catalogue_builder.h"
+#include "archive/record_reader.h"
+
+namespace vorn {
+
+void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
+{
+    const RecordLayout layout = kPckLayout;
+    RecordReader reader(source, layout);
+    CatalogueBuilder builder(catalogue, source.Size());
+    // Folders below the depth bound are not opened; their records are counted
+    // here so that their end records close them, not the folders above.
+    std::size_t skippedLevels = 0;
+    std::size_t skippedFiles = 0;
+    std::optional<std::uint64_t> firstSkipped;
+
+    std::uint64_t offset = 0;
+    for (bool reading = true; reading;) {
+        const std::optional<RawRecord> record = reader.ReadRecord(offset);
+        if (!record) {
+            builder.NoteTruncated(offset);
+            break;
+        }
+        if (record->position == 0 || !builder.WithinBudget(layout.recordSize))
+            break;
+        std::uint64_t next = offset + layout.recordSize;
+        switch (record->type) {
+        case static_cast<std::uint8_t>(RecordType::File):
+            if (skippedLevels > 0)
+                ++skippedFiles;
+            else
+                builder.AddFile(*record, offset);
+            break;
+        case static_cast<std::uint8_t>(RecordType::Folder):
+            if (skippedLevels > 0 || builder.Depth() >= Catalogue::kMaxFolderDepth) {
+                if (!firstSkipped)
+                    firstSkipped = offset;
+                ++skippedLevels;
+                break;
+            }
+            builder.OpenFolder(*record);
+            if (record->position > offset) {
+                next = record->position;
+            } else {
+                catalogue.AddAnomaly(AnomalyKind::Loop, offset,
+                                     DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
+                                         std::to_string(record->position) + "; not followed.");
+            }
+            break;
+        case static_cast<std::uint8_t>(RecordType::End):
+            if (skippedLevels > 0) {
+                --skippedLevels;
+                break;
+            }
+            reading = builder.CloseFolder();  // an end record at the top level ends the catalogue
+            break;
+        default:
+            builder.SkipUnknown(offset);
+            break;
+        }
+        offset = next;
+    }
+    if (firstSkipped) {
+        catalogue.AddAnomaly(AnomalyKind::TooDeep, *firstSkipped,
+                             "Folders at offset " + std::to_string(*firstSkipped) +
+                                 " and after are nested too deep; " + std::to_string(skippedFiles) +
+                                 " files in them were not read.");
+    }
+}
+
+}  // namespace vorn

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+// Catalogue names are stored in the game's Windows code page. Bytes that
+// code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+// control of the same value, as Windows itself does.
+std::string DecodeWindows1252(std::string_view bytes);
+
+}  // namespace vorn

@@ -1,0 +1,193 @@
+#include "extract/extraction_engine.h"
+
+#include "archive/archive_file.h"
+#include "archive/entry_copy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_set>
+
+namespace vorn {
+
+std::string FolderFailurePrefix(FolderFailureText text)
+{
+    return text == FolderFailureText::MakeDirectory ? "Could not make directory " : "Could not create directory ";
+}
+
+namespace {
+
+class Executor final : private CopyMonitor {
+public:
+    Executor(const CArchiveFile& archive, const ExtractionPlan& plan, const ExtractionOptions& options,
+             ExtractionObserver* observer)
+        : m_archive(archive), m_plan(plan), m_options(options), m_observer(observer), m_overwrite(options.overwrite)
+    {
+        m_progress.filesTotal = plan.totalFiles;
+        m_progress.bytesTotal = plan.totalBytes;
+    }
+
+    ~Executor() override
+    {
+        for (const int folder : m_folders)
+            ::close(folder);
+    }
+
+    ExtractionResult Run(const std::string& target)
+    {
+        m_result.failures = m_plan.refused;
+        const int targetFd = ::open(target.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (targetFd < 0) {
+            m_result.failures.push_back({"Could not open folder " + target, std::strerror(errno)});
+            return m_result;
+        }
+        m_folders.push_back(targetFd);
+        for (std::size_t i = 0; i < m_plan.steps.size();) {
+            if (ShouldStop()) {
+                m_result.cancelled = true;
+                break;
+            }
+            const PlanStep& step = m_plan.steps[i];
+            CloseFoldersAbove(step.depth);
+            if (step.action == PlanStep::Action::MakeFolder)
+                i = MakeFolder(step) ? i + 1 : step.subtreeEnd;
+            else {
+                WriteFile(step);
+                ++i;
+            }
+        }
+        return m_result;
+    }
+
+private:
+    // Keeps the target and the first `depth` folders made below it open.
+    void CloseFoldersAbove(std::size_t depth)
+    {
+        while (m_folders.size() > depth + 1) {
+            ::close(m_folders.back());
+            m_folders.pop_back();
+        }
+    }
+
+    bool MakeFolder(const PlanStep& step)
+    {
+        const int parent = m_folders.back();
+        if (::mkdirat(parent, step.name.c_str(), 0777) != 0) {
+            Fail({FolderFailurePrefix(m_options.folderFailureText) + step.relativePath, std::strerror(errno)});
+            return false;
+        }
+        const int folder = ::openat(parent, step.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder < 0) {
+            Fail({"Could not change to directory " + step.relativePath, std::strerror(errno)});
+            return false;
+        }
+        m_folders.push_back(folder);
+        ++m_result.foldersCreated;
+        return true;
+    }
+
+    void WriteFile(const PlanStep& step)
+    {
+        const FileEntry& entry = m_archive.Entries()[step.entry];
+        m_progress.currentPath = step.relativePath;
+        // Inside a folder this run made, and for a name this run wrote itself,
+        // a second record of the same name replaces the first.
+        const bool ownName = step.depth > 0 || m_writtenInTarget.contains(step.name);
+        const bool replace = ownName || m_overwrite == OverwritePolicy::Replace;
+        CopyResult copy = Copy(entry, step, replace ? ExistingFile::Replace : ExistingFile::Keep);
+        if (copy.status == CopyStatus::Exists && m_overwrite == OverwritePolicy::Ask && m_observer) {
+            switch (m_observer->AskOverwrite(step.relativePath)) {
+            case OverwriteAnswer::YesToAll:
+                m_overwrite = OverwritePolicy::Replace;
+                [[fallthrough]];
+            case OverwriteAnswer::Yes:
+                copy = Copy(entry, step, ExistingFile::Replace);
+                break;
+            case OverwriteAnswer::Cancel:
+                m_cancelRequested = true;
+                [[fallthrough]];
+            case OverwriteAnswer::No:
+                ++m_result.filesKept;
+                FinishFile();
+                return;
+            }
+        }
+        switch (copy.status) {
+        case CopyStatus::Copied:
+            ++m_result.filesWritten;
+            m_result.bytesWritten += entry.m_size;
+            if (step.depth == 0)
+                m_writtenInTarget.insert(step.name);
+            break;
+        case CopyStatus::Stopped:
+            m_result.cancelled = true;
+            break;
+        default:
+            Fail(DescribeCopyFailure(copy, step.relativePath));
+            break;
+        }
+        FinishFile();
+    }
+
+    CopyResult Copy(const FileEntry& entry, const PlanStep& step, ExistingFile existing)
+    {
+        m_bytesBeforeFile = m_progress.bytesDone;
+        const CopyResult result = CopyArchiveRange(m_archive.Descriptor(), {entry.m_offset, entry.m_size},
+                                                   m_folders.back(), step.name, existing, this);
+        if (result.status != CopyStatus::Copied)
+            m_progress.bytesDone = m_bytesBeforeFile;  // a failed copy left nothing behind
+        return result;
+    }
+
+    void FinishFile()
+    {
+        ++m_progress.filesDone;
+        if (m_observer)
+            m_observer->Progress(m_progress);
+    }
+
+    void Fail(Message message) { m_result.failures.push_back(std::move(message)); }
+
+    void BytesCopied(std::uint64_t count) override
+    {
+        m_progress.bytesDone += count;
+        if (m_observer)
+            m_observer->Progress(m_progress);
+    }
+
+    bool ShouldStop() const override
+    {
+        return m_cancelRequested || (m_observer && m_observer->CancelRequested());
+    }
+
+    const CArchiveFile& m_archive;
+    const ExtractionPlan& m_plan;
+    const ExtractionOptions& m_options;
+    ExtractionObserver* m_observer;
+    OverwritePolicy m_overwrite;
+    bool m_cancelRequested = false;
+    std::vector<int> m_folders;  // the target, then each folder made below it, innermost last
+    std::unordered_set<std::string> m_writtenInTarget;
+    ExtractionProgress m_progress;
+    std::uint64_t m_bytesBeforeFile = 0;
+    ExtractionResult m_result;
+};
+
+}  // namespace
+
+ExtractionResult RunExtractionPlan(const CArchiveFile& archive, const std::string& target, const ExtractionPlan& plan,
+                                   const ExtractionOptions& options, ExtractionObserver* observer)
+{
+    return Executor(archive, plan, options, observer).Run(target);
+}
+
+ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
+                               const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
+                               ExtractionObserver* observer)
+{
+    return RunExtractionPlan(archive, target, PlanExtraction(archive.GetCatalogue(), items), options, observer);
+}
+
+}  // namespace vorn

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "extract/extraction_plan.h"
+#include "framework/message_reporter.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+class CArchiveFile;
+
+// The pane's wording for a folder that cannot be made in the target.
+enum class FolderFailureText { MakeDirectory, CreateDirectory };
+
+std::string FolderFailurePrefix(FolderFailureText text);
+
+// What to do with a file that already stands in the target folder (files a run
+// writes into folders it made itself are its own, and a later record of the same
+// name replaces an earlier one).
+enum class OverwritePolicy { Ask, Skip, Replace };
+
+enum class OverwriteAnswer { Yes, YesToAll, No, Cancel };
+
+struct ExtractionOptions {
+    FolderFailureText folderFailureText = FolderFailureText::CreateDirectory;
+    OverwritePolicy overwrite = OverwritePolicy::Skip;
+};
+
+struct ExtractionProgress {
+    std::uint64_t filesDone = 0;
+    std::uint64_t filesTotal = 0;
+    std::uint64_t bytesDone = 0;
+    std::uint64_t bytesTotal = 0;
+    std::string currentPath;  // relative to the target
+};
+
+// Watches a run from the thread that carries it out.
+class ExtractionObserver {
+public:
+    virtual ~ExtractionObserver() = default;
+    // After every file and every chunk of a large one.
+    virtual void Progress(const ExtractionProgress& progress) = 0;
+    // Polled between files and between chunks; a cancelled run stops after
+    // removing the file it was writing.
+    virtual bool CancelRequested() const = 0;
+    // Asked with OverwritePolicy::Ask for each file that already exists.
+    virtual OverwriteAnswer AskOverwrite(const std::string& relativePath) = 0;
+};
+
+struct ExtractionResult {
+    std::uint64_t filesWritten = 0;
+    std::uint64_t foldersCreated = 0;
+    std::uint64_t bytesWritten = 0;
+    std::uint64_t filesKept = 0;  // existing files the user chose to keep
+    std::vector<Message> failures;  // in the order they happened
+    bool cancelled = false;
+};
+
+// Writes the items into the folder target, which must exist. Nothing is written
+// outside it, symbolic links in it are never followed, and a folder that exists
+// already is not merged into.
+ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
+                               const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
+                               ExtractionObserver* observer = nullptr);
+
+// The same for a plan made beforehand.
+ExtractionResult RunExtractionPlan(const CArchiveFile& archive, const std::string& target, const ExtractionPlan& plan,
+                                   const ExtractionOptions& options, ExtractionObserver* observer = nullptr);
+
+}  // namespace vorn
