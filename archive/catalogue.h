@@ -51,6 +51,26 @@ struct Catalogue {
     const std::vector<std::uint32_t>& FilesOf(const CDirNode* folder) const;
 };
 
+// Visits every folder once, in catalogue order (the order the folder records
+// were read, which is the tree's depth-first pre-order), without recursion.
+template <typename Visit>
+void ForEachFolder(const Catalogue& catalogue, Visit visit)
+{
+    std::vector<const CDirNode*> pending;
+    const auto pushChildren = [&](const CDirNode* folder) {
+        const auto& children = catalogue.FoldersOf(folder);
+        for (auto child = children.rbegin(); child != children.rend(); ++child)
+            pending.push_back(child->get());
+    };
+    pushChildren(nullptr);
+    while (!pending.empty()) {
+        const CDirNode* folder = pending.back();
+        pending.pop_back();
+        visit(*folder);
+        pushChildren(folder);
+    }
+}
+
 // Reads the whole catalogue of the given format from source. Never fails:
 // whatever could be read stays, and every irregularity becomes an anomaly.
 Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format);

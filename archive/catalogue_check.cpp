@@ -53,16 +53,8 @@ std::vector<CatalogueAnomaly> CheckCatalogue(const Catalogue& catalogue)
 {
     std::vector<CatalogueAnomaly> out = catalogue.anomalies;
     CheckOverlaps(catalogue, out);
-    // Every folder once, without recursion: nesting can be deep.
-    std::vector<const CDirNode*> pending = {nullptr};
-    while (!pending.empty()) {
-        const CDirNode* folder = pending.back();
-        pending.pop_back();
-        CheckFolder(catalogue, folder, out);
-        const auto& children = catalogue.FoldersOf(folder);
-        for (auto child = children.rbegin(); child != children.rend(); ++child)
-            pending.push_back(child->get());
-    }
+    CheckFolder(catalogue, nullptr, out);
+    ForEachFolder(catalogue, [&](const CDirNode& folder) { CheckFolder(catalogue, &folder, out); });
     return out;
 }
 

@@ -28,7 +28,47 @@ void AppendUtf8(std::string& out, char32_t codePoint)
     }
 }
 
+// Reads one UTF-8 sequence at text[i], advancing i; nothing if it is malformed.
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<std::uint8_t>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size())
+        return std::nullopt;
+    char32_t codePoint = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        const auto next = static_cast<std::uint8_t>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        codePoint = codePoint << 6 | (next & 0x3F);
+    }
+    return codePoint;
+}
+
 }  // namespace
+
+std::optional<std::string> EncodeWindows1252(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<char32_t> codePoint = NextCodePoint(utf8, i);
+        if (!codePoint)
+            return std::nullopt;
+        if (*codePoint < 0x80 || (*codePoint >= 0xA0 && *codePoint <= 0xFF)) {
+            out += static_cast<char>(*codePoint);
+            continue;
+        }
+        std::size_t index = 0;
+        while (index < kHighControls.size() && kHighControls[index] != *codePoint)
+            ++index;
+        if (index == kHighControls.size())
+            return std::nullopt;
+        out += static_cast<char>(0x80 + index);
+    }
+    return out;
+}
 
 std::string DecodeWindows1252(std::string_view bytes)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,9 @@ namespace vorn {
 // code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
 // control of the same value, as Windows itself does.
 std::string DecodeWindows1252(std::string_view bytes);
+
+// The inverse, for tools that write archives: nothing when the UTF-8 text holds
+// a character the code page cannot store.
+std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
 }  // namespace vorn

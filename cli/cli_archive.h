@@ -1,0 +1,31 @@
+#pragma once
+
+#include "archive/archive_file.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vorn::cli {
+
+enum ExitCode { kExitOk = 0, kExitFailures = 1, kExitUsage = 2 };
+
+struct ArchiveArguments {
+    std::string path;
+    std::string format;  // "", "dir" or "pck"
+};
+
+// Opens the archive for a command. Reports on standard error and leaves `exit`
+// at kExitUsage when the file cannot be opened or its format is unknown.
+struct OpenedArchive {
+    std::unique_ptr<CArchiveFile> archive;  // null when the file could not be opened
+    std::string problem;                    // why the command cannot go on, if it cannot
+    int exit = kExitOk;
+};
+
+OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter);
+
+// Prints what the load found wrong on standard error; true if it found anything.
+bool ReportLoadAnomalies(const CArchiveFile& archive);
+
+}  // namespace vorn::cli

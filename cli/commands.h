@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cli/cli_archive.h"
+
+#include <string>
+#include <vector>
+
+namespace vorn::cli {
+
+struct ListOptions {
+    ArchiveArguments archive;
+    bool json = false;
+};
+
+struct ExtractOptions {
+    ArchiveArguments archive;
+    std::string target;
+    std::vector<std::string> items;
+    bool overwrite = false;
+    bool quiet = false;
+};
+
+int RunList(const ListOptions& options);
+int RunTree(const ArchiveArguments& archive);
+int RunExtract(const ExtractOptions& options);
+int RunCheck(const ArchiveArguments& archive);
+
+}  // namespace vorn::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vorn::cli {
+
+// "512 B", "1.5 KiB", "3.0 GiB".
+std::string HumanSize(std::uint64_t bytes);
+
+}  // namespace vorn::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "extract/extraction_engine.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace vorn::cli {
+
+// Shows the progress of an extraction on one line of a terminal, redrawn at
+// most ten times a second. Existing files are never asked about: the policy
+// decides.
+class ProgressLine final : public ExtractionObserver {
+public:
+    explicit ProgressLine(bool visible) : m_visible(visible) {}
+    ~ProgressLine() override;
+
+    void Progress(const ExtractionProgress& progress) override;
+    bool CancelRequested() const override { return false; }
+    OverwriteAnswer AskOverwrite(const std::string&) override { return OverwriteAnswer::No; }
+
+private:
+    bool m_visible;
+    bool m_drawn = false;
+    std::chrono::steady_clock::time_point m_lastDrawn{};
+};
+
+}  // namespace vorn::cli
