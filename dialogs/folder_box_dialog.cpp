@@ -1,0 +1,70 @@
+#include "dialogs/folder_box_dialog.h"
+
+#include "dialogs/dialog_units.h"
+#include "dialogs/folder_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace vorn {
+
+CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strPath, QWidget* parent)
+    : QDialog(parent), m_editPath(new QLineEdit(this)), m_strPath(std::move(strPath))
+{
+    setWindowTitle(layout.caption);
+    const CDialogUnits units(font());
+    setFixedSize(units.ToPixels(layout.size));
+
+    // Created in tab order: folder box, Browse..., OK, Cancel.
+    m_editPath->setObjectName(QStringLiteral("IDC_PATH"));
+    m_editPath->setMaxLength(std::numeric_limits<int>::max());
+    m_editPath->setText(m_strPath);
+    units.Place(*m_editPath, layout.path);
+
+    auto* browseButton = new QPushButton(QStringLiteral("Browse..."), this);
+    browseButton->setObjectName(QStringLiteral("IDC_BROWSE"));
+    units.Place(*browseButton, layout.browse);
+    connect(browseButton, &QPushButton::clicked, this, &CFolderBoxDialog::OnBrowse);
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("IDOK"));
+    okButton->setDefault(true);
+    units.Place(*okButton, layout.ok);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("IDCANCEL"));
+    units.Place(*cancelButton, layout.cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool CFolderBoxDialog::DoModal()
+{
+    return exec() == Accepted;
+}
+
+void CFolderBoxDialog::accept()
+{
+    m_strPath = m_editPath->text();
+    QDialog::accept();
+}
+
+// The chooser runs window-modal over this dialog rather than in a nested loop
+// of its own, and starts in its default folder, not in the box's text.
+void CFolderBoxDialog::OnBrowse()
+{
+    auto* chooser = new CFolderDialog(&m_strChosenFolder, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::accepted, this, &CFolderBoxDialog::OnFolderChosen);
+    chooser->open();
+}
+
+void CFolderBoxDialog::OnFolderChosen()
+{
+    m_strPath = m_strChosenFolder;
+    m_editPath->setText(m_strChosenFolder);
+}
+
+}  // namespace vorn

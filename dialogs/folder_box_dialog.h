@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QLineEdit;
+
+namespace vorn {
+
+// Caption and control rectangles (in dialog units) of a dialog built around
+// the folder box.
+struct FolderBoxTemplate {
+    QString caption;
+    QSize size;
+    QRect path;
+    QRect browse;
+    QRect ok;
+    QRect cancel;
+};
+
+// A dialog that edits one folder path: the folder box, "Browse..." with the
+// folder chooser, OK (the default button) and Cancel. OK takes the box's text
+// exactly as it stands; Cancel keeps the initial path.
+class CFolderBoxDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Runs the dialog modally; true after OK.
+    bool DoModal();
+
+    // The initial path, or the box's text once OK was pressed.
+    const QString& GetPath() const { return m_strPath; }
+
+    void accept() override;
+
+protected:
+    CFolderBoxDialog(const FolderBoxTemplate& layout, QString strPath, QWidget* parent);
+
+private:
+    void OnBrowse();
+    void OnFolderChosen();
+
+    QLineEdit* m_editPath;
+    QString m_strPath;
+    QString m_strChosenFolder;
+};
+
+}  // namespace vorn
