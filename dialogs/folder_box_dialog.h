@@ -22,7 +22,7 @@ struct FolderBoxTemplate {
 
 // A dialog that edits one folder path: the folder box, "Browse..." with the
 // folder chooser, OK (the default button) and Cancel. OK takes the box's text
-// exactly as it stands; Cancel keeps the initial path.
+// exactly as it stands; after Cancel the caller ignores the path.
 class CFolderBoxDialog : public QDialog {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ public:
     // Runs the dialog modally; true after OK.
     bool DoModal();
 
-    // The initial path, or the box's text once OK was pressed.
+    // After OK: the box's text as the user left it.
     const QString& GetPath() const { return m_strPath; }
 
     void accept() override;
