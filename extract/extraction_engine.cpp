@@ -122,7 +122,7 @@ private:
                 m_writtenInTarget.insert(step.name);
             break;
         case CopyStatus::Stopped:
-            m_result.cancelled = true;
+            m_cancelRequested = true;  // the run stops here, whatever the observer says next
             break;
         default:
             Fail(DescribeCopyFailure(copy, step.relativePath));

@@ -1,0 +1,204 @@
+#include "tests/core/catalogue_test_helpers.h"
+#include "tests/support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace vorn::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+struct CliRun {
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& argument)
+{
+    std::string quoted = "'";
+    for (const char c : argument)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    CliRun Run(const std::vector<std::string>& arguments)
+    {
+        std::string command = Quote(VORN_CLI_PATH);
+        for (const std::string& argument : arguments)
+            command += " " + Quote(argument);
+        command += " >" + Quote(m_dir / "stdout") + " 2>" + Quote(m_dir / "stderr") + " </dev/null";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
+    }
+
+    std::string Archive(const std::string& name, const std::string& bytes)
+    {
+        WriteFile(m_dir / name, bytes);
+        return m_dir / name;
+    }
+
+    std::string Demo(ArchiveFormat format = ArchiveFormat::Pck)
+    {
+        const WriterTree tree{{{"TOP.TXT", "top", "", 0}},
+                              {{"DATA",
+                                {{"A.BIN", "aaaa", "", 0}, {"CAF\xC9.TXT", "caf\xe9", "", 0}},
+                                {{"SUB", {{"B.BIN", std::string(2048, 'b'), "", 0}}, {}}, {"EMPTY", {}, {}}}}}};
+        return Archive(format == ArchiveFormat::Pck ? "demo.pck" : "demo.dir", BuildArchive(format, tree));
+    }
+
+    std::string Target()
+    {
+        std::filesystem::create_directories(m_dir / "out");
+        return m_dir / "out";
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(Cli, ListPrintsSizeOffsetAndPathOfEveryFile)
+{
+    const CliRun run = Run({"list", Demo(ArchiveFormat::Dir)});
+    EXPECT_EQ(run.exit, 0) << run.err;
+    // Eleven 44-byte records, then the data.
+    EXPECT_EQ(run.out, "         3        484 \\TOP.TXT\n"
+                       "         4        487 \\DATA\\A.BIN\n"
+                       "         4        491 \\DATA\\CAF\xC3\x89.TXT\n"
+                       "      2048        495 \\DATA\\SUB\\B.BIN\n");
+}
+
+TEST_F(Cli, ListJsonHoldsFoldersFilesAndWarningsInCatalogueOrder)
+{
+    const CliRun run = Run({"list", "--json", Demo()});
+    EXPECT_EQ(run.exit, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["format"], "pck");
+    EXPECT_EQ(json["folders"].size(), 3u);
+    EXPECT_EQ(json["folders"][1], nlohmann::json({{"path", "\\DATA\\SUB"}, {"name", "SUB"}, {"parent", "\\DATA"}}));
+    EXPECT_EQ(json["folders"][0]["parent"], "");
+    ASSERT_EQ(json["files"].size(), 4u);
+    EXPECT_EQ(json["files"][0]["path"], "");
+    EXPECT_EQ(json["files"][2], nlohmann::json({{"path", "\\DATA"}, {"name", "CAF\xC3\x89.TXT"}, {"size", 4},
+                                                {"offset", 535}}));
+    EXPECT_TRUE(json["warnings"].empty());
+}
+
+TEST_F(Cli, ListJsonAlwaysPrintsTheObject)
+{
+    const CliRun unknown = Run({"list", "--json", Archive("data.bak", "whatever")});
+    EXPECT_EQ(unknown.exit, 2);
+    const auto json = nlohmann::json::parse(unknown.out);
+    EXPECT_EQ(json["format"], "none");
+    EXPECT_TRUE(json["folders"].empty());
+    EXPECT_TRUE(json["files"].empty());
+    ASSERT_EQ(json["warnings"].size(), 1u);
+    EXPECT_THAT(json["warnings"][0].get<std::string>(), HasSubstr("no DIR or PCK extension"));
+
+    const CliRun missing = Run({"list", "--json", m_dir / "missing.pck"});
+    EXPECT_EQ(missing.exit, 2);
+    EXPECT_EQ(nlohmann::json::parse(missing.out)["warnings"][0], "Error opening file.");
+    EXPECT_THAT(missing.err, HasSubstr("Error opening file."));
+    EXPECT_THAT(missing.err, HasSubstr("missing.pck"));
+
+    const CliRun forced = Run({"list", "--json", "--format", "pck", Archive("renamed.bin", ReadFile(Demo()))});
+    EXPECT_EQ(forced.exit, 0);
+    EXPECT_EQ(nlohmann::json::parse(forced.out)["files"].size(), 4u);
+}
+
+TEST_F(Cli, DamagedCatalogueIsListedAsFarAsItGoesAndExitsOne)
+{
+    const auto pck = ArchiveFormat::Pck;
+    const std::string path = Archive("bad.pck", FolderRecord(pck, "DATA", 48) + Record(pck, "", 9, 0, 1) +
+                                                    FileRecord(pck, "PAST.BIN", 100, 4000) + EndRecord(pck));
+    const CliRun run = Run({"list", "--json", path});
+    EXPECT_EQ(run.exit, 1);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["files"].size(), 1u);
+    EXPECT_EQ(json["warnings"].size(), 3u);  // the unknown record, data past the end, truncation
+    EXPECT_THAT(run.err, HasSubstr("Unknown file type encountered. (" + path + ": 1 record skipped)"));
+}
+
+TEST_F(Cli, TreeShowsFoldersIndentedWithCountsAndSizes)
+{
+    const CliRun run = Run({"tree", Demo()});
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_EQ(run.out, "demo.pck  4 files, 2.0 KiB\n"
+                       "  DATA\\  2 files, 8 B (3 files, 2.0 KiB with sub-folders)\n"
+                       "    SUB\\  1 file, 2.0 KiB\n"
+                       "    EMPTY\\  0 files, 0 B\n");
+}
+
+TEST_F(Cli, ExtractWritesTheWholeArchiveOrTheItemsGiven)
+{
+    const std::string archive = Demo();
+    const CliRun all = Run({"extract", archive, "-C", Target()});
+    EXPECT_EQ(all.exit, 0) << all.err;
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/CAF\xC3\x89.TXT", "DATA/EMPTY/",
+                                                "DATA/SUB/", "DATA/SUB/B.BIN", "TOP.TXT"));
+    EXPECT_EQ(ReadFile(Target() + "/DATA/CAF\xC3\x89.TXT"), "caf\xe9");
+    EXPECT_EQ(all.err, "");  // no progress line when standard error is not a terminal
+
+    std::filesystem::remove_all(Target());
+    const CliRun items = Run({"extract", archive, "-C", Target(), "/DATA/SUB", "DATA\\A.BIN", "\\NOPE"});
+    EXPECT_EQ(items.exit, 1);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("A.BIN", "SUB/", "SUB/B.BIN"));
+    EXPECT_THAT(items.err, HasSubstr("No folder or file \\NOPE in " + archive));
+}
+
+TEST_F(Cli, ExtractKeepsExistingFilesUnlessToldToOverwrite)
+{
+    const std::string archive = Demo();
+    WriteFile(Target() + "/TOP.TXT", "mine");
+    const CliRun kept = Run({"extract", archive, "-C", Target(), "TOP.TXT"});
+    EXPECT_EQ(kept.exit, 1);
+    EXPECT_THAT(kept.err, HasSubstr("Did not replace existing file TOP.TXT"));
+    EXPECT_EQ(ReadFile(Target() + "/TOP.TXT"), "mine");
+
+    const CliRun replaced = Run({"extract", archive, "-C", Target(), "--overwrite", "TOP.TXT"});
+    EXPECT_EQ(replaced.exit, 0);
+    EXPECT_EQ(ReadFile(Target() + "/TOP.TXT"), "top");
+
+    const CliRun folderAgain = Run({"extract", archive, "-C", Target(), "--overwrite", "DATA", "DATA"});
+    EXPECT_EQ(folderAgain.exit, 1);
+    EXPECT_THAT(folderAgain.err, HasSubstr("Could not create directory DATA (File exists)"));
+}
+
+TEST_F(Cli, CheckReportsAnomaliesAndExitsOneIfAny)
+{
+    const CliRun clean = Run({"check", Demo()});
+    EXPECT_EQ(clean.exit, 0);
+    EXPECT_THAT(clean.out, HasSubstr("4 files, no anomalies"));
+
+    const auto pck = ArchiveFormat::Pck;
+    const std::string bad = Archive("bad.pck", FolderRecord(pck, "DATA", 48) + FileRecord(pck, "A", 10, 336) +
+                                                   FileRecord(pck, "A", 10, 340) + FileRecord(pck, "..", 1, 336) +
+                                                   FileRecord(pck, "FAR", 10, 100000) + Record(pck, "", 3, 0, 1) +
+                                                   EndRecord(pck) + EndRecord(pck, 0) + std::string(20, 'x'));
+    const CliRun run = Run({"check", bad});
+    EXPECT_EQ(run.exit, 1);
+    for (const char* kind : {"unknown-record", "data-past-end", "overlap", "duplicate", "unsafe-name"})
+        EXPECT_THAT(run.err, HasSubstr(kind));
+    EXPECT_THAT(run.out, HasSubstr("6 anomalies"));
+}
+
+TEST_F(Cli, UsageErrorsExitTwoAndHelpExitsZero)
+{
+    EXPECT_EQ(Run({}).exit, 2);
+    EXPECT_EQ(Run({"extract", Demo()}).exit, 2);  // no -C
+    EXPECT_EQ(Run({"list", "--format", "zip", Demo()}).exit, 2);
+    EXPECT_EQ(Run({"tree", Archive("plain", "")}).exit, 2);
+    const CliRun help = Run({"extract", "--help"});
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_THAT(help.out, HasSubstr("--overwrite"));
+}
+
+}  // namespace
+}  // namespace vorn::testing

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "archive/archive_file.h"
+#include "extract/extraction_engine.h"
+#include "tests/support/archive_writer.h"
+#include "tests/support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vorn::testing {
+
+// An archive written to a scratch folder and opened, with an empty target
+// folder beside it.
+class ArchiveFixture : public ::testing::Test {
+protected:
+    void Open(const WriterTree& tree, ArchiveFormat format = ArchiveFormat::Pck)
+    {
+        OpenBytes(BuildArchive(format, tree), format);
+    }
+
+    void OpenBytes(const std::string& bytes, ArchiveFormat format = ArchiveFormat::Pck)
+    {
+        m_archivePath = m_dir / (format == ArchiveFormat::Pck ? "test.pck" : "test.dir");
+        WriteFile(m_archivePath, bytes);
+        m_archive = std::make_unique<CArchiveFile>(m_archivePath, m_reporter);
+    }
+
+    const vorn::Catalogue& Loaded() const { return m_archive->GetCatalogue(); }
+
+    const CDirNode& Folder(const std::string& path) const
+    {
+        const CDirNode* found = nullptr;
+        ForEachFolder(Loaded(), [&](const CDirNode& folder) {
+            if (!found && folder.GetPath() == path)
+                found = &folder;
+        });
+        if (!found)
+            throw std::runtime_error("no folder " + path);
+        return *found;
+    }
+
+    std::string Target() const { return m_dir / "out"; }
+    std::string InTarget(const std::string& relative) const { return Target() + "/" + relative; }
+
+    ExtractionResult Extract(const std::vector<ExtractionItem>& items, ExtractionOptions options = {},
+                             ExtractionObserver* observer = nullptr)
+    {
+        return RunExtraction(*m_archive, Target(), items, options, observer);
+    }
+
+    void SetUp() override { std::filesystem::create_directory(Target()); }
+
+    TempDir m_dir;
+    std::string m_archivePath;
+    CollectingReporter m_reporter;
+    std::unique_ptr<CArchiveFile> m_archive;
+};
+
+inline std::vector<std::string> Texts(const std::vector<Message>& messages)
+{
+    std::vector<std::string> texts;
+    for (const Message& message : messages)
+        texts.push_back(message.text);
+    return texts;
+}
+
+}  // namespace vorn::testing

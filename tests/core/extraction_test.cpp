@@ -1,0 +1,261 @@
+#include "tests/core/archive_fixture.h"
+#include "tests/core/catalogue_test_helpers.h"
+
+#include <climits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vorn::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Remembers what a run reported and plays the user: cancels when told to,
+// answers overwrite questions from a list.
+class ScriptedObserver final : public ExtractionObserver {
+public:
+    void Progress(const ExtractionProgress& progress) override
+    {
+        m_last = progress;
+        if (m_finished.size() < progress.filesDone)
+            m_finished.push_back(progress.currentPath);
+    }
+    bool CancelRequested() const override
+    {
+        return m_last.filesDone >= cancelAfterFiles || m_last.bytesDone >= cancelAfterBytes;
+    }
+    OverwriteAnswer AskOverwrite(const std::string& relativePath) override
+    {
+        asked.push_back(relativePath);
+        const OverwriteAnswer answer = answers.at(0);
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    std::uint64_t cancelAfterFiles = UINT64_MAX;
+    std::uint64_t cancelAfterBytes = UINT64_MAX;
+    std::vector<OverwriteAnswer> answers;
+    std::vector<std::string> asked;
+    std::vector<std::string> m_finished;  // each file's path as it finished
+    ExtractionProgress m_last;
+};
+
+WriterFile File(std::string name, std::string data) { return {std::move(name), std::move(data), "", 0}; }
+
+// DATA holding A.BIN and B.BIN, then SND (holding X.WAV), then the empty MAPS.
+WriterTree WorkedExample()
+{
+    return {{}, {{"DATA", {File("A.BIN", "aa"), File("B.BIN", "bbb")}, {{"SND", {File("X.WAV", "x")}, {}}, {"MAPS", {}, {}}}}}};
+}
+
+class Extraction : public ArchiveFixture {};
+
+TEST_F(Extraction, FolderIsWrittenWithItsFilesBeforeItsSubFoldersDepthFirst)
+{
+    Open(WorkedExample());
+    ScriptedObserver observer;
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))}, {}, &observer);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/MAPS/", "DATA/SND/",
+                                                "DATA/SND/X.WAV"));
+    EXPECT_THAT(observer.m_finished, ElementsAre("DATA/A.BIN", "DATA/B.BIN", "DATA/SND/X.WAV"));
+    EXPECT_EQ(ReadFile(InTarget("DATA/B.BIN")), "bbb");
+    EXPECT_THAT(result.failures, IsEmpty());
+    EXPECT_EQ(result.filesWritten, 3u);
+    EXPECT_EQ(result.foldersCreated, 3u);
+    EXPECT_EQ(result.bytesWritten, 6u);
+    EXPECT_EQ(observer.m_last.bytesDone, observer.m_last.bytesTotal);
+}
+
+TEST_F(Extraction, PlanListsFoldersBeforeTheirContentWithSubtreeBounds)
+{
+    Open(WorkedExample());
+    const ExtractionPlan plan = PlanExtraction(Loaded(), {ExtractionItem::Folder(Folder("\\DATA"))});
+    std::vector<std::string> steps;
+    for (const PlanStep& step : plan.steps)
+        steps.push_back(std::to_string(step.depth) + (step.action == PlanStep::Action::MakeFolder ? " mkdir " : " file ") +
+                        step.relativePath + (step.action == PlanStep::Action::MakeFolder ? " until " + std::to_string(step.subtreeEnd) : ""));
+    EXPECT_THAT(steps, ElementsAre("0 mkdir DATA until 6", "1 file DATA/A.BIN", "1 file DATA/B.BIN",
+                                   "1 mkdir DATA/SND until 5", "2 file DATA/SND/X.WAV", "1 mkdir DATA/MAPS until 6"));
+    EXPECT_EQ(plan.totalFiles, 3u);
+    EXPECT_EQ(plan.totalBytes, 6u);
+}
+
+TEST_F(Extraction, FoldersAreTakenByNodeNotByName)
+{
+    Open({{}, {{"R", {}, {{"SOUND", {File("S1", "1")}, {}}, {"SOUNDS", {File("S2", "2")}, {}},
+                          {"A", {}, {{"GFX", {File("G1", "1")}, {{"DEEP", {}, {}}}}}}, {"GFX", {File("G2", "2")}, {}}}}}});
+    Extract({ExtractionItem::Folder(Folder("\\R\\SOUND"))});
+    Extract({ExtractionItem::Folder(Folder("\\R\\GFX"))});
+    EXPECT_THAT(ListTree(Target()), ElementsAre("GFX/", "GFX/G2", "SOUND/", "SOUND/S1"));
+}
+
+TEST_F(Extraction, TopLevelGoesIntoAFolderNamedByTheCaller)
+{
+    Open({{File("README", "r")}, {{"ONE", {File("A", "a")}, {}}, {"TWO", {}, {}}}});
+    Extract({ExtractionItem::TopLevel("TEST.PCK")});
+    EXPECT_THAT(ListTree(Target()), ElementsAre("TEST.PCK/", "TEST.PCK/ONE/", "TEST.PCK/ONE/A", "TEST.PCK/README",
+                                                "TEST.PCK/TWO/"));
+}
+
+TEST_F(Extraction, LaterRecordOfTheSameNameInOneRunReplacesTheEarlier)
+{
+    Open({{File("X", "first"), File("X", "second")}, {{"D", {File("Y", "1"), File("Y", "2")}, {}}}});
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\D")), ExtractionItem::File(0),
+                                             ExtractionItem::File(1)});
+    EXPECT_EQ(ReadFile(InTarget("D/Y")), "2");
+    EXPECT_EQ(ReadFile(InTarget("X")), "second");
+    EXPECT_THAT(result.failures, IsEmpty());
+    EXPECT_THAT(ListTree(Target()), ElementsAre("D/", "D/Y", "X"));
+}
+
+TEST_F(Extraction, ExistingFolderIsNotMergedInto)
+{
+    Open(WorkedExample());
+    std::filesystem::create_directory(InTarget("DATA"));
+    WriteFile(InTarget("DATA/MINE"), "mine");
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                            {FolderFailureText::MakeDirectory, OverwritePolicy::Replace});
+    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not make directory DATA"));
+    EXPECT_EQ(result.failures[0].detail, "File exists");
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/MINE"));
+
+    const ExtractionResult again = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
+    EXPECT_THAT(Texts(again.failures), ElementsAre("Could not create directory DATA"));
+}
+
+TEST_F(Extraction, UnsafeNamesAreRefusedAndNothingLandsOutsideTheTarget)
+{
+    const std::string sentinel = m_dir / "SENTINEL";
+    WriteFile(sentinel, "untouched");
+    Open({{File("..", "x"), File("C:EVIL", "x"), File("", "x")},
+          {{"DATA", {File("../../SENTINEL", "overwritten"), File("/abs", "x"), File("\\BACK", "x"), File("OK", "ok")},
+            {{"..", {File("SENTINEL", "overwritten")}, {}}, {".", {}, {}}, {"FINE", {}, {}}}}}});
+    const ExtractionResult result = Extract({ExtractionItem::TopLevel("ALL")});
+    EXPECT_EQ(ReadFile(sentinel), "untouched");
+    EXPECT_THAT(ListTree(Target()), ElementsAre("ALL/", "ALL/DATA/", "ALL/DATA/FINE/", "ALL/DATA/OK"));
+    EXPECT_THAT(Texts(result.failures),
+                ElementsAre("Refused unsafe name \\..", "Refused unsafe name \\C:EVIL", "Refused unsafe name \\",
+                            "Refused unsafe name \\DATA\\../../SENTINEL", "Refused unsafe name \\DATA\\/abs",
+                            "Refused unsafe name \\DATA\\\\BACK", "Refused unsafe name \\DATA\\..",
+                            "Refused unsafe name \\DATA\\."));
+}
+
+TEST_F(Extraction, SymbolicLinksInTheTargetAreNeverFollowed)
+{
+    const std::string outside = m_dir / "outside";
+    std::filesystem::create_directory(outside);
+    WriteFile(outside + "/TOP.TXT", "untouched");
+    std::filesystem::create_directory_symlink(outside, InTarget("DATA"));
+    std::filesystem::create_symlink(outside + "/TOP.TXT", InTarget("TOP.TXT"));
+    Open({{File("TOP.TXT", "new")}, {{"DATA", {File("TOP.TXT", "new")}, {}}}});
+
+    const ExtractionResult kept = Extract({ExtractionItem::Folder(Folder("\\DATA")), ExtractionItem::File(0)});
+    EXPECT_THAT(Texts(kept.failures),
+                ElementsAre("Could not create directory DATA", "Did not replace existing file TOP.TXT"));
+    EXPECT_TRUE(std::filesystem::is_symlink(InTarget("TOP.TXT")));
+
+    const ExtractionResult replaced = Extract({ExtractionItem::File(0)}, {FolderFailureText::CreateDirectory,
+                                                                           OverwritePolicy::Replace});
+    EXPECT_THAT(replaced.failures, IsEmpty());
+    EXPECT_FALSE(std::filesystem::is_symlink(InTarget("TOP.TXT")));
+    EXPECT_EQ(ReadFile(InTarget("TOP.TXT")), "new");
+    EXPECT_THAT(ListTree(outside), ElementsAre("TOP.TXT"));
+    EXPECT_EQ(ReadFile(outside + "/TOP.TXT"), "untouched");
+}
+
+TEST_F(Extraction, ExistingFilesFollowThePolicyAndTheUsersAnswers)
+{
+    Open({{File("A", "new a"), File("B", "new b"), File("C", "new c"), File("D", "new d"), File("E", "new e")}, {}});
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        WriteFile(InTarget(name), "old");
+    std::vector<ExtractionItem> all;
+    for (std::uint32_t i = 0; i < 5; ++i)
+        all.push_back(ExtractionItem::File(i));
+
+    ScriptedObserver observer;
+    observer.answers = {OverwriteAnswer::No, OverwriteAnswer::Yes, OverwriteAnswer::YesToAll};
+    const ExtractionResult result = Extract(all, {FolderFailureText::CreateDirectory, OverwritePolicy::Ask}, &observer);
+    EXPECT_THAT(observer.asked, ElementsAre("A", "B", "C"));
+    EXPECT_EQ(ReadFile(InTarget("A")), "old");
+    EXPECT_EQ(ReadFile(InTarget("B")), "new b");
+    EXPECT_EQ(ReadFile(InTarget("E")), "new e");
+    EXPECT_EQ(result.filesKept, 1u);
+    EXPECT_EQ(result.filesWritten, 4u);
+    EXPECT_THAT(result.failures, IsEmpty());
+
+    for (const char* name : {"A", "B", "C"})
+        WriteFile(InTarget(name), "old");
+    ScriptedObserver cancelling;
+    cancelling.answers = {OverwriteAnswer::Cancel};
+    const ExtractionResult cancelled = Extract(all, {FolderFailureText::CreateDirectory, OverwritePolicy::Ask}, &cancelling);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.filesWritten, 0u);
+    EXPECT_EQ(ReadFile(InTarget("B")), "old");
+
+    const ExtractionResult skipped = Extract(all);
+    EXPECT_EQ(skipped.failures.size(), 5u);
+    EXPECT_EQ(skipped.failures[0].text, "Did not replace existing file A");
+}
+
+TEST_F(Extraction, CancelStopsAfterTheCurrentFileAndRemovesAPartialOne)
+{
+    Open({{}, {{"DATA", {File("SMALL", "s"), File("BIG", std::string(3 << 20, 'b')), File("LATER", "l")}, {}}}});
+    ScriptedObserver observer;
+    observer.cancelAfterBytes = 2;  // during BIG, after its first chunk
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))}, {}, &observer);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/SMALL"));
+    EXPECT_EQ(result.filesWritten, 1u);
+
+    ScriptedObserver betweenFiles;
+    betweenFiles.cancelAfterFiles = 1;
+    std::filesystem::remove_all(InTarget("DATA"));
+    const ExtractionResult stopped = Extract({ExtractionItem::Folder(Folder("\\DATA"))}, {}, &betweenFiles);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/SMALL"));
+}
+
+TEST_F(Extraction, DataPastTheEndFailsCleanlyAndTheRestIsWritten)
+{
+    const auto pck = ArchiveFormat::Pck;
+    OpenBytes(FolderRecord(pck, "DATA", 48) + FileRecord(pck, "BAD", 10, 240) + FileRecord(pck, "GOOD", 2, 240) +
+              EndRecord(pck) + EndRecord(pck, 0) + "ok");
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/GOOD"));
+    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not read the data of DATA/BAD"));
+    EXPECT_EQ(result.filesWritten, 1u);
+}
+
+TEST_F(Extraction, MissingTargetIsReported)
+{
+    Open(WorkedExample());
+    std::filesystem::remove(Target());
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
+    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not open folder " + Target()));
+    EXPECT_FALSE(std::filesystem::exists(Target()));
+}
+
+// Root ignores permission bits, so the read-only case runs as an ordinary user.
+TEST_F(Extraction, ReadOnlyTargetGetsTheFolderMessageAndNothingElse)
+{
+    Open(WorkedExample());
+    ::chmod(m_dir.Path().c_str(), 0755);
+    ::chmod(Target().c_str(), 0555);
+    EXPECT_EXIT(
+        {
+            if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                std::_Exit(3);
+            const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                                    {FolderFailureText::MakeDirectory, OverwritePolicy::Skip});
+            const bool expected = result.failures.size() == 1 &&
+                                  result.failures[0].text == "Could not make directory DATA" &&
+                                  result.failures[0].detail == "Permission denied" && result.filesWritten == 0;
+            std::_Exit(expected ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(ListTree(Target()).empty());
+}
+
+}  // namespace
+}  // namespace vorn::testing

@@ -1,0 +1,111 @@
+#include "archive/archive_file.h"
+#include "archive/windows1252.h"
+#include "tests/core/catalogue_test_helpers.h"
+#include "tests/support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vorn::testing {
+namespace {
+
+TEST(Format, ChosenByTheTextAfterTheLastDotOfTheWholePath)
+{
+    EXPECT_EQ(FormatFromPath("D:\\games\\DATA.PCK"), ArchiveFormat::Pck);
+    EXPECT_EQ(FormatFromPath("D:\\games\\data.Pck"), ArchiveFormat::Pck);
+    EXPECT_EQ(FormatFromPath("/games/data.dir"), ArchiveFormat::Dir);
+    EXPECT_EQ(FormatFromPath("x.DiR"), ArchiveFormat::Dir);
+    EXPECT_EQ(FormatFromPath("D:\\games\\data.old\\archive"), ArchiveFormat::None);
+    EXPECT_EQ(FormatFromPath("data.pak"), ArchiveFormat::None);
+    EXPECT_EQ(FormatFromPath("archive"), ArchiveFormat::None);
+    EXPECT_EQ(FormatFromPath("archive.pck.bak"), ArchiveFormat::None);
+}
+
+TEST(Windows1252, DecodesEveryByteAndEncodesBack)
+{
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    const std::string utf8 = DecodeWindows1252(all);
+    EXPECT_EQ(EncodeWindows1252(utf8), all);
+    EXPECT_EQ(DecodeWindows1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
+    EXPECT_EQ(EncodeWindows1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
+    EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
+}
+
+class ArchiveFileTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        const std::string path = m_dir / name;
+        WriteFile(path, bytes);
+        return path;
+    }
+
+    TempDir m_dir;
+    CollectingReporter m_reporter;
+};
+
+TEST_F(ArchiveFileTest, OpensLoadsAndReportsUnknownRecordsOnceWithTheirCount)
+{
+    const std::string path = Write("data.pck", FolderRecord(ArchiveFormat::Pck, "DATA", 48) +
+                                                    Record(ArchiveFormat::Pck, "", 7, 0, 1) +
+                                                    Record(ArchiveFormat::Pck, "", 8, 0, 1) +
+                                                    EndRecord(ArchiveFormat::Pck) + EndRecord(ArchiveFormat::Pck, 0));
+    CArchiveFile archive(path, m_reporter);
+    EXPECT_TRUE(archive.IsOpen());
+    EXPECT_EQ(archive.GetFormat(), ArchiveFormat::Pck);
+    ASSERT_NE(archive.GetRoot(), nullptr);
+    EXPECT_EQ(archive.GetRoot()->m_name, "DATA");
+    ASSERT_EQ(m_reporter.Messages().size(), 1u);
+    EXPECT_EQ(m_reporter.Messages()[0].text, "Unknown file type encountered.");
+    EXPECT_NE(m_reporter.Messages()[0].detail.find("2 records"), std::string::npos);
+}
+
+TEST_F(ArchiveFileTest, UnrecognisedExtensionOpensEmptyWithoutAMessage)
+{
+    CArchiveFile archive(Write("data.pak", FolderRecord(ArchiveFormat::Pck, "DATA", 48)), m_reporter);
+    EXPECT_TRUE(archive.IsOpen());
+    EXPECT_EQ(archive.GetRoot(), nullptr);
+    EXPECT_TRUE(archive.Entries().empty());
+    EXPECT_TRUE(m_reporter.Messages().empty());
+    archive.Close();
+    EXPECT_FALSE(archive.IsOpen());
+    EXPECT_EQ(archive.GetPathName(), "");
+    archive.Close();
+}
+
+TEST_F(ArchiveFileTest, ForcedFormatIgnoresTheExtension)
+{
+    CArchiveFile archive(Write("data.bin", FolderRecord(ArchiveFormat::Pck, "DATA", 48) +
+                                               EndRecord(ArchiveFormat::Pck) + EndRecord(ArchiveFormat::Pck, 0)),
+                         m_reporter, ArchiveFormat::Pck);
+    EXPECT_NE(archive.GetRoot(), nullptr);
+}
+
+TEST_F(ArchiveFileTest, FileThatCannotBeOpenedLeavesAnEmptyClosedArchive)
+{
+    for (const std::string& path : {m_dir / "missing.pck", m_dir.Path().string()}) {
+        CollectingReporter reporter;
+        CArchiveFile archive(path, reporter);
+        EXPECT_FALSE(archive.IsOpen());
+        EXPECT_EQ(archive.GetPathName(), "");
+        EXPECT_EQ(archive.GetFileName(), "");
+        EXPECT_EQ(archive.GetRoot(), nullptr);
+        ASSERT_EQ(reporter.Messages().size(), 1u);
+        EXPECT_EQ(reporter.Messages()[0].text, "Error opening file.");
+        EXPECT_NE(reporter.Messages()[0].detail.find(path), std::string::npos);
+        archive.Close();
+    }
+}
+
+TEST_F(ArchiveFileTest, FileNameIsTheWholeLastComponent)
+{
+    const std::string path = Write("A_RATHER_LONG_NAME.PCK", "");
+    EXPECT_EQ(CArchiveFile(path, m_reporter).GetFileName(), "A_RATHER_LONG_NAME.PCK");
+    const std::string plain = Write("plain.dir", "");
+    EXPECT_EQ(CArchiveFile(plain, m_reporter).GetFileName(), "plain.dir");
+}
+
+}  // namespace
+}  // namespace vorn::testing
