@@ -1,0 +1,65 @@
+#include "res/main_frame_resources.h"
+
+#include "res/resource_ids.h"
+
+#include <array>
+
+namespace vorn::res {
+namespace {
+
+constexpr std::array kFileMenu{
+    MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
+    MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_FILE_MRU_FILE1, "Recent File"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_APP_EXIT, "E&xit"},
+};
+
+constexpr std::array kViewMenu{
+    MenuItem{ID_VIEW_TOOLBAR, "&Toolbar"},
+    MenuItem{ID_VIEW_STATUS_BAR, "&Status Bar"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_VIEW_OPTIONS, "&Options..."},
+};
+
+constexpr std::array kHelpMenu{
+    MenuItem{ID_APP_ABOUT, "&About Vorn..."},
+};
+
+constexpr std::array kMainMenu{
+    MenuPopup{"&File", kFileMenu},
+    MenuPopup{"&View", kViewMenu},
+    MenuPopup{"&Help", kHelpMenu},
+};
+
+// Ctrl+E is bound as well: the menu shows it beside Extract.
+constexpr std::array kAccelerators{
+    Accelerator{"Ctrl+N", ID_FILE_NEW},
+    Accelerator{"Ctrl+O", ID_FILE_OPEN},
+    Accelerator{"Ctrl+E", ID_FILE_EXTRACT},
+    Accelerator{"Ctrl+S", ID_FILE_SAVE},
+    Accelerator{"F6", ID_NEXT_PANE},
+    Accelerator{"Shift+F6", ID_PREV_PANE},
+};
+
+constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, kSeparator, ID_APP_ABOUT};
+
+}  // namespace
+
+std::span<const MenuPopup> MainMenu()
+{
+    return kMainMenu;
+}
+
+std::span<const Accelerator> MainAccelerators()
+{
+    return kAccelerators;
+}
+
+std::span<const int> MainToolBar()
+{
+    return kToolBar;
+}
+
+}  // namespace vorn::res

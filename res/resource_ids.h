@@ -1,0 +1,53 @@
+#pragma once
+
+// Resource and command identifiers, in one place. The numbers are the keys of
+// the string table (a command's prompt is stored under the command's id).
+
+namespace vorn::res {
+
+// Resources
+inline constexpr int IDR_MAINFRAME = 128;  // menu, accelerators, tool bar, icon, document-template string
+inline constexpr int IDB_FOLDER_CLOSED = 131;
+inline constexpr int IDB_FOLDER_OPEN = 132;
+inline constexpr int IDB_ARCHIVE = 133;
+inline constexpr int IDB_ARCHIVE_SEL = 134;
+inline constexpr int IDB_FILE_PAGE = 139;       // a file row of the list
+
+// Commands of this program
+inline constexpr int ID_FILE_EXTRACT = 32776;
+inline constexpr int ID_VIEW_OPTIONS = 32779;
+
+// Standard commands
+inline constexpr int ID_FILE_NEW = 57600;
+inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_SAVE = 57603;
+inline constexpr int ID_FILE_MRU_FILE1 = 57616;
+inline constexpr int ID_FILE_MRU_FILE2 = 57617;
+inline constexpr int ID_FILE_MRU_FILE3 = 57618;
+inline constexpr int ID_FILE_MRU_FILE4 = 57619;
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_APP_EXIT = 57665;
+inline constexpr int ID_NEXT_PANE = 57680;
+inline constexpr int ID_PREV_PANE = 57681;
+inline constexpr int ID_VIEW_TOOLBAR = 59392;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+// Status bar panes
+inline constexpr int ID_INDICATOR_CAPS = 59137;
+inline constexpr int ID_INDICATOR_NUM = 59138;
+inline constexpr int ID_INDICATOR_SCRL = 59139;
+
+// Strings
+inline constexpr int AFX_IDS_APP_TITLE = 57344;
+inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+inline constexpr int IDS_OPEN_FAILED = 61201;        // the file cannot be opened for reading
+inline constexpr int IDS_NOTHING_TO_SAVE = 61202;    // Ctrl+S: archives are read only
+inline constexpr int IDS_OPEN_FILTER = 61203;        // the Open dialog's file filter
+inline constexpr int IDS_OPEN_CAPTION = 61204;       // the Open dialog's caption
+inline constexpr int IDS_COLUMN_NAME = 61210;
+inline constexpr int IDS_COLUMN_SIZE = 61211;
+inline constexpr int IDS_COLUMN_TYPE = 61212;
+inline constexpr int IDS_FILE_FOLDER = 61213;        // the Type text of a folder row
+inline constexpr int IDS_SIZE_SUFFIX = 61214;        // after a size in kilobytes
+
+}  // namespace vorn::res

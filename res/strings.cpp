@@ -1,0 +1,81 @@
+#include "res/strings.h"
+
+#include "res/resource_ids.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace vorn::res {
+namespace {
+
+struct StringEntry {
+    int id;
+    std::string_view text;
+};
+
+constexpr std::array kStringTable{
+    StringEntry{IDR_MAINFRAME, "Vorn v2.0\n\n\nVorn.Document (*.pck)"},
+    StringEntry{AFX_IDS_APP_TITLE, "Vorn 2.0 by Tamsin Vell (tamsin.vell@example.net)"},
+    StringEntry{AFX_IDS_IDLEMESSAGE, "Ready"},
+    StringEntry{ID_FILE_OPEN, "Open DIR or PCK file\nOpen"},
+    StringEntry{ID_FILE_EXTRACT, "Extract files or a directory\nExtract"},
+    StringEntry{ID_VIEW_OPTIONS, "Show the options dialog\nOptions"},
+    StringEntry{ID_FILE_NEW, "Create a new document\nNew"},
+    StringEntry{ID_FILE_SAVE, "Save the active document\nSave"},
+    StringEntry{ID_FILE_MRU_FILE1, "Open this document"},
+    StringEntry{ID_FILE_MRU_FILE2, "Open this document"},
+    StringEntry{ID_FILE_MRU_FILE3, "Open this document"},
+    StringEntry{ID_FILE_MRU_FILE4, "Open this document"},
+    StringEntry{ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
+    StringEntry{ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
+    StringEntry{ID_NEXT_PANE, "Switch to the next window pane\nNext Pane"},
+    StringEntry{ID_PREV_PANE, "Switch back to the previous window pane\nPrevious Pane"},
+    StringEntry{ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
+    StringEntry{ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
+    StringEntry{ID_INDICATOR_CAPS, "CAP"},
+    StringEntry{ID_INDICATOR_NUM, "NUM"},
+    StringEntry{ID_INDICATOR_SCRL, "SCRL"},
+    StringEntry{IDS_OPEN_FAILED, "Failed to open document."},
+    StringEntry{IDS_NOTHING_TO_SAVE, "Archives are read only: there is nothing to save."},
+    StringEntry{IDS_OPEN_FILTER, "All Files (*)"},
+    StringEntry{IDS_OPEN_CAPTION, "Open"},
+    StringEntry{IDS_COLUMN_NAME, "Name"},
+    StringEntry{IDS_COLUMN_SIZE, "Size"},
+    StringEntry{IDS_COLUMN_TYPE, "Type"},
+    StringEntry{IDS_FILE_FOLDER, "File Folder"},
+    StringEntry{IDS_SIZE_SUFFIX, "KB"},
+};
+
+QString PromptPart(int commandId, int part)
+{
+    return LoadString(commandId).section(QLatin1Char('\n'), part, part);
+}
+
+}  // namespace
+
+QString LoadString(int id)
+{
+    const auto found = std::find_if(kStringTable.begin(), kStringTable.end(),
+                                    [id](const StringEntry& entry) { return entry.id == id; });
+    if (found == kStringTable.end())
+        return {};
+    return QString::fromUtf8(found->text.data(), static_cast<qsizetype>(found->text.size()));
+}
+
+QString StatusPrompt(int commandId)
+{
+    return PromptPart(commandId, 0);
+}
+
+QString ToolTipPrompt(int commandId)
+{
+    return PromptPart(commandId, 1);
+}
+
+QString WindowTitle()
+{
+    return PromptPart(IDR_MAINFRAME, 0);
+}
+
+}  // namespace vorn::res
