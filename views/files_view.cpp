@@ -1,0 +1,98 @@
+#include "views/files_view.h"
+
+#include "app/morvath_doc.h"
+#include "views/dir_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace vorn {
+namespace {
+
+// Names measured when sizing the name column: the longest ones by length, so a
+// folder of 100,000 files is sized as cheaply as one of a hundred.
+constexpr std::size_t kMeasuredNames = 64;
+
+}  // namespace
+
+CFilesView::CFilesView(CMorvathDoc& document, QWidget* parent) : QTreeView(parent), m_document(document)
+{
+    setObjectName(QStringLiteral("CFilesView"));
+    setModel(&m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setSectionsClickable(false);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->resizeSection(CFilesModel::NameColumn, kNameWidth);
+    header()->resizeSection(CFilesModel::SizeColumn, kSizeWidth);
+    header()->resizeSection(CFilesModel::TypeColumn, kTypeWidth);
+    m_document.RegisterView(this);
+}
+
+void CFilesView::SetArchive(const CArchiveFile* archive)
+{
+    m_archive = archive;
+    m_model.SetArchive(archive);
+}
+
+void CFilesView::ShowFolder(const CDirNode* folder)
+{
+    m_model.ShowFolder(folder);
+    AutoSizeNameColumn();
+}
+
+void CFilesView::DeleteAllItems()
+{
+    m_model.Clear();
+}
+
+std::vector<ExtractionItem> CFilesView::SelectedItems() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<ExtractionItem> items;
+    items.reserve(static_cast<std::size_t>(rows.size()));
+    for (const QModelIndex& row : rows)
+        items.push_back(m_model.ExtractionItemAt(row.row()));
+    return items;
+}
+
+void CFilesView::OnExtract()
+{
+    emit ExtractRequested({ExtractRequest::Pane::List, m_archive, SelectedItems()});
+}
+
+void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(event->position().toPoint());
+}
+
+void CFilesView::OnLButtonDblClk(const QPoint& point)
+{
+    const QModelIndex index = indexAt(point);
+    const CDirNode* folder = index.isValid() ? m_model.FolderAt(index.row()) : nullptr;
+    CDirView* tree = m_document.TreeView();
+    if (folder && tree)
+        tree->SelectFolder(*folder);
+}
+
+void CFilesView::AutoSizeNameColumn()
+{
+    // Never narrower than the column's header, so "Name" stays readable over an empty list.
+    int width = header()->sectionSizeHint(CFilesModel::NameColumn);
+    for (int row : m_model.RowsWithLongestNames(kMeasuredNames))
+        width = std::max(width, sizeHintForIndex(m_model.index(row, CFilesModel::NameColumn)).width());
+    header()->resizeSection(CFilesModel::NameColumn, width);
+}
+
+}  // namespace vorn

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "views/extract_request.h"
+#include "views/files_model.h"
+
+#include <QTreeView>
+
+#include <vector>
+
+namespace vorn {
+
+class CArchiveFile;
+class CDirNode;
+class CMorvathDoc;
+
+// The right pane: a report-style list of the folder selected in the tree,
+// sub-folders first, then files. Double-clicking a folder row moves the tree
+// one level down.
+class CFilesView final : public QTreeView {
+    Q_OBJECT
+
+public:
+    static constexpr int kNameWidth = 125;
+    static constexpr int kSizeWidth = 60;
+    static constexpr int kTypeWidth = 100;
+
+    // Registers itself as the document's list view.
+    explicit CFilesView(CMorvathDoc& document, QWidget* parent = nullptr);
+
+    // Empties the list; it fills again when a folder is shown.
+    void SetArchive(const CArchiveFile* archive);
+    // Lists folder's content, or the archive's top level for null.
+    void ShowFolder(const CDirNode* folder);
+    void DeleteAllItems();
+
+    // The selected rows, in row order: folders by their node, files by their entry.
+    std::vector<ExtractionItem> SelectedItems() const;
+    const CFilesModel& Model() const { return m_model; }
+
+    // The Extract command while this pane is active: asks for the selected rows.
+    void OnExtract();
+
+signals:
+    void ExtractRequested(const vorn::ExtractRequest& request);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void OnLButtonDblClk(const QPoint& point);
+    void AutoSizeNameColumn();
+
+    CMorvathDoc& m_document;
+    const CArchiveFile* m_archive = nullptr;
+    CFilesModel m_model;
+};
+
+}  // namespace vorn
