@@ -1,0 +1,217 @@
+#include "app/main_frame.h"
+
+#include "app/lock_key_indicators.h"
+#include "res/images.h"
+#include "res/main_frame_resources.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+#include "views/dir_view.h"
+#include "views/files_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <array>
+
+namespace vorn {
+namespace {
+
+constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
+                                         res::ID_FILE_MRU_FILE4};
+
+constexpr QSize kToolBarImageSize(18, 15);
+constexpr QSize kInitialSize(760, 520);
+
+// "&1 /path/to/archive.pck", with the path's own ampersands kept literal.
+QString RecentFileText(int index, const QString& path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(res::WindowTitle());
+    setWindowIcon(res::ApplicationIcon());
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    OnCreateClient(document);
+    resize(kInitialSize);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::CommandAction(int commandId) const
+{
+    return m_actions.value(commandId, nullptr);
+}
+
+void CMainFrame::CreateActions()
+{
+    // The tool bar's own show/hide action keeps its check mark in step with the bar.
+    m_wndToolBar = new QToolBar(this);
+    m_wndToolBar->setObjectName(QStringLiteral("m_wndToolBar"));
+    m_actions.insert(res::ID_VIEW_TOOLBAR, m_wndToolBar->toggleViewAction());
+
+    const auto commandAction = [this](int commandId) {
+        QAction* action = m_actions.value(commandId, nullptr);
+        if (!action) {
+            action = new QAction(this);
+            m_actions.insert(commandId, action);
+        }
+        action->setStatusTip(res::StatusPrompt(commandId));
+        action->setToolTip(res::ToolTipPrompt(commandId));
+        action->setIcon(res::ToolBarIcon(commandId));
+        addAction(action);  // shortcuts work whether or not the command has a menu item
+        return action;
+    };
+    for (const res::MenuPopup& popup : res::MainMenu())
+        for (const res::MenuItem& item : popup.items)
+            if (item.commandId != res::kSeparator)
+                commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
+    for (const res::Accelerator& accelerator : res::MainAccelerators())
+        commandAction(accelerator.commandId)->setShortcut(QKeySequence(QString::fromUtf8(accelerator.keys)));
+    for (int commandId : kRecentFileCommands)
+        commandAction(commandId);
+
+    QAction* statusBarAction = m_actions.value(res::ID_VIEW_STATUS_BAR);
+    statusBarAction->setCheckable(true);
+    statusBarAction->setChecked(true);
+    connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    m_recentFilePlaceholder = m_actions.value(res::ID_FILE_MRU_FILE1)->text();
+    for (int index = 0; index < static_cast<int>(kRecentFileCommands.size()); ++index)
+        connect(m_actions.value(kRecentFileCommands[static_cast<std::size_t>(index)]), &QAction::triggered, this,
+                [this, index] { emit RecentFileRequested(index); });
+    connect(m_actions.value(res::ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(m_actions.value(res::ID_FILE_EXTRACT), &QAction::triggered, this, &CMainFrame::OnFileExtract);
+    connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
+    connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
+}
+
+void CMainFrame::CreateMenus()
+{
+    for (const res::MenuPopup& popup : res::MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        for (const res::MenuItem& item : popup.items) {
+            if (item.commandId == res::kSeparator) {
+                menu->addSeparator();
+                continue;
+            }
+            menu->addAction(m_actions.value(item.commandId));
+            // The other recent-file entries follow the first one.
+            if (item.commandId == res::ID_FILE_MRU_FILE1)
+                for (std::size_t index = 1; index < kRecentFileCommands.size(); ++index)
+                    menu->addAction(m_actions.value(kRecentFileCommands[index]));
+        }
+    }
+    SetRecentFiles({});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_wndToolBar->setIconSize(kToolBarImageSize);
+    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int commandId : res::MainToolBar()) {
+        if (commandId == res::kSeparator)
+            m_wndToolBar->addSeparator();
+        else
+            m_wndToolBar->addAction(m_actions.value(commandId));
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    // The message pane: "Ready" while no command prompt is shown over it.
+    statusBar()->addWidget(new QLabel(res::LoadString(res::AFX_IDS_IDLEMESSAGE), statusBar()), 1);
+    m_indicators = new CLockKeyIndicators(*statusBar());
+}
+
+void CMainFrame::OnCreateClient(CMorvathDoc& document)
+{
+    m_wndSplitter = new QSplitter(Qt::Horizontal, this);
+    m_dirView = new CDirView(document, m_wndSplitter);
+    m_filesView = new CFilesView(document, m_wndSplitter);
+    m_wndSplitter->addWidget(m_dirView);
+    m_wndSplitter->addWidget(m_filesView);
+    m_wndSplitter->setCollapsible(0, false);
+    m_wndSplitter->setCollapsible(1, false);
+    // The tree keeps its width when the window is resized; the list takes the rest.
+    m_wndSplitter->setStretchFactor(0, 0);
+    m_wndSplitter->setStretchFactor(1, 1);
+    m_wndSplitter->setSizes({kTreeWidth, kInitialSize.width() - kTreeWidth});
+    setCentralWidget(m_wndSplitter);
+    connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
+    connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
+    SetActiveView(m_filesView);
+}
+
+void CMainFrame::SetActiveView(QWidget* view)
+{
+    m_activeView = view;
+    view->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& paths)
+{
+    for (std::size_t index = 0; index < kRecentFileCommands.size(); ++index) {
+        QAction* action = m_actions.value(kRecentFileCommands[index]);
+        const auto position = static_cast<qsizetype>(index);
+        if (position < paths.size()) {
+            action->setText(RecentFileText(static_cast<int>(index), paths[position]));
+            action->setEnabled(true);
+            action->setVisible(true);
+        } else if (index == 0) {
+            action->setText(m_recentFilePlaceholder);
+            action->setEnabled(false);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::OnFileExtract()
+{
+    if (m_activeView == m_dirView)
+        m_dirView->OnExtract();
+    else
+        m_filesView->OnExtract();
+}
+
+void CMainFrame::OnFileSave()
+{
+    statusBar()->showMessage(res::LoadString(res::IDS_NOTHING_TO_SAVE), 4000);
+}
+
+void CMainFrame::ActivateNeighbourPane(int step)
+{
+    const std::array<QWidget*, 2> panes{m_dirView, m_filesView};
+    const int current = m_activeView == m_dirView ? 0 : 1;
+    const int count = static_cast<int>(panes.size());
+    SetActiveView(panes[static_cast<std::size_t>((current + step + count) % count)]);
+}
+
+void CMainFrame::OnFocusChanged(QWidget* now)
+{
+    for (QWidget* pane : {static_cast<QWidget*>(m_dirView), static_cast<QWidget*>(m_filesView)})
+        if (now && (now == pane || pane->isAncestorOf(now)))
+            m_activeView = pane;
+}
+
+}  // namespace vorn

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "views/extract_request.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+namespace vorn {
+
+class CDirView;
+class CFilesView;
+class CLockKeyIndicators;
+class CMorvathDoc;
+
+// The main window: menu, tool bar and status bar around a splitter with the
+// folder tree on the left and the file list on the right. Its title is always
+// the window title, whatever archive is open.
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kTreeWidth = 175;
+
+    explicit CMainFrame(CMorvathDoc& document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The action of a command (ids from res/resource_ids.h); null for an unknown id.
+    QAction* CommandAction(int commandId) const;
+
+    CDirView* DirView() const { return m_dirView; }
+    CFilesView* FilesView() const { return m_filesView; }
+    QSplitter* Splitter() const { return m_wndSplitter; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+
+    // The pane that receives the Extract command: the one the user last
+    // activated by clicking, by F6 / Shift+F6 or by giving it the focus.
+    QWidget* GetActiveView() const { return m_activeView; }
+    void SetActiveView(QWidget* view);
+
+    // Fills the File menu's recent-file entries, newest first; the greyed
+    // placeholder stands in for an empty list.
+    void SetRecentFiles(const QStringList& paths);
+
+signals:
+    // The Extract command reached the active pane, which says what to extract.
+    // The extraction itself is carried out by whoever connects here.
+    void ExtractRequested(const vorn::ExtractRequest& request);
+    // A recent-file entry was chosen (0 is the newest).
+    void RecentFileRequested(int index);
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void OnCreateClient(CMorvathDoc& document);
+
+    void OnFileExtract();
+    void OnFileSave();
+    void ActivateNeighbourPane(int step);
+    void OnFocusChanged(QWidget* now);
+
+    QHash<int, QAction*> m_actions;
+    QString m_recentFilePlaceholder;
+    QSplitter* m_wndSplitter = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    CLockKeyIndicators* m_indicators = nullptr;
+    CDirView* m_dirView = nullptr;
+    CFilesView* m_filesView = nullptr;
+    QWidget* m_activeView = nullptr;
+};
+
+}  // namespace vorn

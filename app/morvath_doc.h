@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+namespace vorn {
+
+class CArchiveFile;
+class CDirView;
+class CFilesView;
+class MessageReporter;
+
+// The application's one document: it owns the open archive and hands it to
+// the two views, which only borrow it. Archives are read only, so the
+// document is never modified and never saved.
+class CMorvathDoc {
+public:
+    // The core's messages while an archive loads, and the failure to open a
+    // file, go to reporter, which must outlive the document.
+    explicit CMorvathDoc(MessageReporter& reporter);
+    ~CMorvathDoc();
+    CMorvathDoc(const CMorvathDoc&) = delete;
+    CMorvathDoc& operator=(const CMorvathDoc&) = delete;
+
+    // Ctrl+N: releases the archive; the views become empty.
+    bool OnNewDocument();
+    // Loads the archive at path and replaces the current one; the old archive
+    // is released only once the new one has loaded. False, with nothing
+    // changed, when the file cannot be opened for reading; an archive that
+    // loads badly still opens, with what could be read.
+    bool OnOpenDocument(const QString& path);
+    // Empties the list and rebuilds the tree for the current archive.
+    void RefreshViews();
+
+    const CArchiveFile* GetArchive() const { return m_archive.get(); }
+
+    // Each view registers itself when it is created.
+    void RegisterView(CDirView* view);
+    void RegisterView(CFilesView* view);
+    CDirView* TreeView() const;
+    CFilesView* ListView() const;
+
+private:
+    void InstallArchive(std::unique_ptr<CArchiveFile> archive);
+
+    MessageReporter& m_reporter;
+    std::unique_ptr<CArchiveFile> m_archive;
+    QPointer<CDirView> m_treeView;
+    QPointer<CFilesView> m_listView;
+};
+
+}  // namespace vorn

@@ -1,0 +1,141 @@
+#include "app/vorn_app.h"
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "res/images.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileDialog>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace vorn {
+namespace {
+
+const QString kExtractDirKey = QStringLiteral("Settings/ExtractDir");
+
+QString ChooseArchive(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, res::LoadString(res::IDS_OPEN_CAPTION), QString(),
+                                        res::LoadString(res::IDS_OPEN_FILTER));
+}
+
+}  // namespace
+
+CVornApp::CVornApp(MessageReporter* reporter)
+    : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive)
+{
+    // The title names the settings and captions every message box.
+    QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
+    QGuiApplication::setWindowIcon(res::ApplicationIcon());
+}
+
+CVornApp::~CVornApp() = default;
+
+bool CVornApp::InitInstance(const QStringList& arguments)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
+    m_recentFiles.Load();
+    m_strExtractDir = QSettings().value(kExtractDirKey, QString()).toString();
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The DIR or PCK archive to open."));
+    parser.addHelpOption();
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return false;
+    }
+
+    CreateDocumentAndFrame();
+    const QStringList paths = parser.positionalArguments();
+    if (paths.isEmpty())
+        OnFileNew();
+    else if (!OpenDocumentFile(paths.front()))
+        return false;
+
+    m_frame->show();
+    return true;
+}
+
+void CVornApp::CreateDocumentAndFrame()
+{
+    m_document = std::make_unique<CMorvathDoc>(m_reporter);
+    m_frame = std::make_unique<CMainFrame>(*m_document);
+    m_messageBoxes.SetParent(m_frame.get());
+    const auto route = [this](int commandId, void (CVornApp::*handler)()) {
+        connect(m_frame->CommandAction(commandId), &QAction::triggered, this, handler);
+    };
+    route(res::ID_APP_ABOUT, &CVornApp::OnAppAbout);
+    route(res::ID_VIEW_OPTIONS, &CVornApp::OnOptions);
+    route(res::ID_FILE_NEW, &CVornApp::OnFileNew);
+    route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
+    connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
+    UpdateRecentFileMenu();
+}
+
+void CVornApp::SetExtractDir(const QString& folder)
+{
+    m_strExtractDir = folder;
+    QSettings().setValue(kExtractDirKey, folder);
+}
+
+bool CVornApp::OpenDocumentFile(const QString& path)
+{
+    if (!m_document->OnOpenDocument(path))
+        return false;
+    m_recentFiles.Add(path);
+    UpdateRecentFileMenu();
+    return true;
+}
+
+void CVornApp::OnAppAbout()
+{
+    // The About box is wired in here once it exists.
+}
+
+void CVornApp::OnOptions()
+{
+    // The Options dialog is wired in here once it exists; it stores its folder
+    // through SetExtractDir.
+}
+
+void CVornApp::OnFileNew()
+{
+    m_document->OnNewDocument();
+}
+
+void CVornApp::OnFileOpen()
+{
+    const QString path = m_openFileChooser(m_frame.get());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void CVornApp::OnOpenRecentFile(int index)
+{
+    if (index < 0 || index >= m_recentFiles.Paths().size())
+        return;
+    const QString path = m_recentFiles.Paths()[index];
+    // A file that can no longer be opened leaves the list.
+    if (!OpenDocumentFile(path)) {
+        m_recentFiles.Remove(index);
+        UpdateRecentFileMenu();
+    }
+}
+
+void CVornApp::UpdateRecentFileMenu()
+{
+    if (m_frame)
+        m_frame->SetRecentFiles(m_recentFiles.Paths());
+}
+
+}  // namespace vorn

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/recent_file_list.h"
+#include "framework/message_box.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace vorn {
+
+class CMainFrame;
+class CMorvathDoc;
+class MessageReporter;
+
+// The application: start-up, the one setting (the default extraction folder),
+// the recent-file list and the application-wide commands. It runs on the
+// QApplication that main() creates; several may be made one after the other
+// (tests), each reading the settings afresh.
+class CVornApp final : public QObject {
+    Q_OBJECT
+
+public:
+    // Chooses the archive for File > Open; an empty string means cancelled.
+    using OpenFileChooser = std::function<QString(QWidget* parent)>;
+
+    // Messages go to reporter, or to message boxes over the main window when it is null.
+    explicit CVornApp(MessageReporter* reporter = nullptr);
+    ~CVornApp() override;
+
+    // Start-up. arguments are the program's (as QCoreApplication::arguments()):
+    // an archive path after the program name is opened. False ends the program:
+    // the path could not be opened (after its message) or the arguments are wrong.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CMorvathDoc* Document() const { return m_document.get(); }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+    // The default extraction folder: read at start-up, stored at once when set.
+    const QString& GetExtractDir() const { return m_strExtractDir; }
+    void SetExtractDir(const QString& folder);
+
+    // Opens path as the document's archive and puts it first in the recent-file list.
+    bool OpenDocumentFile(const QString& path);
+    void SetOpenFileChooser(OpenFileChooser chooser) { m_openFileChooser = std::move(chooser); }
+
+public slots:
+    void OnAppAbout();
+    void OnOptions();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnOpenRecentFile(int index);
+
+private:
+    void CreateDocumentAndFrame();
+    void UpdateRecentFileMenu();
+
+    QString m_strExtractDir;
+    CRecentFileList m_recentFiles;
+    MessageBoxReporter m_messageBoxes;
+    MessageReporter& m_reporter;
+    OpenFileChooser m_openFileChooser;
+    // The frame goes first: its views borrow the document's archive.
+    std::unique_ptr<CMorvathDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace vorn
