@@ -1,0 +1,50 @@
+#pragma once
+
+// Shared by the GUI tests: settings in a temporary folder, archives written to
+// disk, and the application started the way main() starts it.
+
+#include "app/vorn_app.h"
+#include "framework/message_reporter.h"
+#include "tests/support/archive_writer.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace vorn::testing {
+
+// Points the per-user settings at a temporary folder. Construct it before
+// anything reads settings (the location is fixed at the first read).
+class SettingsSandbox {
+public:
+    SettingsSandbox();
+    // Forgets every setting of the application.
+    void Clear() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+WriterFile File(std::string name, std::size_t size);
+WriterFolder Folder(std::string name, std::vector<WriterFile> files, std::vector<WriterFolder> folders = {});
+
+// Writes tree as an archive named fileName in folder, in the format of its
+// extension (PCK for any other), and returns its path.
+QString WriteArchive(const QTemporaryDir& folder, const QString& fileName, const WriterTree& tree);
+
+// An application started with arguments (the program name comes first) and
+// its core messages collected. Model testers watch both panes' models.
+struct StartedApp {
+    CollectingReporter reporter;
+    std::unique_ptr<CVornApp> app;
+    bool started = false;
+};
+std::unique_ptr<StartedApp> StartApp(const QStringList& arguments = {QStringLiteral("vorn")});
+
+// How many of the process's open descriptors refer to path.
+int OpenDescriptorsOf(const QString& path);
+
+}  // namespace vorn::testing

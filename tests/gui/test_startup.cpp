@@ -1,0 +1,157 @@
+// Start-up, the settings and the recent-file list.
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "app/vorn_app.h"
+#include "archive/archive_file.h"
+#include "res/resource_ids.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/dir_view.h"
+#include "views/files_view.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QSplitter>
+#include <QTest>
+
+using namespace vorn;
+using namespace vorn::testing;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private:
+    QString MakeArchive(const QString& fileName)
+    {
+        return WriteArchive(m_archives, fileName, {{}, {Folder("DATA", {File("A.BIN", 10)})}});
+    }
+
+    std::unique_ptr<SettingsSandbox> m_settings;
+    QTemporaryDir m_archives;
+
+private slots:
+    void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void init() { m_settings->Clear(); }
+
+    void startsEmptyWithoutPath()
+    {
+        const auto started = StartApp();
+        QVERIFY(started->started);
+        CMainFrame* frame = started->app->MainFrame();
+        QVERIFY(frame->isVisible());
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Vorn v2.0"));
+        QVERIFY(!started->app->Document()->GetArchive());
+        QCOMPARE(frame->DirView()->model()->rowCount(), 0);
+        QCOMPARE(frame->FilesView()->model()->rowCount(), 0);
+        QCOMPARE(frame->GetActiveView(), frame->FilesView());
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vorn"));
+        QVERIFY(QCoreApplication::applicationName().startsWith(QStringLiteral("Vorn 2.0 by ")));
+        QVERIFY(started->reporter.Messages().empty());
+    }
+
+    void opensPathGivenAtStartUp()
+    {
+        const QString path = MakeArchive(QStringLiteral("game.pck"));
+        const auto started = StartApp({QStringLiteral("vorn"), path});
+        QVERIFY(started->started);
+        QVERIFY(started->app->MainFrame()->isVisible());
+        const CArchiveFile* archive = started->app->Document()->GetArchive();
+        QVERIFY(archive && archive->IsOpen());
+        QCOMPARE(archive->Entries().size(), std::size_t{1});
+        QCOMPARE(started->app->MainFrame()->DirView()->model()->index(0, 0).data().toString(),
+                 QStringLiteral("GAME.PCK"));
+        QCOMPARE(started->app->MainFrame()->windowTitle(), QStringLiteral("Vorn v2.0"));
+        QCOMPARE(started->app->RecentFiles().Paths(), QStringList{path});
+    }
+
+    void unopenablePathEndsStartUpAfterItsMessage()
+    {
+        for (const QString& path : {m_archives.filePath(QStringLiteral("missing.pck")), m_archives.path()}) {
+            const auto started = StartApp({QStringLiteral("vorn"), path});
+            QVERIFY(!started->started);
+            QVERIFY(!started->app->MainFrame()->isVisible());
+            QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
+            QCOMPARE(started->reporter.Messages()[0].text, std::string("Failed to open document."));
+            QVERIFY(QString::fromStdString(started->reporter.Messages()[0].detail).contains(path));
+            QVERIFY(started->app->RecentFiles().Paths().isEmpty());
+        }
+    }
+
+    void badArchiveStillOpens()
+    {
+        // An unknown extension reads no catalogue; an unknown record is reported once.
+        const QString other = MakeArchive(QStringLiteral("game.pak"));
+        auto started = StartApp({QStringLiteral("vorn"), other});
+        QVERIFY(started->started);
+        QVERIFY(started->app->Document()->GetArchive()->Entries().empty());
+        QVERIFY(started->reporter.Messages().empty());
+        QCOMPARE(started->app->MainFrame()->DirView()->model()->rowCount(), 1);
+
+        const QString odd = m_archives.filePath(QStringLiteral("odd.pck"));
+        QFile file(odd);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(Record(ArchiveFormat::Pck, "X", 7, 0, 48) +
+                                             Record(ArchiveFormat::Pck, "", 255, 0, 0)));
+        file.close();
+        started = StartApp({QStringLiteral("vorn"), odd});
+        QVERIFY(started->started);
+        QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
+        QCOMPARE(started->reporter.Messages()[0].text, std::string("Unknown file type encountered."));
+    }
+
+    void recentFilesKeepFourNewestFirstAcrossInstances()
+    {
+        QStringList paths;
+        for (int index = 1; index <= 5; ++index)
+            paths << MakeArchive(QStringLiteral("r%1.pck").arg(index));
+        {
+            const auto started = StartApp();
+            QAction* first = started->app->MainFrame()->CommandAction(res::ID_FILE_MRU_FILE1);
+            QCOMPARE(first->text(), QStringLiteral("Recent File"));
+            QVERIFY(!first->isEnabled());
+            for (const QString& path : paths)
+                QVERIFY(started->app->OpenDocumentFile(path));
+            QVERIFY(started->app->OpenDocumentFile(paths[2]));  // reopening moves it to the top
+            QCOMPARE(started->app->RecentFiles().Paths(), (QStringList{paths[2], paths[4], paths[3], paths[1]}));
+        }
+        const auto second = StartApp();
+        QCOMPARE(second->app->RecentFiles().Paths(), (QStringList{paths[2], paths[4], paths[3], paths[1]}));
+        CMainFrame* frame = second->app->MainFrame();
+        const int ids[] = {res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
+                           res::ID_FILE_MRU_FILE4};
+        for (int index = 0; index < 4; ++index) {
+            QAction* action = frame->CommandAction(ids[index]);
+            QVERIFY(action->isEnabled() && action->isVisible());
+            QCOMPARE(action->text(), QStringLiteral("&%1 %2").arg(index + 1).arg(second->app->RecentFiles().Paths()[index]));
+        }
+
+        // Choosing an entry opens it; one that is gone leaves the list.
+        frame->CommandAction(res::ID_FILE_MRU_FILE3)->trigger();
+        QCOMPARE(second->app->Document()->GetArchive()->GetFileName(), std::string("r4.pck"));
+        QVERIFY(QFile::remove(paths[1]));
+        frame->CommandAction(res::ID_FILE_MRU_FILE4)->trigger();
+        QCOMPARE(second->app->RecentFiles().Paths(), (QStringList{paths[3], paths[2], paths[4]}));
+        QVERIFY(!frame->CommandAction(res::ID_FILE_MRU_FILE4)->isVisible());
+        QCOMPARE(second->app->Document()->GetArchive()->GetFileName(), std::string("r4.pck"));
+    }
+
+    void extractDirPersistsAcrossInstances()
+    {
+        {
+            const auto started = StartApp();
+            QCOMPARE(started->app->GetExtractDir(), QString());
+            started->app->SetExtractDir(QStringLiteral(" /tmp/out dir/ "));
+            QCOMPARE(started->app->GetExtractDir(), QStringLiteral(" /tmp/out dir/ "));
+        }
+        QCOMPARE(QSettings().value(QStringLiteral("Settings/ExtractDir")).toString(), QStringLiteral(" /tmp/out dir/ "));
+        {
+            const auto started = StartApp();
+            QCOMPARE(started->app->GetExtractDir(), QStringLiteral(" /tmp/out dir/ "));
+            started->app->SetExtractDir(QString());
+        }
+        QCOMPARE(StartApp()->app->GetExtractDir(), QString());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
