@@ -1,0 +1,18 @@
+#pragma once
+
+#include "extract/extraction_engine.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vorn {
+
+// Runs an extraction on a worker thread while the window stays alive: a
+// progress dialog shows files and bytes done of the total and the current
+// name, its Cancel stops the run after the current file, and existing files
+// are asked about on the user-interface thread.
+ExtractionResult RunExtractionWithProgress(QWidget* parent, const CArchiveFile& archive, const QString& target,
+                                           const std::vector<ExtractionItem>& items, const ExtractionOptions& options);
+
+}  // namespace vorn
