@@ -1,5 +1,5 @@
 // vorn-screenshots ARCHIVE OUTDIR: renders the main window with ARCHIVE open
-// and a folder selected into OUTDIR/main.png. Run with QT_QPA_PLATFORM=offscreen;
+// and its root folder selected into OUTDIR/main.png. Run with QT_QPA_PLATFORM=offscreen;
 // the settings go to a temporary folder, so the user's own stay untouched.
 
 #include "app/main_frame.h"
@@ -15,20 +15,6 @@
 #include <QTest>
 
 #include <cstdio>
-
-namespace {
-
-// The first folder below the top level that holds files, else the first top-level folder.
-const vorn::CDirNode* FolderToShow(const vorn::CArchiveFile& archive)
-{
-    for (const auto& top : archive.GetCatalogue().topFolders)
-        for (const auto& child : top->m_children)
-            if (!child->m_files.empty())
-                return child.get();
-    return archive.GetRoot();
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -46,9 +32,9 @@ int main(int argc, char** argv)
     vorn::CMainFrame& frame = *app.MainFrame();
     if (!QTest::qWaitForWindowExposed(&frame))
         return 1;
-    if (const vorn::CArchiveFile* archive = app.Document()->GetArchive())
-        if (const vorn::CDirNode* folder = FolderToShow(*archive))
-            frame.DirView()->SelectFolder(*folder);
+    // The root folder: its sub-folders and its own files side by side.
+    if (const vorn::CArchiveFile* archive = app.Document()->GetArchive(); archive && archive->GetRoot())
+        frame.DirView()->SelectFolder(*archive->GetRoot());
     frame.FilesView()->selectionModel()->select(frame.FilesView()->model()->index(0, 0),
                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QApplication::processEvents();
