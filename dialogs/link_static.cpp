@@ -61,15 +61,6 @@ void CLinkStatic::leaveEvent(QEvent* event)
     QLabel::leaveEvent(event);
 }
 
-// Taking the press makes the release come back here, where the click counts.
-void CLinkStatic::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        event->accept();
-    else
-        QLabel::mousePressEvent(event);
-}
-
 void CLinkStatic::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
