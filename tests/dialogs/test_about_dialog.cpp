@@ -157,8 +157,6 @@ private slots:
         QTest::newRow("31") << 31 << "There is no application associated\nwith the given filename extension.";
         QTest::newRow("32") << 32 << "The specified dynamic-link library was not found.";
         QTest::newRow("4 unknown") << 4 << "Unknown Error (4) occurred.";
-        QTest::newRow("33 unknown") << 33 << "Unknown Error (33) occurred.";
-        QTest::newRow("negative") << -1 << "Unknown Error (-1) occurred.";
     }
 
     void errorTextByCode()

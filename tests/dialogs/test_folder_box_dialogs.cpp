@@ -164,18 +164,6 @@ private slots:
         QTest::mouseClick(Button(*dialog, "IDOK"), Qt::LeftButton);
         QCOMPARE(dialog->GetPath(), QStringLiteral("typed"));
     }
-
-    void textTypedAfterBrowseWins()
-    {
-        QFETCH_GLOBAL(QByteArray, kind);
-        QTemporaryDir chosen;
-        auto dialog = MakeDialog(kind, QString());
-        dialog->open();
-        Browse(*dialog, chosen.path(), QDialogButtonBox::Open);
-        Retype(*dialog, QStringLiteral("/typed/later"));
-        QTest::mouseClick(Button(*dialog, "IDOK"), Qt::LeftButton);
-        QCOMPARE(dialog->GetPath(), QStringLiteral("/typed/later"));
-    }
 };
 
 QTEST_MAIN(FolderBoxDialogsTest)
