@@ -1,9 +1,6 @@
 #include "dialogs/folder_dialog.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace vorn {
 
@@ -30,17 +27,14 @@ void CFolderDialog::accept()
 
 // The name box would show the highlighted entry, which Select ignores; the
 // type box has nothing to offer in a folder chooser. Select and Cancel then
-// share one row below the list.
+// share one row below the list. The names are those Qt gives the widgets of
+// its own dialog; should they change, the rows merely stay visible.
 void CFolderDialog::HideFileNameRows()
 {
-    for (const char* name : {"fileNameLabel", "fileTypeLabel"}) {
-        if (auto* label = findChild<QLabel*>(QLatin1String(name)))
-            label->hide();
+    for (const char* name : {"fileNameLabel", "fileNameEdit", "fileTypeLabel", "fileTypeCombo"}) {
+        if (auto* row = findChild<QWidget*>(QLatin1String(name)))
+            row->hide();
     }
-    if (auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-        nameEdit->hide();
-    if (auto* typeCombo = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
-        typeCombo->hide();
     if (auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
         buttons->setOrientation(Qt::Horizontal);
 }
