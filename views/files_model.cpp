@@ -78,27 +78,26 @@ ExtractionItem CFilesModel::ExtractionItemAt(int row) const
     return ExtractionItem::File(EntryAt(row));
 }
 
-std::size_t CFilesModel::NameLength(int row) const
-{
-    if (const CDirNode* folder = FolderAt(row))
-        return folder->m_name.size();
-    return m_archive->Entries()[EntryAt(row)].m_name.size();
-}
-
 std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
 {
     // A min-heap of (length, row) keeps the longest names seen so far.
     using Candidate = std::pair<std::size_t, int>;
     std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> longest;
-    const int rows = rowCount();
-    for (int row = 0; row < rows && count > 0; ++row) {
-        const std::size_t length = NameLength(row);
+    const auto consider = [&longest, count](std::size_t length, int row) {
         if (longest.size() < count) {
             longest.emplace(length, row);
         } else if (length > longest.top().first) {
             longest.pop();
             longest.emplace(length, row);
         }
+    };
+    int row = 0;
+    if (m_folders && count > 0) {
+        for (const auto& folder : *m_folders)
+            consider(folder->m_name.size(), row++);
+        const std::vector<FileEntry>& entries = m_archive->Entries();
+        for (std::uint32_t entry : *m_files)
+            consider(entries[entry].m_name.size(), row++);
     }
     std::vector<int> result;
     result.reserve(longest.size());

@@ -49,7 +49,6 @@ public:
 private:
     int FolderCount() const;
     std::uint32_t EntryAt(int row) const;
-    std::size_t NameLength(int row) const;
 
     const CArchiveFile* m_archive = nullptr;
     const std::vector<std::unique_ptr<CDirNode>>* m_folders = nullptr;

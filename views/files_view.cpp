@@ -1,6 +1,7 @@
 #include "views/files_view.h"
 
 #include "app/morvath_doc.h"
+#include "res/images.h"
 #include "views/dir_view.h"
 
 #include <QHeaderView>
@@ -17,23 +18,30 @@ constexpr std::size_t kMeasuredNames = 64;
 
 }  // namespace
 
-CFilesView::CFilesView(CMorvathDoc& document, QWidget* parent) : QTreeView(parent), m_document(document)
+CFilesView::CFilesView(CMorvathDoc& document, QWidget* parent) : QTableView(parent), m_document(document)
 {
     setObjectName(QStringLiteral("CFilesView"));
     setModel(&m_model);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    header()->setSectionsClickable(false);
-    header()->setSectionsMovable(false);
-    header()->setStretchLastSection(false);
-    header()->resizeSection(CFilesModel::NameColumn, kNameWidth);
-    header()->resizeSection(CFilesModel::SizeColumn, kSizeWidth);
-    header()->resizeSection(CFilesModel::TypeColumn, kTypeWidth);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(RowHeight());
+    QHeaderView* columns = horizontalHeader();
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setHighlightSections(false);
+    columns->setSectionsClickable(false);
+    columns->setSectionsMovable(false);
+    columns->setStretchLastSection(false);
+    columns->resizeSection(CFilesModel::NameColumn, kNameWidth);
+    columns->resizeSection(CFilesModel::SizeColumn, kSizeWidth);
+    columns->resizeSection(CFilesModel::TypeColumn, kTypeWidth);
     m_document.RegisterView(this);
 }
 
@@ -72,7 +80,7 @@ void CFilesView::OnExtract()
 
 void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTreeView::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(event->position().toPoint());
 }
@@ -89,10 +97,21 @@ void CFilesView::OnLButtonDblClk(const QPoint& point)
 void CFilesView::AutoSizeNameColumn()
 {
     // Never narrower than the column's header, so "Name" stays readable over an empty list.
-    int width = header()->sectionSizeHint(CFilesModel::NameColumn);
+    int width = horizontalHeader()->sectionSizeHint(CFilesModel::NameColumn);
     for (int row : m_model.RowsWithLongestNames(kMeasuredNames))
         width = std::max(width, sizeHintForIndex(m_model.index(row, CFilesModel::NameColumn)).width());
-    header()->resizeSection(CFilesModel::NameColumn, width);
+    horizontalHeader()->resizeSection(CFilesModel::NameColumn, width);
+}
+
+int CFilesView::RowHeight()
+{
+    // The height of a row with an icon and a line of text, as the style draws it.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    option.text = QStringLiteral("Xg");
+    option.icon = res::ListFileIcon();
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
 }
 
 }  // namespace vorn

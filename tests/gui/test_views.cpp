@@ -127,16 +127,16 @@ private slots:
         QCOMPARE(files.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Type"));
         QCOMPARE(Qt::Alignment(files.index(1, 1).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
-        QCOMPARE(list.header()->sectionSize(1), 60);
-        QCOMPARE(list.header()->sectionSize(2), 100);
+        QCOMPARE(list.horizontalHeader()->sectionSize(1), 60);
+        QCOMPARE(list.horizontalHeader()->sectionSize(2), 100);
         const int longest = list.fontMetrics().horizontalAdvance(QStringLiteral("a_rather_long_file_name.wav"));
-        QVERIFY(list.header()->sectionSize(0) > longest);
+        QVERIFY(list.horizontalHeader()->sectionSize(0) > longest);
 
         Select(tree, Child(*tree.model(), root, QStringLiteral("SOUNDS")));
         QCOMPARE(Column(files, 0), QStringList{QStringLiteral("S1.WAV")});
         Select(tree, Child(*tree.model(), root, QStringLiteral("EMPTY")));
         QCOMPARE(files.rowCount(), 0);
-        QVERIFY(list.header()->sectionSize(0) > 0);
+        QVERIFY(list.horizontalHeader()->sectionSize(0) > 0);
 
         // The archive item shows the top level: its folders, then the loose file.
         Select(tree, tree.model()->index(0, 0));
