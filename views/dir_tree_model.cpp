@@ -31,11 +31,6 @@ QModelIndex CDirTreeModel::IndexOf(const CDirNode& folder) const
     return createIndex(static_cast<int>(folder.m_row), 0, const_cast<CDirNode*>(&folder));
 }
 
-bool CDirTreeModel::IsArchiveItem(const QModelIndex& index) const
-{
-    return index.isValid() && index.internalPointer() == nullptr;
-}
-
 const CDirNode* CDirTreeModel::FolderAt(const QModelIndex& index) const
 {
     return static_cast<const CDirNode*>(index.internalPointer());

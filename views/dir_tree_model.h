@@ -23,7 +23,6 @@ public:
 
     QModelIndex ArchiveIndex() const;
     QModelIndex IndexOf(const CDirNode& folder) const;
-    bool IsArchiveItem(const QModelIndex& index) const;
     // The folder of a folder item; null for the archive item.
     const CDirNode* FolderAt(const QModelIndex& index) const;
 

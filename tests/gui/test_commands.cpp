@@ -1,5 +1,6 @@
 // The main window's menu, accelerators, tool bar and status bar, and where commands go.
 
+#include "app/lock_key_indicators.h"
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
@@ -243,6 +244,21 @@ private slots:
         QCOMPARE(frame.DirView()->model()->index(0, 0).data().toString(), QStringLiteral("SECOND.DIR"));
         QCOMPARE(started->app->RecentFiles().Paths().constFirst(), other);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Vorn v2.0"));
+    }
+
+    void lockKeysComeFromX11KeyEvents()
+    {
+        const auto keyEvent = [](int key, quint32 nativeModifiers) {
+            return QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, nativeModifiers);
+        };
+        const QString xcb = QStringLiteral("xcb");
+        const auto caps = LockKeyStateOf(keyEvent(Qt::Key_A, 0x02), xcb);
+        QVERIFY(caps && caps->caps && !caps->num && !caps->scroll);
+        const auto num = LockKeyStateOf(keyEvent(Qt::Key_A, 0x10 | 0x01), xcb);
+        QVERIFY(num && !num->caps && num->num);
+        // A lock key's own event tells the state before it toggles; other platforms tell nothing.
+        QVERIFY(!LockKeyStateOf(keyEvent(Qt::Key_CapsLock, 0x02), xcb));
+        QVERIFY(!LockKeyStateOf(keyEvent(Qt::Key_A, 0x02), QStringLiteral("offscreen")));
     }
 
     void exitClosesTheWindow()

@@ -1,0 +1,33 @@
+# Installs the build into a fresh prefix and checks the desktop integration:
+# cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(path bin/vorn share/applications/vorn.desktop share/mime/packages/vorn.xml
+             share/icons/hicolor/16x16/apps/vorn.png share/icons/hicolor/32x32/apps/vorn.png
+             share/icons/hicolor/48x48/apps/vorn.png)
+  if(NOT EXISTS ${PREFIX}/${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+
+file(READ ${PREFIX}/share/applications/vorn.desktop desktop)
+foreach(line "Exec=vorn %f" "Icon=vorn" "MimeType=application/x-vorn-pck;application/x-vorn-dir;")
+  string(FIND "${desktop}" "${line}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "vorn.desktop lacks: ${line}")
+  endif()
+endforeach()
+
+file(READ ${PREFIX}/share/mime/packages/vorn.xml mime)
+foreach(glob "*.pck" "*.dir")
+  string(FIND "${mime}" "<glob pattern=\"${glob}\"/>" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "vorn.xml lacks the glob ${glob}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${PREFIX})
