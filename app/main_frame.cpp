@@ -48,10 +48,15 @@ CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(par
     CreateStatusBar();
     OnCreateClient(document);
     resize(kInitialSize);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    m_focusTracking =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The panes go away with the window's children, after this; focus moves then must not reach them.
+    disconnect(m_focusTracking);
+}
 
 QAction* CMainFrame::CommandAction(int commandId) const
 {

@@ -66,6 +66,7 @@ private:
     void ActivateNeighbourPane(int step);
     void OnFocusChanged(QWidget* now);
 
+    QMetaObject::Connection m_focusTracking;
     QHash<int, QAction*> m_actions;
     QString m_recentFilePlaceholder;
     QSplitter* m_wndSplitter = nullptr;
