@@ -44,14 +44,10 @@ bool CVornApp::InitInstance(const QStringList& arguments)
     m_strExtractDir = QSettings().value(kExtractDirKey, QString()).toString();
 
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The DIR or PCK archive to open."));
-    parser.addHelpOption();
     if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        const QString error =
+            parser.errorText().isEmpty() ? QStringLiteral("Only one archive can be opened.") : parser.errorText();
+        std::fprintf(stderr, "vorn: %s\nusage: vorn [ARCHIVE]\n", qPrintable(error));
         return false;
     }
 

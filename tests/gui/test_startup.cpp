@@ -75,6 +75,8 @@ private slots:
             QVERIFY(QString::fromStdString(started->reporter.Messages()[0].detail).contains(path));
             QVERIFY(started->app->RecentFiles().Paths().isEmpty());
         }
+        const QString path = MakeArchive(QStringLiteral("one.pck"));
+        QVERIFY(!StartApp({QStringLiteral("vorn"), path, path})->started);
     }
 
     void badArchiveStillOpens()
