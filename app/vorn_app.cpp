@@ -2,6 +2,9 @@
 
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "extract/extract_command.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -11,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QFileDialog>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <cstdio>
 
@@ -75,6 +79,7 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_FILE_NEW, &CVornApp::OnFileNew);
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
+    connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
     UpdateRecentFileMenu();
 }
 
@@ -95,13 +100,23 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 
 void CVornApp::OnAppAbout()
 {
-    // The About box is wired in here once it exists.
+    CAboutDialog(m_frame.get()).exec();
 }
 
 void CVornApp::OnOptions()
 {
-    // The Options dialog is wired in here once it exists; it stores its folder
-    // through SetExtractDir.
+    COptionsDialog dialog(m_strExtractDir, m_frame.get());
+    if (dialog.DoModal())
+        SetExtractDir(dialog.GetPath());
+}
+
+void CVornApp::OnExtract(const ExtractRequest& request)
+{
+    const std::optional<ExtractionResult> result = RunExtractCommand(m_frame.get(), request, m_strExtractDir);
+    if (!result || result->filesWritten == 0)
+        return;
+    const quint64 count = result->filesWritten;
+    m_frame->statusBar()->showMessage(count == 1 ? tr("1 file extracted") : tr("%1 files extracted").arg(count));
 }
 
 void CVornApp::OnFileNew()

@@ -2,6 +2,7 @@
 
 #include "app/recent_file_list.h"
 #include "framework/message_box.h"
+#include "views/extract_request.h"
 
 #include <QObject>
 #include <QString>
@@ -56,6 +57,8 @@ public slots:
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecentFile(int index);
+    // The active pane's Extract command: the extraction and its report.
+    void OnExtract(const ExtractRequest& request);
 
 private:
     void CreateDocumentAndFrame();
