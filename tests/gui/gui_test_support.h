@@ -9,7 +9,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -46,5 +48,21 @@ std::unique_ptr<StartedApp> StartApp(const QStringList& arguments = {QStringLite
 
 // How many of the process's open descriptors refer to path.
 int OpenDescriptorsOf(const QString& path);
+
+// Runs act once on the first modal widget of type T to appear, polling from
+// the event loop, so a test can answer a dialog that a command runs modally.
+template <typename T, typename Act>
+void WhenModal(Act act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->deleteLater();
+            timer->stop();
+            act(widget);
+        }
+    });
+    timer->start(5);
+}
 
 }  // namespace vorn::testing

@@ -1,0 +1,313 @@
+// The Extract, Options and About commands driven through the main window and
+// their dialogs, with the results checked on disk.
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "archive/archive_file.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "extract/extract_dialog.h"
+#include "extract/failure_report_dialog.h"
+#include "res/resource_ids.h"
+#include "tests/core/catalogue_test_helpers.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/dir_view.h"
+#include "views/files_model.h"
+#include "views/files_view.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace vorn;
+using namespace vorn::testing;
+
+namespace {
+
+// Every folder ("NAME/") and file below root, sorted, relative to it.
+QStringList Tree(const QString& root)
+{
+    QStringList paths;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        paths << QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? QStringLiteral("/") : QString());
+    }
+    paths.sort();
+    return paths;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the Extract dialog: types text over the offered folder (unless it
+// is null) and presses OK, or Cancel.
+void AnswerExtractDialog(const QString& text, bool ok = true)
+{
+    WhenModal<CExtractDialog>([text, ok](CExtractDialog* dialog) {
+        if (!text.isNull())
+            dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"))->setText(text);
+        dialog->findChild<QPushButton*>(ok ? QStringLiteral("IDOK") : QStringLiteral("IDCANCEL"))->click();
+    });
+}
+
+}  // namespace
+
+class TestExtract : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StartedApp> Start(const WriterTree& tree, const QString& name = QStringLiteral("game.pck"))
+    {
+        auto started = StartApp({QStringLiteral("vorn"), WriteArchive(m_archives, name, tree)});
+        if (!started->started)
+            qFatal("the application did not start");
+        started->app->SetExtractDir(m_target.path());
+        return started;
+    }
+
+    static const CDirNode& FolderAt(const StartedApp& started, const std::string& path)
+    {
+        const CDirNode* found = nullptr;
+        ForEachFolder(started.app->Document()->GetArchive()->GetCatalogue(), [&](const CDirNode& folder) {
+            if (folder.GetPath() == path)
+                found = &folder;
+        });
+        if (!found)
+            qFatal("no folder %s", path.c_str());
+        return *found;
+    }
+
+    static void ExtractFromTree(StartedApp& started, const CDirNode* folder)
+    {
+        CMainFrame* frame = started.app->MainFrame();
+        if (folder)
+            frame->DirView()->SelectFolder(*folder);
+        else
+            frame->DirView()->setCurrentIndex(frame->DirView()->model()->index(0, 0));
+        frame->SetActiveView(frame->DirView());
+        frame->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+    }
+
+    // Shows folder in the list, selects the rows named, and extracts from the list.
+    static void ExtractFromList(StartedApp& started, const CDirNode& folder, const QStringList& names)
+    {
+        CMainFrame* frame = started.app->MainFrame();
+        frame->DirView()->SelectFolder(folder);
+        CFilesView* list = frame->FilesView();
+        list->clearSelection();
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            if (names.contains(list->model()->index(row, 0).data().toString()))
+                list->selectionModel()->select(list->model()->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        frame->SetActiveView(list);
+        frame->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+    }
+
+    WriterTree Game()
+    {
+        return {{File("README", 5)},
+                {Folder("DATA", {File("A.BIN", 3000), File("B.BIN", 10)},
+                        {Folder("SUB", {File("C.BIN", 7)}), Folder("EMPTY", {})})}};
+    }
+
+    std::unique_ptr<SettingsSandbox> m_settings;
+    QTemporaryDir m_archives;
+    QTemporaryDir m_target;
+
+private slots:
+    void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void init()
+    {
+        m_settings->Clear();
+        for (const QString& entry : QDir(m_target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            QFileInfo(m_target.filePath(entry)).isDir() ? QDir(m_target.filePath(entry)).removeRecursively()
+                                                        : QFile::remove(m_target.filePath(entry));
+    }
+
+    void treeExtractsTheSelectedFolderWithEverythingBelowIt()
+    {
+        auto started = Start(Game());
+        AnswerExtractDialog(QString());
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        QCOMPARE(Tree(m_target.path()), QStringList({"DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/EMPTY/", "DATA/SUB/",
+                                                     "DATA/SUB/C.BIN"}));
+        QCOMPARE(Contents(m_target.filePath("DATA/A.BIN")), QByteArray(3000, 'x'));
+        QCOMPARE(started->app->MainFrame()->statusBar()->currentMessage(), QStringLiteral("3 files extracted"));
+    }
+
+    void treeArchiveItemExtractsTheWholeArchiveIntoAFolderOfItsName()
+    {
+        auto started = Start(Game(), QStringLiteral("game.pck"));
+        AnswerExtractDialog(QString());
+        ExtractFromTree(*started, nullptr);
+        QCOMPARE(Tree(m_target.path()).first(), QStringLiteral("GAME.PCK/"));
+        QVERIFY(Tree(m_target.path()).contains(QStringLiteral("GAME.PCK/README")));
+        QVERIFY(Tree(m_target.path()).contains(QStringLiteral("GAME.PCK/DATA/SUB/C.BIN")));
+    }
+
+    void listExtractsSelectedFoldersAndFilesIntoTheTarget()
+    {
+        auto started = Start(Game());
+        AnswerExtractDialog(QString());
+        ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"B.BIN", "SUB"});
+        QCOMPARE(Tree(m_target.path()), QStringList({"B.BIN", "SUB/", "SUB/C.BIN"}));
+    }
+
+    void cancelInTheDialogChangesNothing()
+    {
+        auto started = Start(Game());
+        const QString before = QDir::currentPath();
+        AnswerExtractDialog(QStringLiteral("/somewhere/else"), false);
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        QVERIFY(Tree(m_target.path()).isEmpty());
+        QCOMPARE(QDir::currentPath(), before);
+        QVERIFY(started->app->MainFrame()->statusBar()->currentMessage().isEmpty());
+    }
+
+    void unreachableTargetIsReportedInEachPanesWords()
+    {
+        auto started = Start(Game());
+        const QString missing = m_target.filePath(QStringLiteral("missing"));
+        for (const bool fromTree : {true, false}) {
+            QString shown;
+            AnswerExtractDialog(missing);
+            WhenModal<QMessageBox>([&shown](QMessageBox* box) {
+                shown = box->text();
+                box->accept();
+            });
+            if (fromTree)
+                ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+            else
+                ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"SUB"});
+            QCOMPARE(shown, (fromTree ? QStringLiteral("Could not change to directory ")
+                                      : QStringLiteral("Could not create directory ")) + missing);
+        }
+        QVERIFY(Tree(m_target.path()).isEmpty());
+    }
+
+    void existingFileIsReplacedOnlyWhenTheUserSaysYes()
+    {
+        auto started = Start(Game());
+        QFile mine(m_target.filePath(QStringLiteral("B.BIN")));
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        mine.close();
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QString asked;
+            AnswerExtractDialog(QString());
+            WhenModal<QMessageBox>([&asked, answer](QMessageBox* box) {
+                asked = box->text();
+                box->button(answer)->click();
+            });
+            ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"B.BIN"});
+            QVERIFY(asked.contains(QStringLiteral("B.BIN")));
+            QCOMPARE(Contents(m_target.filePath(QStringLiteral("B.BIN"))),
+                     answer == QMessageBox::No ? QByteArray("mine") : QByteArray(10, 'x'));
+        }
+    }
+
+    void failuresAreReportedTogetherAtTheEnd()
+    {
+        const auto pck = ArchiveFormat::Pck;
+        const std::string bytes = FolderRecord(pck, "DATA", 48) + FileRecord(pck, "..", 1, 288) +
+                                  FileRecord(pck, "PAST.BIN", 100, 288) + FileRecord(pck, "OK", 1, 288) +
+                                  EndRecord(pck) + EndRecord(pck, 0) + "x";
+        QFile file(m_archives.filePath(QStringLiteral("bad.pck")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        auto started = StartApp({QStringLiteral("vorn"), file.fileName()});
+        started->app->SetExtractDir(m_target.path());
+
+        QString report;
+        AnswerExtractDialog(QString());
+        WhenModal<CFailureReportDialog>([&report](CFailureReportDialog* dialog) {
+            report = dialog->ReportText();
+            dialog->accept();
+        });
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        const QStringList lines = report.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Refused unsafe name \\DATA\\..")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("Could not read the data of DATA/PAST.BIN")));
+        QCOMPARE(Tree(m_target.path()), QStringList({"DATA/", "DATA/OK"}));
+    }
+
+    void cancelDuringTheRunLeavesOnlyWholeFiles()
+    {
+        std::vector<WriterFile> files;
+        for (int i = 0; i < 4000; ++i)
+            files.push_back(File("F" + std::to_string(i), 64 << 10));
+        auto started = Start({{}, {Folder("BIG", files)}});
+
+        AnswerExtractDialog(QString());
+        // Cancel through the progress dialog as soon as the first files are out.
+        QTimer poll;
+        const QDir firstFolder(m_target.filePath(QStringLiteral("BIG")));
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* progress = started->app->MainFrame()->findChild<QProgressDialog*>();
+            if (progress && firstFolder.exists() && !firstFolder.isEmpty()) {
+                progress->findChild<QPushButton*>()->click();
+                poll.stop();
+            }
+        });
+        poll.start(1);
+        ExtractFromTree(*started, &FolderAt(*started, "\\BIG"));
+
+        const QStringList written = Tree(m_target.path());
+        QVERIFY2(written.size() > 1 && written.size() < 4001, qPrintable(QString::number(written.size())));
+        for (const QString& path : written)
+            if (!path.endsWith('/'))
+                QCOMPARE(QFileInfo(m_target.filePath(path)).size(), qint64(64 << 10));
+    }
+
+    void optionsStoresTheFolderOnOkOnlyAndKeepsItForTheNextStart()
+    {
+        for (const auto& [text, ok, expected] : {std::tuple{QStringLiteral(" /data/out "), true, QStringLiteral(" /data/out ")},
+                                                 std::tuple{QStringLiteral("/ignored"), false, QStringLiteral(" /data/out ")},
+                                                 std::tuple{QString(""), true, QString("")}}) {
+            {
+                auto started = StartApp();
+                WhenModal<COptionsDialog>([text = text, ok = ok](COptionsDialog* dialog) {
+                    dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"))->setText(text);
+                    dialog->findChild<QPushButton*>(ok ? QStringLiteral("IDOK") : QStringLiteral("IDCANCEL"))->click();
+                });
+                started->app->MainFrame()->CommandAction(res::ID_VIEW_OPTIONS)->trigger();
+                QCOMPARE(started->app->GetExtractDir(), expected);
+            }
+            const auto next = StartApp();
+            QCOMPARE(next->app->GetExtractDir(), expected);
+            QString offered;
+            WhenModal<CExtractDialog>([&offered](CExtractDialog* dialog) {
+                offered = dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"))->text();
+                dialog->reject();
+            });
+            next->app->MainFrame()->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+            QCOMPARE(offered, expected);
+        }
+    }
+
+    void aboutOpensTheAboutBox()
+    {
+        const auto started = StartApp();
+        bool shown = false;
+        WhenModal<CAboutDialog>([&shown](CAboutDialog* dialog) {
+            shown = dialog->windowTitle() == QStringLiteral("About Vorn...");
+            dialog->accept();
+        });
+        started->app->MainFrame()->CommandAction(res::ID_APP_ABOUT)->trigger();
+        QVERIFY(shown);
+    }
+};
+
+QTEST_MAIN(TestExtract)
+#include "test_extract.moc"
