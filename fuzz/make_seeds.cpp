@@ -2,6 +2,7 @@
 // (OUTPUT_DIR/dir/*.dir, OUTPUT_DIR/pck/*.pck) that start the fuzzers off on
 // well-formed trees and on the irregular catalogues the readers must survive.
 
+#include "archive/catalogue.h"
 #include "tests/support/archive_writer.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@ namespace {
 
 using vorn::ArchiveFormat;
 using vorn::testing::Record;
+using vorn::testing::WriterFile;
 using vorn::testing::WriterFolder;
 using vorn::testing::WriterTree;
 
@@ -42,11 +44,13 @@ WriterTree UnsafeNames()
     return {{{"a\\b", "1", "", 0}, {"C:x", "2", "", 0}, {".", "3", "", 0}}, {bad, {"OK", {{"/abs", "4", "", 0}}, {}}}};
 }
 
-WriterTree DeepTree(int levels)
+// Folders L1/L2/... nested `levels` deep, each holding filesPerFolder files.
+WriterTree DeepTree(int levels, int filesPerFolder)
 {
-    WriterFolder folder{"L" + std::to_string(levels), {{"F", "f", "", 0}}, {}};
+    const auto files = [&] { return std::vector<WriterFile>(filesPerFolder, WriterFile{"F", "f", "", 0}); };
+    WriterFolder folder{"L" + std::to_string(levels), files(), {}};
     for (int level = levels - 1; level > 0; --level)
-        folder = WriterFolder{"L" + std::to_string(level), {{"F", "f", "", 0}}, {folder}};
+        folder = WriterFolder{"L" + std::to_string(level), files(), {folder}};
     return {{}, {folder}};
 }
 
@@ -93,7 +97,8 @@ void WriteSeeds(const std::filesystem::path& dir, ArchiveFormat format, const ch
     put("nested", build(NestedTree()));
     put("top-levels", build(SeveralTopLevels()));
     put("unsafe-names", build(UnsafeNames()));
-    put("deep", build(DeepTree(12)));
+    put("deep", build(DeepTree(12, 1)));
+    put("too-deep", build(DeepTree(static_cast<int>(vorn::Catalogue::kMaxFolderDepth) + 4, 0)));
     const std::string nested = build(NestedTree());
     put("truncated", nested.substr(0, nested.size() / 2 + 5));
     put("loop", format == ArchiveFormat::Dir ? DirLoop() : PckLoop());
