@@ -5,6 +5,7 @@
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
+#include "extract/extract_dialog.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
@@ -40,6 +41,16 @@ QStringList MenuItems(const QMenu& menu)
 ExtractRequest LastRequest(const QSignalSpy& spy)
 {
     return spy.constLast().constFirst().value<ExtractRequest>();
+}
+
+// The Extract command asks for a target first; these tests only follow the
+// request, so they cancel the dialog and give the main window back its focus.
+void CancelNextExtractDialog(CMainFrame& frame)
+{
+    WhenModal<CExtractDialog>([&frame](CExtractDialog* dialog) {
+        dialog->reject();
+        QTimer::singleShot(0, &frame, [&frame] { frame.activateWindow(); });
+    });
 }
 
 }  // namespace
@@ -165,8 +176,10 @@ private slots:
         list.selectionModel()->select(list.model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
         // Ctrl+E with the list active (as at start): the list's selected rows.
+        CancelNextExtractDialog(frame);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(requests.size(), 1);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
         QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::List);
         QCOMPARE(LastRequest(requests).archive, started->app->Document()->GetArchive());
         QCOMPARE(LastRequest(requests).items.size(), std::size_t{1});
@@ -176,15 +189,19 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
         QCOMPARE(frame.GetActiveView(), &tree);
         QCOMPARE(QApplication::focusWidget(), &tree);
+        CancelNextExtractDialog(frame);
         frame.CommandAction(res::ID_FILE_EXTRACT)->trigger();
         QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::Tree);
         QCOMPARE(LastRequest(requests).items[0].folder, &data);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
 
         // The archive item asks for the whole top level under its label.
         tree.setCurrentIndex(tree.model()->index(0, 0));
+        CancelNextExtractDialog(frame);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(LastRequest(requests).items[0].kind, ExtractionItem::Kind::TopLevel);
         QCOMPARE(LastRequest(requests).items[0].folderName, std::string("GAME.PCK"));
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
 
         // Shift+F6 back to the list; a click into the tree activates the tree again.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
