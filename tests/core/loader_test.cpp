@@ -152,11 +152,12 @@ TEST(Loader, TwoFoldersOfOneNameStayApart)
     EXPECT_EQ(catalogue.entries[direct.m_files.at(0)].m_name, "Y");
 }
 
+// Folders 1 to depth, each inside the one before, the last holding one file.
 WriterTree Chain(std::size_t depth)
 {
-    WriterFolder folder{"L" + std::to_string(depth), {{"F", "x", "", 0}}, {}};
+    WriterFolder folder{std::to_string(depth), {{"F", "x", "", 0}}, {}};
     for (std::size_t level = depth - 1; level >= 1; --level)
-        folder = WriterFolder{"L" + std::to_string(level), {}, {std::move(folder)}};
+        folder = WriterFolder{std::to_string(level), {}, {std::move(folder)}};
     return {{}, {std::move(folder)}};
 }
 
@@ -204,7 +205,7 @@ TEST(Loader, OverlappingDirRunsCannotMakeTheWalkQuadratic)
     const std::uint32_t tail = (kFolders + 1) * 44;
     std::string bytes;
     for (std::uint32_t i = 0; i < kFolders; ++i)
-        bytes += FolderRecord(kDir, "F" + std::to_string(i), tail + i * 44);
+        bytes += FolderRecord(kDir, std::to_string(i), tail + i * 44);
     bytes += EndRecord(kDir);
     for (std::uint32_t i = 0; i < kFolders; ++i)
         bytes += FileRecord(kDir, "X", 0, 1);
