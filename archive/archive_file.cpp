@@ -11,11 +11,6 @@
 namespace vorn {
 namespace {
 
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Reports the unknown records of a load once, with their count.
 void ReportUnknownRecords(const Catalogue& catalogue, const std::string& path, MessageReporter& reporter)
 {
@@ -27,16 +22,6 @@ void ReportUnknownRecords(const Catalogue& catalogue, const std::string& path, M
 }
 
 }  // namespace
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat)
     : m_pathName(std::move(path)), m_file(m_pathName), m_reporter(reporter)

@@ -31,7 +31,6 @@ public:
     bool IsOpen() const { return m_isOpen; }
     const std::string& GetPathName() const { return m_pathName; }
     ArchiveFormat GetFormat() const { return m_format; }
-    std::uint64_t GetArchiveSize() const { return m_file.Size(); }
     const Catalogue& GetCatalogue() const { return m_catalogue; }
     const std::vector<FileEntry>& Entries() const { return m_catalogue.entries; }
     // The open file, for copies that run on other threads (reads never seek).
@@ -53,8 +52,5 @@ private:
     Catalogue m_catalogue;
     MessageReporter& m_reporter;
 };
-
-// Compares ignoring the case of the letters A to Z only.
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace vorn

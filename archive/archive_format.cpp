@@ -7,18 +7,9 @@
 namespace vorn {
 namespace {
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase)
+char LowerAscii(char c)
 {
-    if (text.size() != lowerCase.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerCase[i])
-            return false;
-    }
-    return true;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::uint32_t ReadWord(const unsigned char* bytes)
@@ -29,15 +20,25 @@ std::uint32_t ReadWord(const unsigned char* bytes)
 
 }  // namespace
 
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
 ArchiveFormat FormatFromPath(std::string_view path)
 {
     const std::size_t dot = path.rfind('.');
     if (dot == std::string_view::npos)
         return ArchiveFormat::None;
     const std::string_view extension = path.substr(dot + 1);
-    if (EqualsIgnoringCase(extension, "pck"))
+    if (EqualsIgnoringAsciiCase(extension, "pck"))
         return ArchiveFormat::Pck;
-    if (EqualsIgnoringCase(extension, "dir"))
+    if (EqualsIgnoringAsciiCase(extension, "dir"))
         return ArchiveFormat::Dir;
     return ArchiveFormat::None;
 }

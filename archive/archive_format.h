@@ -10,6 +10,10 @@ namespace vorn {
 // The two catalogue formats, told apart by the archive's extension.
 enum class ArchiveFormat { None, Dir, Pck };
 
+// Compares ignoring the case of the letters A to Z only, as the catalogue's
+// names and extensions are compared.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // The text after the last '.' of the whole path, compared ignoring case:
 // "pck" first, then "dir"; anything else (or no '.') is None.
 ArchiveFormat FormatFromPath(std::string_view path);

@@ -14,7 +14,6 @@ public:
     void OpenFolder(const RawRecord& record);
     // Makes the open folder's parent the open folder; false when none is open.
     bool CloseFolder();
-    bool HasOpenFolder() const { return m_open != nullptr; }
     std::size_t Depth() const { return m_depth; }
     void SkipUnknown(std::uint64_t offset);
 
@@ -23,7 +22,6 @@ public:
     bool WithinBudget(std::size_t recordSize);
 
     void NoteTruncated(std::uint64_t offset);
-    Catalogue& Result() { return m_catalogue; }
 
 private:
     Catalogue& m_catalogue;

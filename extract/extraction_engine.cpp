@@ -12,12 +12,12 @@
 
 namespace vorn {
 
+namespace {
+
 std::string FolderFailurePrefix(FolderFailureText text)
 {
     return text == FolderFailureText::MakeDirectory ? "Could not make directory " : "Could not create directory ";
 }
-
-namespace {
 
 class Executor final : private CopyMonitor {
 public:
@@ -177,17 +177,12 @@ private:
 
 }  // namespace
 
-ExtractionResult RunExtractionPlan(const CArchiveFile& archive, const std::string& target, const ExtractionPlan& plan,
-                                   const ExtractionOptions& options, ExtractionObserver* observer)
-{
-    return Executor(archive, plan, options, observer).Run(target);
-}
-
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
                                const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
                                ExtractionObserver* observer)
 {
-    return RunExtractionPlan(archive, target, PlanExtraction(archive.GetCatalogue(), items), options, observer);
+    const ExtractionPlan plan = PlanExtraction(archive.GetCatalogue(), items);
+    return Executor(archive, plan, options, observer).Run(target);
 }
 
 }  // namespace vorn

@@ -11,10 +11,9 @@ namespace vorn {
 
 class CArchiveFile;
 
-// The pane's wording for a folder that cannot be made in the target.
+// The pane's wording for a folder that cannot be made in the target:
+// "Could not make directory " or "Could not create directory ".
 enum class FolderFailureText { MakeDirectory, CreateDirectory };
-
-std::string FolderFailurePrefix(FolderFailureText text);
 
 // What to do with a file that already stands in the target folder (files a run
 // writes into folders it made itself are its own, and a later record of the same
@@ -64,9 +63,5 @@ struct ExtractionResult {
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
                                const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
                                ExtractionObserver* observer = nullptr);
-
-// The same for a plan made beforehand.
-ExtractionResult RunExtractionPlan(const CArchiveFile& archive, const std::string& target, const ExtractionPlan& plan,
-                                   const ExtractionOptions& options, ExtractionObserver* observer = nullptr);
 
 }  // namespace vorn
