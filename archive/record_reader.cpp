@@ -12,8 +12,10 @@ std::optional<RawRecord> RecordReader::ReadRecord(std::uint64_t offset)
     const std::uint64_t end = offset + m_layout.recordSize;
     if (end > m_source.Size())
         return std::nullopt;
-    if (offset < m_blockStart || end > m_blockStart + m_blockLength) {
-        m_block.resize(kBlockSize);
+    const std::uint64_t blockEnd = m_blockStart + m_blockLength;
+    if (offset < m_blockStart || end > blockEnd) {
+        const bool readingOn = offset >= m_blockStart && offset <= blockEnd;
+        m_block.resize(readingOn ? kBlockSize : kJumpBlockSize);
         m_blockStart = offset;
         m_blockLength = m_source.ReadAt(offset, m_block);
         if (m_blockLength < m_layout.recordSize)

@@ -8,8 +8,10 @@
 
 namespace vorn {
 
-// Reads catalogue records through a cache of large blocks, so that walking a
-// catalogue of a million records costs a few hundred reads, not a million.
+// Reads catalogue records through a block cache, so that walking a catalogue
+// of a million records costs a few dozen reads, not a million. Reading on from
+// the current block fetches a large block; a jump elsewhere fetches a small one,
+// so a catalogue that jumps about costs little more than its records.
 class RecordReader {
 public:
     RecordReader(const ByteSource& source, RecordLayout layout);
@@ -19,6 +21,7 @@ public:
 
 private:
     static constexpr std::size_t kBlockSize = 1 << 20;
+    static constexpr std::size_t kJumpBlockSize = 4 << 10;
 
     const ByteSource& m_source;
     RecordLayout m_layout;
