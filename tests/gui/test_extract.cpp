@@ -250,12 +250,13 @@ private slots:
         auto started = Start({{}, {Folder("BIG", files)}});
 
         AnswerExtractDialog(QString());
-        // Cancel through the progress dialog as soon as the first files are out.
+        // Cancel through the progress dialog once a second file is being written,
+        // so the first is complete.
         QTimer poll;
         const QDir firstFolder(m_target.filePath(QStringLiteral("BIG")));
         QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
             auto* progress = started->app->MainFrame()->findChild<QProgressDialog*>();
-            if (progress && firstFolder.exists() && !firstFolder.isEmpty()) {
+            if (progress && firstFolder.entryList(QDir::Files | QDir::Hidden).size() >= 2) {
                 progress->findChild<QPushButton*>()->click();
                 poll.stop();
             }
