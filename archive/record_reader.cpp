@@ -1,27 +1,56 @@
 #include "archive/record_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace vorn {
 
-RecordReader::RecordReader(const ByteSource& source, RecordLayout layout)
-    : m_source(source), m_layout(layout)
+RecordReader::RecordReader(const ByteSource& source, RecordLayout layout) : m_source(source), m_layout(layout)
 {
+}
+
+const RecordReader::Block& RecordReader::BlockAt(std::uint64_t index)
+{
+    ++m_uses;
+    if (m_lastBlock < m_blocks.size() && m_blocks[m_lastBlock].index == index) {
+        m_blocks[m_lastBlock].lastUse = m_uses;
+        return m_blocks[m_lastBlock];
+    }
+    auto found = std::find_if(m_blocks.begin(), m_blocks.end(), [&](const Block& block) { return block.index == index; });
+    if (found == m_blocks.end()) {
+        if (m_blocks.size() < kCachedBlocks) {
+            found = m_blocks.emplace(m_blocks.end());
+            found->bytes.resize(kBlockSize);
+        } else {
+            found = std::min_element(m_blocks.begin(), m_blocks.end(),
+                                     [](const Block& a, const Block& b) { return a.lastUse < b.lastUse; });
+        }
+        found->index = index;
+        found->length = m_source.ReadAt(index * kBlockSize, found->bytes);
+    }
+    found->lastUse = m_uses;
+    m_lastBlock = static_cast<std::size_t>(found - m_blocks.begin());
+    return *found;
 }
 
 std::optional<RawRecord> RecordReader::ReadRecord(std::uint64_t offset)
 {
-    const std::uint64_t end = offset + m_layout.recordSize;
-    if (end > m_source.Size())
+    if (offset + m_layout.recordSize > m_source.Size())
         return std::nullopt;
-    const std::uint64_t blockEnd = m_blockStart + m_blockLength;
-    if (offset < m_blockStart || end > blockEnd) {
-        const bool readingOn = offset >= m_blockStart && offset <= blockEnd;
-        m_block.resize(readingOn ? kBlockSize : kJumpBlockSize);
-        m_blockStart = offset;
-        m_blockLength = m_source.ReadAt(offset, m_block);
-        if (m_blockLength < m_layout.recordSize)
-            return std::nullopt;
+    static_assert(kPckLayout.recordSize >= kDirLayout.recordSize);
+    unsigned char record[kPckLayout.recordSize];
+    std::size_t copied = 0;
+    while (copied < m_layout.recordSize) {
+        const std::uint64_t at = offset + copied;
+        const Block& block = BlockAt(at / kBlockSize);
+        const std::size_t start = static_cast<std::size_t>(at % kBlockSize);
+        if (start >= block.length)
+            return std::nullopt;  // the file shrank under us
+        const std::size_t count = std::min(m_layout.recordSize - copied, block.length - start);
+        std::memcpy(record + copied, block.bytes.data() + start, count);
+        copied += count;
     }
-    return DecodeRecord(m_block.data() + (offset - m_blockStart), m_layout);
+    return DecodeRecord(record, m_layout);
 }
 
 }  // namespace vorn
