@@ -58,6 +58,8 @@ public:
                 ++i;
             }
         }
+        // A stop during the last file, or a Cancel to its question, ends the loop as well.
+        m_result.cancelled = m_result.cancelled || m_cancelRequested;
         return m_result;
     }
 

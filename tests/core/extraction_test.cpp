@@ -208,6 +208,13 @@ TEST_F(Extraction, CancelStopsAfterTheCurrentFileAndRemovesAPartialOne)
     EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/SMALL"));
     EXPECT_EQ(result.filesWritten, 1u);
 
+    ScriptedObserver lastFile;  // stopped in the middle of the run's last file
+    lastFile.cancelAfterBytes = 2;
+    std::filesystem::remove_all(InTarget("DATA"));
+    const ExtractionResult last = Extract({ExtractionItem::File(1)}, {}, &lastFile);
+    EXPECT_TRUE(last.cancelled);
+    EXPECT_TRUE(ListTree(Target()).empty());
+
     ScriptedObserver betweenFiles;
     betweenFiles.cancelAfterFiles = 1;
     std::filesystem::remove_all(InTarget("DATA"));
