@@ -17,7 +17,7 @@ class CArchiveFile {
 public:
     // The format comes from the path's extension unless forced.
     CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {});
-    virtual ~CArchiveFile();
+    ~CArchiveFile();
     CArchiveFile(const CArchiveFile&) = delete;
     CArchiveFile& operator=(const CArchiveFile&) = delete;
 

@@ -135,11 +135,11 @@ private:
 
     CopyResult Copy(const FileEntry& entry, const PlanStep& step, ExistingFile existing)
     {
-        m_bytesBeforeFile = m_progress.bytesDone;
+        const std::uint64_t bytesBeforeFile = m_progress.bytesDone;
         const CopyResult result = CopyArchiveRange(m_archive.Descriptor(), {entry.m_offset, entry.m_size},
                                                    m_folders.back(), step.name, existing, this);
         if (result.status != CopyStatus::Copied)
-            m_progress.bytesDone = m_bytesBeforeFile;  // a failed copy left nothing behind
+            m_progress.bytesDone = bytesBeforeFile;  // a failed copy left nothing behind
         return result;
     }
 
@@ -173,7 +173,6 @@ private:
     std::vector<int> m_folders;  // the target, then each folder made below it, innermost last
     std::unordered_set<std::string> m_writtenInTarget;
     ExtractionProgress m_progress;
-    std::uint64_t m_bytesBeforeFile = 0;
     ExtractionResult m_result;
 };
 
