@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/lock_key_indicators.h"
+#include "app/morvath_doc.h"
 #include "res/images.h"
 #include "res/main_frame_resources.h"
 #include "res/resource_ids.h"
@@ -150,8 +151,10 @@ void CMainFrame::CreateStatusBar()
 void CMainFrame::OnCreateClient(CMorvathDoc& document)
 {
     m_wndSplitter = new QSplitter(Qt::Horizontal, this);
-    m_dirView = new CDirView(document, m_wndSplitter);
-    m_filesView = new CFilesView(document, m_wndSplitter);
+    m_dirView = new CDirView(m_wndSplitter);
+    m_filesView = new CFilesView(m_wndSplitter);
+    document.RegisterView(m_dirView);
+    document.RegisterView(m_filesView);
     m_wndSplitter->addWidget(m_dirView);
     m_wndSplitter->addWidget(m_filesView);
     m_wndSplitter->setCollapsible(0, false);
@@ -161,6 +164,10 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     m_wndSplitter->setStretchFactor(1, 1);
     m_wndSplitter->setSizes({kTreeWidth, kInitialSize.width() - kTreeWidth});
     setCentralWidget(m_wndSplitter);
+    // The list shows what the tree selects; a folder opened in the list is selected in the tree.
+    connect(m_dirView, &CDirView::FolderSelected, m_filesView, &CFilesView::ShowFolder);
+    connect(m_dirView, &CDirView::SelectionCleared, m_filesView, &CFilesView::DeleteAllItems);
+    connect(m_filesView, &CFilesView::FolderOpened, m_dirView, &CDirView::SelectFolder);
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     SetActiveView(m_filesView);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/extract_request.h"
+#include "extract/extract_request.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -37,7 +37,7 @@ bool CMorvathDoc::OnOpenDocument(const QString& path)
         return false;
     }
     file.close();
-    InstallArchive(std::make_unique<CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter));
+    InstallArchive(std::make_shared<const CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter));
     RefreshViews();
     return true;
 }
@@ -62,23 +62,13 @@ void CMorvathDoc::RegisterView(CFilesView* view)
     m_listView = view;
 }
 
-CDirView* CMorvathDoc::TreeView() const
+void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
 {
-    return m_treeView;
-}
-
-CFilesView* CMorvathDoc::ListView() const
-{
-    return m_listView;
-}
-
-void CMorvathDoc::InstallArchive(std::unique_ptr<CArchiveFile> archive)
-{
-    // The views let go of the old archive before it is released.
+    // The views let go of the old archive before the document does.
     if (m_treeView)
-        m_treeView->SetArchive(archive.get());
+        m_treeView->SetArchive(archive);
     if (m_listView)
-        m_listView->SetArchive(archive.get());
+        m_listView->SetArchive(archive);
     m_archive = std::move(archive);
 }
 

@@ -12,9 +12,10 @@ class CDirView;
 class CFilesView;
 class MessageReporter;
 
-// The application's one document: it owns the open archive and hands it to
-// the two views, which only borrow it. Archives are read only, so the
-// document is never modified and never saved.
+// The application's one document: it holds the open archive and hands it to
+// the two views. The archive is shared, so a run that still reads it keeps it
+// after the document has let it go. Archives are read only, so the document
+// is never modified and never saved.
 class CMorvathDoc {
 public:
     // The core's messages while an archive loads, and the failure to open a
@@ -36,17 +37,15 @@ public:
 
     const CArchiveFile* GetArchive() const { return m_archive.get(); }
 
-    // Each view registers itself when it is created.
+    // The frame registers each view once it has made it.
     void RegisterView(CDirView* view);
     void RegisterView(CFilesView* view);
-    CDirView* TreeView() const;
-    CFilesView* ListView() const;
 
 private:
-    void InstallArchive(std::unique_ptr<CArchiveFile> archive);
+    void InstallArchive(std::shared_ptr<const CArchiveFile> archive);
 
     MessageReporter& m_reporter;
-    std::unique_ptr<CArchiveFile> m_archive;
+    std::shared_ptr<const CArchiveFile> m_archive;
     QPointer<CDirView> m_treeView;
     QPointer<CFilesView> m_listView;
 };

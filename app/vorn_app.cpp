@@ -4,7 +4,7 @@
 #include "app/morvath_doc.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "extract/extract_command.h"
+#include "app/extract_command.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"

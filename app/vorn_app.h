@@ -2,7 +2,7 @@
 
 #include "app/recent_file_list.h"
 #include "framework/message_box.h"
-#include "views/extract_request.h"
+#include "extract/extract_request.h"
 
 #include <QObject>
 #include <QString>

@@ -13,6 +13,9 @@ namespace vorn {
 class CDirNode {
 public:
     CDirNode(std::string name, CDirNode* parent);
+    // A node has its place in one tree.
+    CDirNode(const CDirNode&) = delete;
+    CDirNode& operator=(const CDirNode&) = delete;
 
     std::string GetName() const { return m_name; }
     // "\ROOT\SUB": each name from the top-level folder down, preceded by a backslash.

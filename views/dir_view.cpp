@@ -1,7 +1,5 @@
 #include "views/dir_view.h"
 
-#include "app/morvath_doc.h"
-#include "views/files_view.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -20,7 +18,7 @@ public:
 
 }  // namespace
 
-CDirView::CDirView(CMorvathDoc& document, QWidget* parent) : QTreeView(parent), m_document(document)
+CDirView::CDirView(QWidget* parent) : QTreeView(parent)
 {
     setObjectName(QStringLiteral("CDirView"));
     setModel(&m_model);
@@ -32,19 +30,18 @@ CDirView::CDirView(CMorvathDoc& document, QWidget* parent) : QTreeView(parent), 
     setUniformRowHeights(true);
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_document.RegisterView(this);
 }
 
-void CDirView::SetArchive(const CArchiveFile* archive)
+void CDirView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
 {
-    m_archive = archive;
+    m_archive = std::move(archive);
     m_model.SetArchive(nullptr);
 }
 
 void CDirView::RebuildTree()
 {
     const WaitCursor waitCursor;
-    m_model.SetArchive(m_archive);
+    m_model.SetArchive(m_archive.get());
     expand(m_model.ArchiveIndex());
 }
 
@@ -72,19 +69,11 @@ void CDirView::OnExtract()
 void CDirView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     QTreeView::selectionChanged(selected, deselected);
-    OnSelchanged();
-}
-
-void CDirView::OnSelchanged()
-{
-    CFilesView* list = m_document.ListView();
-    if (!list)
-        return;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        list->DeleteAllItems();
+    const QModelIndexList items = selectionModel()->selectedIndexes();
+    if (items.isEmpty())
+        emit SelectionCleared();
     else
-        list->ShowFolder(m_model.FolderAt(selected.front()));
+        emit FolderSelected(m_model.FolderAt(items.front()));
 }
 
 }  // namespace vorn

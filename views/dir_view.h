@@ -1,31 +1,31 @@
 #pragma once
 
+#include "extract/extract_request.h"
 #include "views/dir_tree_model.h"
-#include "views/extract_request.h"
 
 #include <QTreeView>
+
+#include <memory>
 
 namespace vorn {
 
 class CArchiveFile;
 class CDirNode;
-class CMorvathDoc;
 
-// The left pane: the folder tree of the open archive. Selecting an item shows
-// that folder (or, for the archive item, the archive's top level) in the list.
+// The left pane: the folder tree of the open archive. Selecting an item says
+// which folder (or, for the archive item, the archive's top level) to list.
 class CDirView final : public QTreeView {
     Q_OBJECT
 
 public:
-    // Registers itself as the document's tree view.
-    explicit CDirView(CMorvathDoc& document, QWidget* parent = nullptr);
+    explicit CDirView(QWidget* parent = nullptr);
 
-    // Called by the document before it releases the previous archive: the tree
+    // Called by the document before it lets the previous archive go: the tree
     // forgets it at once and shows the new one at the next RebuildTree.
-    void SetArchive(const CArchiveFile* archive);
+    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
     // The archive item, expanded, with every top-level folder under it, collapsed.
     void RebuildTree();
-    // Selects folder's item, expanding its parents; the list then shows the folder.
+    // Selects folder's item, expanding its parents.
     void SelectFolder(const CDirNode& folder);
 
     const CDirTreeModel& Model() const { return m_model; }
@@ -34,16 +34,17 @@ public:
     void OnExtract();
 
 signals:
+    // An item was selected: its folder, or null for the archive item.
+    void FolderSelected(const vorn::CDirNode* folder);
+    // No item is selected any more.
+    void SelectionCleared();
     void ExtractRequested(const vorn::ExtractRequest& request);
 
 protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
-    void OnSelchanged();
-
-    CMorvathDoc& m_document;
-    const CArchiveFile* m_archive = nullptr;
+    std::shared_ptr<const CArchiveFile> m_archive;
     CDirTreeModel m_model;
 };
 

@@ -1,8 +1,6 @@
 #include "views/files_view.h"
 
-#include "app/morvath_doc.h"
 #include "res/images.h"
-#include "views/dir_view.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -18,7 +16,7 @@ constexpr std::size_t kMeasuredNames = 64;
 
 }  // namespace
 
-CFilesView::CFilesView(CMorvathDoc& document, QWidget* parent) : QTableView(parent), m_document(document)
+CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("CFilesView"));
     setModel(&m_model);
@@ -42,13 +40,12 @@ CFilesView::CFilesView(CMorvathDoc& document, QWidget* parent) : QTableView(pare
     columns->resizeSection(CFilesModel::NameColumn, kNameWidth);
     columns->resizeSection(CFilesModel::SizeColumn, kSizeWidth);
     columns->resizeSection(CFilesModel::TypeColumn, kTypeWidth);
-    m_document.RegisterView(this);
 }
 
-void CFilesView::SetArchive(const CArchiveFile* archive)
+void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
 {
-    m_archive = archive;
-    m_model.SetArchive(archive);
+    m_archive = std::move(archive);
+    m_model.SetArchive(m_archive.get());
 }
 
 void CFilesView::ShowFolder(const CDirNode* folder)
@@ -88,10 +85,8 @@ void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)
 void CFilesView::OnLButtonDblClk(const QPoint& point)
 {
     const QModelIndex index = indexAt(point);
-    const CDirNode* folder = index.isValid() ? m_model.FolderAt(index.row()) : nullptr;
-    CDirView* tree = m_document.TreeView();
-    if (folder && tree)
-        tree->SelectFolder(*folder);
+    if (const CDirNode* folder = index.isValid() ? m_model.FolderAt(index.row()) : nullptr)
+        emit FolderOpened(*folder);
 }
 
 void CFilesView::AutoSizeNameColumn()

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "views/extract_request.h"
+#include "extract/extract_request.h"
 #include "views/files_model.h"
 
 #include <QTableView>
 
+#include <memory>
 #include <vector>
 
 namespace vorn {
 
 class CArchiveFile;
 class CDirNode;
-class CMorvathDoc;
 
 // The right pane: a report-style list of the folder selected in the tree,
-// sub-folders first, then files. Double-clicking a folder row moves the tree
-// one level down. A table view, because it keeps no per-row state: a folder of
+// sub-folders first, then files. Double-clicking a folder row asks to open
+// that folder. A table view, because it keeps no per-row state: a folder of
 // 100,000 files is shown as quickly as one of ten.
 class CFilesView final : public QTableView {
     Q_OBJECT
@@ -25,11 +25,10 @@ public:
     static constexpr int kSizeWidth = 60;
     static constexpr int kTypeWidth = 100;
 
-    // Registers itself as the document's list view.
-    explicit CFilesView(CMorvathDoc& document, QWidget* parent = nullptr);
+    explicit CFilesView(QWidget* parent = nullptr);
 
     // Empties the list; it fills again when a folder is shown.
-    void SetArchive(const CArchiveFile* archive);
+    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
     // Lists folder's content, or the archive's top level for null.
     void ShowFolder(const CDirNode* folder);
     void DeleteAllItems();
@@ -42,6 +41,8 @@ public:
     void OnExtract();
 
 signals:
+    // A folder row was double-clicked.
+    void FolderOpened(const vorn::CDirNode& folder);
     void ExtractRequested(const vorn::ExtractRequest& request);
 
 protected:
@@ -52,8 +53,7 @@ private:
     void AutoSizeNameColumn();
     int RowHeight();
 
-    CMorvathDoc& m_document;
-    const CArchiveFile* m_archive = nullptr;
+    std::shared_ptr<const CArchiveFile> m_archive;
     CFilesModel m_model;
 };
 

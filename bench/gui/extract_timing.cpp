@@ -10,7 +10,7 @@
 // writing back the other's files. Runs offscreen.
 
 #include "archive/archive_file.h"
-#include "extract/extraction_runner.h"
+#include "app/extraction_runner.h"
 #include "tests/support/archive_writer.h"
 
 #include <QApplication>
@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <sys/wait.h>
@@ -103,9 +104,9 @@ GuiRun RunGui(QWidget& window, const std::string& archivePath, const QString& ta
     ticks.start(10);
     sinceTick.start();
     vorn::CollectingReporter reporter;
-    const vorn::CArchiveFile archive(archivePath, reporter);
+    const auto archive = std::make_shared<const vorn::CArchiveFile>(archivePath, reporter);
     const vorn::ExtractionResult result = vorn::RunExtractionWithProgress(
-        &window, archive, target, {vorn::ExtractionItem::Folder(*archive.GetRoot())},
+        &window, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
         {vorn::FolderFailureText::CreateDirectory, vorn::OverwritePolicy::Ask});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     longestGap = std::max(longestGap, sinceTick.elapsed());

@@ -4,7 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/folder_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "extract/extract_dialog.h"
+#include "dialogs/extract_dialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "dialogs/folder_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "extract/extract_dialog.h"
+#include "dialogs/extract_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
-#include "extract/extract_dialog.h"
+#include "dialogs/extract_dialog.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(requests.size(), 1);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::List);
-        QCOMPARE(LastRequest(requests).archive, started->app->Document()->GetArchive());
+        QCOMPARE(LastRequest(requests).archive.get(), started->app->Document()->GetArchive());
         QCOMPARE(LastRequest(requests).items.size(), std::size_t{1});
         QCOMPARE(LastRequest(requests).items[0].kind, ExtractionItem::Kind::File);
 

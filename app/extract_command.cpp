@@ -1,8 +1,8 @@
-#include "extract/extract_command.h"
+#include "app/extract_command.h"
 
-#include "extract/extract_dialog.h"
-#include "extract/extraction_runner.h"
-#include "extract/failure_report_dialog.h"
+#include "dialogs/extract_dialog.h"
+#include "app/extraction_runner.h"
+#include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
 
 #include <QDir>
@@ -46,7 +46,7 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, const Extract
         return ExtractionResult{};
 
     const ExtractionResult result =
-        RunExtractionWithProgress(parent, *request.archive, folder.absoluteFilePath(), request.items,
+        RunExtractionWithProgress(parent, request.archive, folder.absoluteFilePath(), request.items,
                                   {FolderFailureTextOf(request.pane), OverwritePolicy::Ask});
     if (!result.failures.empty())
         CFailureReportDialog(result.failures, parent).exec();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace vorn {
@@ -11,8 +13,10 @@ namespace vorn {
 // Runs an extraction on a worker thread while the window stays alive: a
 // progress dialog shows files and bytes done of the total and the current
 // name, its Cancel stops the run after the current file, and existing files
-// are asked about on the user-interface thread.
-ExtractionResult RunExtractionWithProgress(QWidget* parent, const CArchiveFile& archive, const QString& target,
+// are asked about on the user-interface thread. The worker holds its own share
+// of the archive.
+ExtractionResult RunExtractionWithProgress(QWidget* parent, std::shared_ptr<const CArchiveFile> archive,
+                                           const QString& target,
                                            const std::vector<ExtractionItem>& items, const ExtractionOptions& options);
 
 }  // namespace vorn

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/extraction_engine.h"
-#include "views/extract_request.h"
+#include "extract/extract_request.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "extract/failure_report_dialog.h"
+#include "dialogs/failure_report_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "extract/extraction_runner.h"
+#include "app/extraction_runner.h"
 
-#include "extract/overwrite_question.h"
+#include "dialogs/overwrite_question.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -76,8 +76,9 @@ int ProgressPermille(const ExtractionProgress& progress)
 
 }  // namespace
 
-ExtractionResult RunExtractionWithProgress(QWidget* parent, const CArchiveFile& archive, const QString& target,
-                                           const std::vector<ExtractionItem>& items, const ExtractionOptions& options)
+ExtractionResult RunExtractionWithProgress(QWidget* parent, std::shared_ptr<const CArchiveFile> archive,
+                                           const QString& target, const std::vector<ExtractionItem>& items,
+                                           const ExtractionOptions& options)
 {
     QProgressDialog dialog(parent);
     dialog.setWindowTitle(QApplication::applicationName());
@@ -96,7 +97,9 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, const CArchiveFile& 
 
     ExtractionResult result;
     const std::string targetPath = target.toStdString();
-    QThread* worker = QThread::create([&] { result = RunExtraction(archive, targetPath, items, options, &bridge); });
+    QThread* worker = QThread::create([&, archive = std::move(archive)] {
+        result = RunExtraction(*archive, targetPath, items, options, &bridge);
+    });
     QEventLoop loop;
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
 

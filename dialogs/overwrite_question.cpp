@@ -1,4 +1,4 @@
-#include "extract/overwrite_question.h"
+#include "dialogs/overwrite_question.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "extract/extract_dialog.h"
+#include "dialogs/extract_dialog.h"
 
 #include "dialogs/dialog_units.h"
 
