@@ -1,5 +1,6 @@
 #include "app/morvath_doc.h"
 
+#include "app/load_report.h"
 #include "archive/archive_file.h"
 #include "framework/message_reporter.h"
 #include "res/resource_ids.h"
@@ -9,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <cstring>
 
 namespace vorn {
 
@@ -29,16 +32,18 @@ bool CMorvathDoc::OnNewDocument()
 
 bool CMorvathDoc::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The core's open alone: it refuses what is not a regular file without waiting on it.
+    auto archive = std::make_shared<const CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter);
+    const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
+    if (!archive->IsOpen()) {
         m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                (QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString())
-                                    .toStdString()});
+                                shownPath + ": " + std::strerror(archive->OpenError())});
         return false;
     }
-    file.close();
-    InstallArchive(std::make_shared<const CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter));
+    InstallArchive(std::move(archive));
     RefreshViews();
+    if (const std::optional<Message> report = LoadReport(*m_archive, shownPath))
+        m_reporter.ShowMessage(*report);
     return true;
 }
 

@@ -18,8 +18,8 @@ class MessageReporter;
 // is never modified and never saved.
 class CMorvathDoc {
 public:
-    // The core's messages while an archive loads, and the failure to open a
-    // file, go to reporter, which must outlive the document.
+    // The failure to open a file and the report of a load go to reporter,
+    // which must outlive the document and its archives.
     explicit CMorvathDoc(MessageReporter& reporter);
     ~CMorvathDoc();
     CMorvathDoc(const CMorvathDoc&) = delete;
@@ -30,7 +30,8 @@ public:
     // Loads the archive at path and replaces the current one; the old archive
     // is released only once the new one has loaded. False, with nothing
     // changed, when the file cannot be opened for reading; an archive that
-    // loads badly still opens, with what could be read.
+    // loads badly still opens, with what could be read, and one message tells
+    // everything its load found wrong.
     bool OnOpenDocument(const QString& path);
     // Empties the list and rebuilds the tree for the current archive.
     void RefreshViews();

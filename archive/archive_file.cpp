@@ -9,31 +9,16 @@
 #include <unistd.h>
 
 namespace vorn {
-namespace {
-
-// Reports the unknown records of a load once, with their count.
-void ReportUnknownRecords(const Catalogue& catalogue, const std::string& path, MessageReporter& reporter)
-{
-    if (catalogue.unknownRecords == 0)
-        return;
-    const std::size_t count = catalogue.unknownRecords;
-    reporter.ShowMessage({"Unknown file type encountered.",
-                          path + ": " + std::to_string(count) + (count == 1 ? " record" : " records") + " skipped"});
-}
-
-}  // namespace
 
 CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat)
     : m_pathName(std::move(path)), m_file(m_pathName), m_reporter(reporter)
 {
     if (!m_file.IsOpen()) {
-        m_reporter.ShowMessage({"Error opening file.", m_pathName + ": " + std::strerror(m_file.OpenError())});
         m_pathName.clear();
         return;
     }
     m_format = forcedFormat.value_or(FormatFromPath(m_pathName));
     m_catalogue = LoadCatalogue(m_file, m_format);
-    ReportUnknownRecords(m_catalogue, m_pathName, m_reporter);
     m_isOpen = true;
 }
 

@@ -12,10 +12,12 @@ namespace vorn {
 
 // One open archive: the file, kept open for later copies, and its whole
 // catalogue, read once at construction. Construction never fails: what went
-// wrong is reported, and the archive is left with what could be read.
+// wrong is kept (OpenError, the catalogue's anomalies) for the caller to show,
+// and the archive is left with what could be read.
 class CArchiveFile {
 public:
-    // The format comes from the path's extension unless forced.
+    // The format comes from the path's extension unless forced. reporter
+    // receives the failures of WriteEntry and WriteEntryByName.
     CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {});
     ~CArchiveFile();
     CArchiveFile(const CArchiveFile&) = delete;
@@ -29,6 +31,8 @@ public:
     CDirNode* GetRoot() const;
 
     bool IsOpen() const { return m_isOpen; }
+    // Why the file could not be opened (an errno value); 0 when it was.
+    int OpenError() const { return m_file.OpenError(); }
     const std::string& GetPathName() const { return m_pathName; }
     ArchiveFormat GetFormat() const { return m_format; }
     const Catalogue& GetCatalogue() const { return m_catalogue; }

@@ -16,7 +16,8 @@ struct ArchiveArguments {
 };
 
 // Opens the archive for a command. Reports on standard error and leaves `exit`
-// at kExitUsage when the file cannot be opened or its format is unknown.
+// at kExitUsage when the file cannot be opened or its format is unknown; the
+// unknown records of the load are reported once, with their count.
 struct OpenedArchive {
     std::unique_ptr<CArchiveFile> archive;  // null when the file could not be opened
     std::string problem;                    // why the command cannot go on, if it cannot

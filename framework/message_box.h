@@ -9,7 +9,9 @@ class QWidget;
 namespace vorn {
 
 // The program's message box: one OK button and the application's title as its
-// caption; a message's detail goes below its text.
+// caption; a message's detail goes below its text, and its list behind the
+// box's "Show Details..." button. It opens over parent when parent is on the
+// screen, in the screen's middle otherwise.
 void ShowMessageBox(QWidget* parent, const Message& message, QMessageBox::Icon icon = QMessageBox::Warning);
 
 // Shows every message of the core in a message box over parent.

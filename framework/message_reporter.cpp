@@ -11,8 +11,10 @@ std::string OneLine(const Message& message)
 
 void StderrReporter::ShowMessage(const Message& message)
 {
-    const std::string line = m_program + ": " + OneLine(message) + "\n";
-    std::fputs(line.c_str(), stderr);
+    std::string lines = m_program + ": " + OneLine(message) + "\n";
+    for (const std::string& item : message.list)
+        lines += m_program + ":   " + item + "\n";
+    std::fputs(lines.c_str(), stderr);
 }
 
 }  // namespace vorn

@@ -6,11 +6,13 @@
 namespace vorn {
 
 // A message the program shows the user: its text (a fixed wording, often
-// followed by the name or path concerned) and an optional detail such as the
-// system's reason or the archive's path.
+// followed by the name or path concerned), an optional detail such as the
+// system's reason or the archive's path, and an optional list of the single
+// findings behind it, one line each.
 struct Message {
     std::string text;
     std::string detail;
+    std::vector<std::string> list{};
 };
 
 // "text (detail)", or the text alone.
@@ -24,7 +26,8 @@ public:
     virtual void ShowMessage(const Message& message) = 0;
 };
 
-// Prints "program: text (detail)" lines to standard error.
+// Prints "program: text (detail)" lines to standard error, each line of the
+// list indented below.
 class StderrReporter final : public MessageReporter {
 public:
     explicit StderrReporter(std::string program) : m_program(std::move(program)) {}

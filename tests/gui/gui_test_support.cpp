@@ -64,6 +64,11 @@ std::unique_ptr<StartedApp> StartApp(const QStringList& arguments)
     return started;
 }
 
+void ForgetPendingAnswers()
+{
+    qDeleteAll(qApp->findChildren<QTimer*>(kWhenModalTimer, Qt::FindDirectChildrenOnly));
+}
+
 int OpenDescriptorsOf(const QString& path)
 {
     const QString wanted = QFileInfo(path).canonicalFilePath();

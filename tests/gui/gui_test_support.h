@@ -49,12 +49,15 @@ std::unique_ptr<StartedApp> StartApp(const QStringList& arguments = {QStringLite
 // How many of the process's open descriptors refer to path.
 int OpenDescriptorsOf(const QString& path);
 
+inline const QString kWhenModalTimer = QStringLiteral("vorn-when-modal");
+
 // Runs act once on the first modal widget of type T to appear, polling from
 // the event loop, so a test can answer a dialog that a command runs modally.
 template <typename T, typename Act>
 void WhenModal(Act act)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);
+    timer->setObjectName(kWhenModalTimer);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
         if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
             timer->deleteLater();
@@ -64,5 +67,9 @@ void WhenModal(Act act)
     });
     timer->start(5);
 }
+
+// Drops the answers that WhenModal still waits to give, so that none of them
+// answers a later test's dialog.
+void ForgetPendingAnswers();
 
 }  // namespace vorn::testing

@@ -5,11 +5,13 @@
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
 #include "res/resource_ids.h"
+#include "tests/core/catalogue_test_helpers.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
 #include "views/files_view.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
@@ -32,6 +34,7 @@ private:
 private slots:
     void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
     void init() { m_settings->Clear(); }
+    void cleanup() { ForgetPendingAnswers(); }
 
     void startsEmptyWithoutPath()
     {
@@ -73,6 +76,7 @@ private slots:
             QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
             QCOMPARE(started->reporter.Messages()[0].text, std::string("Failed to open document."));
             QVERIFY(QString::fromStdString(started->reporter.Messages()[0].detail).contains(path));
+            QVERIFY(started->reporter.Messages()[0].detail.ends_with("directory"));  // No such file or / Is a
             QVERIFY(started->app->RecentFiles().Paths().isEmpty());
         }
         const QString path = MakeArchive(QStringLiteral("one.pck"));
@@ -99,6 +103,51 @@ private slots:
         QVERIFY(started->started);
         QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
         QCOMPARE(started->reporter.Messages()[0].text, std::string("Unknown file type encountered."));
+    }
+
+    void everythingALoadSkippedIsReportedInOneMessage()
+    {
+        const auto pck = ArchiveFormat::Pck;
+        const std::string pastTheEnd = FileRecord(pck, "PAST.BIN", 100, 4000);
+        const struct {
+            const char* name;
+            std::string bytes;
+            std::string text;
+            std::size_t findings;
+        } archives[] = {
+            // A folder pointing backwards, data past the end.
+            {"loop.pck",
+             FolderRecord(pck, "DATA", 48) + FolderRecord(pck, "BACK", 10) + pastTheEnd + EndRecord(pck) +
+                 EndRecord(pck) + EndRecord(pck, 0),
+             "The archive's catalogue is damaged.", 2},
+            // An unknown record, data past the end, no closing record.
+            {"odd.pck", Record(pck, "X", 7, 0, 48) + pastTheEnd, "Unknown file type encountered.", 3},
+        };
+        for (const auto& archive : archives) {
+            const QString path = m_archives.filePath(QLatin1String(archive.name));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(archive.bytes));
+            file.close();
+            const auto started = StartApp({QStringLiteral("vorn"), path});
+            QVERIFY(started->started);
+            QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
+            const Message& report = started->reporter.Messages()[0];
+            QCOMPARE(report.text, archive.text);
+            QCOMPARE(report.list.size(), archive.findings);
+            QVERIFY(QString::fromStdString(report.detail).startsWith(path + QStringLiteral(": ")));
+        }
+
+        // In the application's own message box, the findings are the box's details.
+        CVornApp app;
+        QString details;
+        WhenModal<QMessageBox>([&details](QMessageBox* box) {
+            details = box->detailedText();
+            box->accept();
+        });
+        QVERIFY(app.InitInstance({QStringLiteral("vorn"), m_archives.filePath(QStringLiteral("odd.pck"))}));
+        QCOMPARE(details.count(QLatin1Char('\n')), 2);
+        QVERIFY(details.contains(QStringLiteral("PAST.BIN")));
     }
 
     void recentFilesKeepFourNewestFirstAcrossInstances()
