@@ -1,12 +1,19 @@
 #include "app/extract_command.h"
 
-#include "dialogs/extract_dialog.h"
 #include "app/extraction_runner.h"
+#include "app/run_guard.h"
+#include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vorn {
 namespace {
@@ -22,14 +29,23 @@ FolderFailureText FolderFailureTextOf(ExtractRequest::Pane pane)
     return pane == ExtractRequest::Pane::Tree ? FolderFailureText::MakeDirectory : FolderFailureText::CreateDirectory;
 }
 
-bool CanEnter(const QFileInfo& folder)
+// Why the folder at path cannot be entered, in the system's words; nothing when it can.
+std::optional<std::string> WhyNotEnterable(const QString& path)
 {
-    return folder.isDir() && folder.isExecutable();
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return std::strerror(errno);
+    if (!S_ISDIR(info.st_mode))
+        return std::strerror(ENOTDIR);
+    if (::access(native.constData(), X_OK) != 0)
+        return std::strerror(errno);
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, const ExtractRequest& request,
+std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                                   const QString& initialFolder)
 {
     CExtractDialog dialog(initialFolder, parent);
@@ -37,16 +53,19 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, const Extract
         return std::nullopt;
     const QString target = dialog.GetPath();
     // A relative folder means the one below the current directory now, as OK is pressed.
-    const QFileInfo folder(QDir::current(), target);
-    if (target.isEmpty() || !CanEnter(folder)) {
-        ShowMessageBox(parent, {UnreachableTargetText(request.pane) + target.toStdString(), ""});
+    const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
+    const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
+    if (unreachable) {
+        ShowMessageBox(parent, {UnreachableTargetText(request.pane) + target.toStdString(), *unreachable});
         return std::nullopt;
     }
     if (!request.archive || request.items.empty())
         return ExtractionResult{};
 
+    // The run and its report: nothing may replace the archive or start another run meanwhile.
+    const CRunGuard::Scope running(guard);
     const ExtractionResult result =
-        RunExtractionWithProgress(parent, request.archive, folder.absoluteFilePath(), request.items,
+        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items,
                                   {FolderFailureTextOf(request.pane), OverwritePolicy::Ask});
     if (!result.failures.empty())
         CFailureReportDialog(result.failures, parent).exec();

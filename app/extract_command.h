@@ -11,12 +11,15 @@ class QWidget;
 
 namespace vorn {
 
+class CRunGuard;
+
 // The Extract command of either pane: asks for the target folder (starting
 // with the default extraction folder), makes sure it can be entered, then
 // extracts the pane's selection with progress, asking before it replaces an
-// existing file, and shows every failure together at the end. Nothing when
-// the user cancelled the dialog or the target was refused.
-std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, const ExtractRequest& request,
+// existing file, and shows every failure together at the end. guard marks the
+// run and its report. Nothing when the user cancelled the dialog or the target
+// was refused.
+std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                                   const QString& initialFolder);
 
 }  // namespace vorn

@@ -1,5 +1,6 @@
 #include "app/extraction_runner.h"
 
+#include "app/run_guard.h"
 #include "dialogs/overwrite_question.h"
 
 #include <QApplication>
@@ -10,49 +11,10 @@
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 
 namespace vorn {
 namespace {
-
-// Sits between the worker thread and the user-interface thread: the worker
-// leaves its progress here, the progress dialog picks it up on a timer, and
-// questions go to the user-interface thread and wait for the answer.
-class ThreadBridge final : public ExtractionObserver {
-public:
-    explicit ThreadBridge(QWidget* questionParent) : m_questionParent(questionParent) {}
-
-    void Progress(const ExtractionProgress& progress) override
-    {
-        const std::lock_guard lock(m_mutex);
-        m_progress = progress;
-    }
-
-    bool CancelRequested() const override { return m_cancel.load(std::memory_order_relaxed); }
-
-    OverwriteAnswer AskOverwrite(const std::string& relativePath) override
-    {
-        OverwriteAnswer answer = OverwriteAnswer::Cancel;
-        QMetaObject::invokeMethod(
-            m_questionParent,
-            [&] { answer = AskOverwriteQuestion(m_questionParent, QString::fromStdString(relativePath)); },
-            Qt::BlockingQueuedConnection);
-        return answer;
-    }
-
-    void Cancel() { m_cancel.store(true, std::memory_order_relaxed); }
-
-    ExtractionProgress Snapshot() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_progress;
-    }
-
-private:
-    QWidget* m_questionParent;
-    mutable std::mutex m_mutex;
-    ExtractionProgress m_progress;
-    std::atomic<bool> m_cancel{false};
-};
 
 QString ProgressText(const ExtractionProgress& progress)
 {
@@ -74,11 +36,86 @@ int ProgressPermille(const ExtractionProgress& progress)
     return static_cast<int>(500 * files + 500 * bytes);
 }
 
+// Sits between the worker thread and the progress dialog: the worker leaves
+// its progress here and the dialog picks it up; questions go to the
+// user-interface thread, which shows them over the dialog while the worker
+// waits for the answer.
+class ProgressBridge final : public ExtractionObserver {
+public:
+    explicit ProgressBridge(QProgressDialog& dialog) : m_dialog(dialog) {}
+
+    void Progress(const ExtractionProgress& progress) override
+    {
+        const std::lock_guard lock(m_mutex);
+        m_progress = progress;
+    }
+
+    bool CancelRequested() const override { return m_cancel.load(std::memory_order_relaxed); }
+
+    OverwriteAnswer AskOverwrite(const std::string& relativePath) override
+    {
+        OverwriteAnswer answer = OverwriteAnswer::Cancel;
+        QMetaObject::invokeMethod(&m_dialog, [&] { answer = Ask(relativePath); }, Qt::BlockingQueuedConnection);
+        return answer;
+    }
+
+    // The user-interface thread's side from here on.
+
+    void Cancel()
+    {
+        m_cancel.store(true, std::memory_order_relaxed);
+        m_dialog.setLabelText(QObject::tr("Cancelling after the current file..."));
+        if (m_question)
+            m_question->AnswerCancel();
+    }
+
+    // Shows the latest progress, naming the file asked about while a question
+    // is open; nothing until the run has reported its totals.
+    void Refresh()
+    {
+        std::optional<ExtractionProgress> progress;
+        {
+            const std::lock_guard lock(m_mutex);
+            progress = m_progress;
+        }
+        if (!progress)
+            return;
+        if (m_question)
+            progress->currentPath = m_askedPath;
+        if (!CancelRequested())
+            m_dialog.setLabelText(ProgressText(*progress));
+        m_dialog.setValue(ProgressPermille(*progress));
+    }
+
+private:
+    // The question belongs over the progress dialog, which must be on the
+    // screen first: a hidden parent would put it in a corner, under the dialog
+    // once that shows.
+    OverwriteAnswer Ask(const std::string& relativePath)
+    {
+        COverwriteQuestion question(QString::fromStdString(relativePath), &m_dialog);
+        m_question = &question;
+        m_askedPath = relativePath;
+        Refresh();  // which may handle a Cancel meanwhile
+        m_dialog.show();
+        const OverwriteAnswer answer = CancelRequested() ? OverwriteAnswer::Cancel : question.Ask();
+        m_question = nullptr;
+        return answer;
+    }
+
+    QProgressDialog& m_dialog;
+    COverwriteQuestion* m_question = nullptr;  // while one is open
+    std::string m_askedPath;
+    mutable std::mutex m_mutex;
+    std::optional<ExtractionProgress> m_progress;
+    std::atomic<bool> m_cancel{false};
+};
+
 }  // namespace
 
-ExtractionResult RunExtractionWithProgress(QWidget* parent, std::shared_ptr<const CArchiveFile> archive,
-                                           const QString& target, const std::vector<ExtractionItem>& items,
-                                           const ExtractionOptions& options)
+ExtractionResult RunExtractionWithProgress(QWidget* parent, CRunGuard& guard,
+                                           std::shared_ptr<const CArchiveFile> archive, const QString& target,
+                                           const std::vector<ExtractionItem>& items, const ExtractionOptions& options)
 {
     QProgressDialog dialog(parent);
     dialog.setWindowTitle(QApplication::applicationName());
@@ -88,12 +125,11 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, std::shared_ptr<cons
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(300);
     dialog.setMinimumWidth(420);
+    dialog.setLabelText(QObject::tr("Preparing the extraction..."));
 
-    ThreadBridge bridge(&dialog);
-    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
-        bridge.Cancel();
-        dialog.setLabelText(QObject::tr("Cancelling after the current file..."));
-    });
+    ProgressBridge bridge(dialog);
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&bridge] { bridge.Cancel(); });
+    QObject::connect(&guard, &CRunGuard::StopRequested, &dialog, [&bridge] { bridge.Cancel(); });
 
     ExtractionResult result;
     const std::string targetPath = target.toStdString();
@@ -104,12 +140,7 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, std::shared_ptr<cons
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
 
     QTimer refresh;
-    QObject::connect(&refresh, &QTimer::timeout, &dialog, [&] {
-        const ExtractionProgress progress = bridge.Snapshot();
-        if (!bridge.CancelRequested())
-            dialog.setLabelText(ProgressText(progress));
-        dialog.setValue(ProgressPermille(progress));
-    });
+    QObject::connect(&refresh, &QTimer::timeout, &dialog, [&bridge] { bridge.Refresh(); });
     refresh.start(100);
     worker->start();
     loop.exec();

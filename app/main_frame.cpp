@@ -2,6 +2,7 @@
 
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
+#include "app/run_guard.h"
 #include "res/images.h"
 #include "res/main_frame_resources.h"
 #include "res/resource_ids.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -25,6 +27,10 @@ namespace {
 
 constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
                                          res::ID_FILE_MRU_FILE4};
+// The commands that replace the document or start a run.
+constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,       res::ID_FILE_OPEN,      res::ID_FILE_EXTRACT,
+                                                res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
+                                                res::ID_FILE_MRU_FILE4};
 
 constexpr QSize kToolBarImageSize(18, 15);
 constexpr QSize kInitialSize(760, 520);
@@ -39,11 +45,12 @@ QString RecentFileText(int index, const QString& path)
 
 }  // namespace
 
-CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent), m_runGuard(new CRunGuard(this))
 {
     setWindowTitle(res::WindowTitle());
     setWindowIcon(res::ApplicationIcon());
     CreateActions();
+    GuardRuns();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -57,6 +64,17 @@ CMainFrame::~CMainFrame()
 {
     // The panes go away with the window's children, after this; focus moves then must not reach them.
     disconnect(m_focusTracking);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_runGuard->IsRunning()) {
+        m_closeAfterRun = true;
+        m_runGuard->RequestStop();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const
@@ -106,6 +124,17 @@ void CMainFrame::CreateActions()
     connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
     connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
+}
+
+void CMainFrame::GuardRuns()
+{
+    for (int commandId : kCommandsGuardedDuringRuns)
+        m_runGuard->Guard(m_actions.value(commandId));
+    // A close asked for during a run happens once the run has ended.
+    connect(m_runGuard, &CRunGuard::RunningChanged, this, [this](bool running) {
+        if (!running && m_closeAfterRun)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
 }
 
 void CMainFrame::CreateMenus()

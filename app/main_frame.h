@@ -17,6 +17,7 @@ class CDirView;
 class CFilesView;
 class CLockKeyIndicators;
 class CMorvathDoc;
+class CRunGuard;
 
 // The main window: menu, tool bar and status bar around a splitter with the
 // folder tree on the left and the file list on the right. Its title is always
@@ -32,6 +33,10 @@ public:
 
     // The action of a command (ids from res/resource_ids.h); null for an unknown id.
     QAction* CommandAction(int commandId) const;
+
+    // Marks the runs of extractions: the commands that would replace the
+    // archive or start another run are disabled while one goes on.
+    CRunGuard& RunGuard() const { return *m_runGuard; }
 
     CDirView* DirView() const { return m_dirView; }
     CFilesView* FilesView() const { return m_filesView; }
@@ -54,8 +59,13 @@ signals:
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
 
+protected:
+    // Closing during a run stops the run; the window closes once it has ended.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateActions();
+    void GuardRuns();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -67,6 +77,8 @@ private:
     void OnFocusChanged(QWidget* now);
 
     QMetaObject::Connection m_focusTracking;
+    CRunGuard* m_runGuard;
+    bool m_closeAfterRun = false;
     QHash<int, QAction*> m_actions;
     QString m_recentFilePlaceholder;
     QSplitter* m_wndSplitter = nullptr;

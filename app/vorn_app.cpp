@@ -112,7 +112,8 @@ void CVornApp::OnOptions()
 
 void CVornApp::OnExtract(const ExtractRequest& request)
 {
-    const std::optional<ExtractionResult> result = RunExtractCommand(m_frame.get(), request, m_strExtractDir);
+    const std::optional<ExtractionResult> result =
+        RunExtractCommand(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
     if (!result || result->filesWritten == 0)
         return;
     const quint64 count = result->filesWritten;

@@ -1,18 +1,22 @@
 #include "dialogs/overwrite_question.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 
 namespace vorn {
 
-OverwriteAnswer AskOverwriteQuestion(QWidget* parent, const QString& relativePath)
+COverwriteQuestion::COverwriteQuestion(const QString& relativePath, QWidget* parent)
+    : QMessageBox(QMessageBox::Question, QApplication::applicationName(),
+                  tr("The file %1 already exists in the target folder.\n\nReplace it?").arg(relativePath),
+                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
-                    QObject::tr("The file %1 already exists in the target folder.\n\nReplace it?").arg(relativePath),
-                    QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    setDefaultButton(QMessageBox::No);
+    setEscapeButton(QMessageBox::Cancel);
+}
+
+OverwriteAnswer COverwriteQuestion::Ask()
+{
+    switch (exec()) {
     case QMessageBox::Yes:
         return OverwriteAnswer::Yes;
     case QMessageBox::YesToAll:
@@ -22,6 +26,11 @@ OverwriteAnswer AskOverwriteQuestion(QWidget* parent, const QString& relativePat
     default:
         return OverwriteAnswer::Cancel;
     }
+}
+
+void COverwriteQuestion::AnswerCancel()
+{
+    button(QMessageBox::Cancel)->click();
 }
 
 }  // namespace vorn

@@ -44,6 +44,8 @@ public:
             return m_result;
         }
         m_folders.push_back(targetFd);
+        if (m_observer)
+            m_observer->Progress(m_progress);  // the totals, before the first file
         for (std::size_t i = 0; i < m_plan.steps.size();) {
             if (ShouldStop()) {
                 m_result.cancelled = true;

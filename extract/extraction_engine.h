@@ -39,7 +39,8 @@ struct ExtractionProgress {
 class ExtractionObserver {
 public:
     virtual ~ExtractionObserver() = default;
-    // After every file and every chunk of a large one.
+    // Once with the run's totals before the first file, then after every file
+    // and every chunk of a large one.
     virtual void Progress(const ExtractionProgress& progress) = 0;
     // Polled between files and between chunks; a cancelled run stops after
     // removing the file it was writing.

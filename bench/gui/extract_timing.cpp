@@ -11,6 +11,7 @@
 
 #include "archive/archive_file.h"
 #include "app/extraction_runner.h"
+#include "app/run_guard.h"
 #include "tests/support/archive_writer.h"
 
 #include <QApplication>
@@ -105,8 +106,9 @@ GuiRun RunGui(QWidget& window, const std::string& archivePath, const QString& ta
     sinceTick.start();
     vorn::CollectingReporter reporter;
     const auto archive = std::make_shared<const vorn::CArchiveFile>(archivePath, reporter);
+    vorn::CRunGuard guard;
     const vorn::ExtractionResult result = vorn::RunExtractionWithProgress(
-        &window, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
+        &window, guard, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
         {vorn::FolderFailureText::CreateDirectory, vorn::OverwritePolicy::Ask});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     longestGap = std::max(longestGap, sinceTick.elapsed());

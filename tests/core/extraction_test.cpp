@@ -2,6 +2,7 @@
 #include "tests/core/catalogue_test_helpers.h"
 
 #include <climits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +18,8 @@ class ScriptedObserver final : public ExtractionObserver {
 public:
     void Progress(const ExtractionProgress& progress) override
     {
+        if (!m_first)
+            m_first = progress;
         m_last = progress;
         if (m_finished.size() < progress.filesDone)
             m_finished.push_back(progress.currentPath);
@@ -38,6 +41,7 @@ public:
     std::vector<OverwriteAnswer> answers;
     std::vector<std::string> asked;
     std::vector<std::string> m_finished;  // each file's path as it finished
+    std::optional<ExtractionProgress> m_first;
     ExtractionProgress m_last;
 };
 
@@ -65,6 +69,11 @@ TEST_F(Extraction, FolderIsWrittenWithItsFilesBeforeItsSubFoldersDepthFirst)
     EXPECT_EQ(result.foldersCreated, 3u);
     EXPECT_EQ(result.bytesWritten, 6u);
     EXPECT_EQ(observer.m_last.bytesDone, observer.m_last.bytesTotal);
+    // The totals come before the first file.
+    ASSERT_TRUE(observer.m_first);
+    EXPECT_EQ(observer.m_first->filesDone, 0u);
+    EXPECT_EQ(observer.m_first->filesTotal, 3u);
+    EXPECT_EQ(observer.m_first->bytesTotal, 6u);
 }
 
 TEST_F(Extraction, PlanListsFoldersBeforeTheirContentWithSubtreeBounds)

@@ -5,9 +5,10 @@
 #include "app/morvath_doc.h"
 #include "archive/archive_file.h"
 #include "dialogs/about_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/overwrite_question.h"
 #include "res/resource_ids.h"
 #include "tests/core/catalogue_test_helpers.h"
 #include "tests/gui/gui_test_support.h"
@@ -20,6 +21,7 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
@@ -120,15 +122,39 @@ private:
                         {Folder("SUB", {File("C.BIN", 7)}), Folder("EMPTY", {})})}};
     }
 
+    // DATA with F0 ... F199, and a file of the user's own standing as F0 in the
+    // target, so that a run from the list stops at its first file to ask.
+    std::unique_ptr<StartedApp> StartWithAQuestionFirst()
+    {
+        std::vector<WriterFile> files;
+        for (int i = 0; i < 200; ++i) {
+            files.push_back(File("F" + std::to_string(i), 8192));
+            m_manyNames << QString::fromStdString(files.back().name);
+        }
+        auto started = Start({{}, {Folder("DATA", files)}});
+        WriteMine(QStringLiteral("F0"));
+        return started;
+    }
+
+    void WriteMine(const QString& name)
+    {
+        QFile mine(m_target.filePath(name));
+        if (!mine.open(QIODevice::WriteOnly) || mine.write("mine") != 4)
+            qFatal("could not write %s", qPrintable(mine.fileName()));
+    }
+
     std::unique_ptr<SettingsSandbox> m_settings;
     QTemporaryDir m_archives;
     QTemporaryDir m_target;
+    QStringList m_manyNames;
 
 private slots:
     void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void cleanup() { ForgetPendingAnswers(); }
     void init()
     {
         m_settings->Clear();
+        m_manyNames.clear();
         for (const QString& entry : QDir(m_target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
             QFileInfo(m_target.filePath(entry)).isDir() ? QDir(m_target.filePath(entry)).removeRecursively()
                                                         : QFile::remove(m_target.filePath(entry));
@@ -174,25 +200,35 @@ private slots:
         QVERIFY(started->app->MainFrame()->statusBar()->currentMessage().isEmpty());
     }
 
-    void unreachableTargetIsReportedInEachPanesWords()
+    void unreachableTargetIsReportedInEachPanesWordsWithTheReason()
     {
         auto started = Start(Game());
-        const QString missing = m_target.filePath(QStringLiteral("missing"));
-        for (const bool fromTree : {true, false}) {
-            QString shown;
-            AnswerExtractDialog(missing);
-            WhenModal<QMessageBox>([&shown](QMessageBox* box) {
-                shown = box->text();
-                box->accept();
-            });
-            if (fromTree)
-                ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
-            else
-                ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"SUB"});
-            QCOMPARE(shown, (fromTree ? QStringLiteral("Could not change to directory ")
-                                      : QStringLiteral("Could not create directory ")) + missing);
+        WriteMine(QStringLiteral("plain"));
+        const std::pair<QString, QString> targets[] = {
+            {m_target.filePath(QStringLiteral("missing")), QStringLiteral("No such file or directory")},
+            {m_target.filePath(QStringLiteral("plain")), QStringLiteral("Not a directory")},
+            {QString(""), QStringLiteral("No folder given.")},
+        };
+        for (const auto& [target, reason] : targets) {
+            for (const bool fromTree : {true, false}) {
+                QString shown;
+                QString detail;
+                AnswerExtractDialog(target);
+                WhenModal<QMessageBox>([&shown, &detail](QMessageBox* box) {
+                    shown = box->text();
+                    detail = box->informativeText();
+                    box->accept();
+                });
+                if (fromTree)
+                    ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+                else
+                    ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"SUB"});
+                QCOMPARE(shown, (fromTree ? QStringLiteral("Could not change to directory ")
+                                          : QStringLiteral("Could not create directory ")) + target);
+                QCOMPARE(detail, reason);
+            }
         }
-        QVERIFY(Tree(m_target.path()).isEmpty());
+        QCOMPARE(Tree(m_target.path()), QStringList{QStringLiteral("plain")});
     }
 
     void existingFileIsReplacedOnlyWhenTheUserSaysYes()
@@ -269,6 +305,92 @@ private slots:
         for (const QString& path : written)
             if (!path.endsWith('/'))
                 QCOMPARE(QFileInfo(m_target.filePath(path)).size(), qint64(64 << 10));
+    }
+
+    // The question waits over the progress dialog, which is on the screen by
+    // then and shows the run's true totals. Also run on a real X desktop.
+    void questionIsCentredOverTheProgressShowingTheTotals()
+    {
+        auto started = Start(Game());
+        WriteMine(QStringLiteral("A.BIN"));
+        QProgressDialog* progress = nullptr;
+        QString label;
+        QPoint offset;
+        bool active = false;
+        AnswerExtractDialog(QString());
+        WhenModal<COverwriteQuestion>([&](COverwriteQuestion* question) {
+            progress = started->app->MainFrame()->findChild<QProgressDialog*>();
+            if (progress && progress->isVisible()) {
+                label = progress->labelText();
+                offset = question->frameGeometry().center() - progress->frameGeometry().center();
+                active = QTest::qWaitFor([question] { return question->isActiveWindow(); });
+            }
+            question->button(QMessageBox::No)->click();
+        });
+        ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"A.BIN", "B.BIN"});
+        QVERIFY2(!label.isEmpty(), "the progress dialog was not on the screen");
+        QVERIFY2(label.startsWith(QStringLiteral("Extracting A.BIN\n0 of 2 files")), qPrintable(label));
+        // Qt centres a dialog's client area, allowing for a title bar: a corner is hundreds of pixels off.
+        QVERIFY2(qAbs(offset.x()) <= 10 && qAbs(offset.y()) <= 40,
+                 qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+        QVERIFY(active);
+        QCOMPARE(Contents(m_target.filePath(QStringLiteral("A.BIN"))), QByteArray("mine"));
+    }
+
+    void commandsThatReplaceTheArchiveWaitForTheRun()
+    {
+        auto started = StartWithAQuestionFirst();
+        CMainFrame& frame = *started->app->MainFrame();
+        const int guarded[] = {res::ID_FILE_NEW, res::ID_FILE_OPEN, res::ID_FILE_EXTRACT, res::ID_FILE_MRU_FILE1};
+        QStringList enabledDuringTheRun;
+        AnswerExtractDialog(QString());
+        WhenModal<COverwriteQuestion>([&](COverwriteQuestion* question) {
+            for (int command : guarded)
+                if (frame.CommandAction(command)->isEnabled())
+                    enabledDuringTheRun << frame.CommandAction(command)->text();
+            // Even a command that got past the guard leaves the run its archive.
+            started->app->Document()->OnNewDocument();
+            question->button(QMessageBox::YesToAll)->click();
+        });
+        QString report;
+        WhenModal<CFailureReportDialog>([&report](CFailureReportDialog* dialog) {
+            report = dialog->ReportText();
+            dialog->accept();
+        });
+        ExtractFromList(*started, FolderAt(*started, "\\DATA"), m_manyNames);
+
+        QCOMPARE(enabledDuringTheRun, QStringList());
+        QCOMPARE(report, QString());
+        QCOMPARE(Tree(m_target.path()).size(), 200);
+        for (const QString& name : m_manyNames)
+            QCOMPARE(Contents(m_target.filePath(name)), QByteArray(8192, 'x'));
+        for (int command : guarded)
+            QVERIFY(frame.CommandAction(command)->isEnabled());
+        QVERIFY(!frame.CommandAction(res::ID_FILE_MRU_FILE2)->isEnabled());  // hidden, as before the run
+    }
+
+    void closingTheWindowDuringARunCancelsItAndClosesOnceItEnded()
+    {
+        auto started = StartWithAQuestionFirst();
+        CMainFrame& frame = *started->app->MainFrame();
+        bool openAfterClose = false;
+        bool questionAnswered = false;
+        AnswerExtractDialog(QString());
+        WhenModal<COverwriteQuestion>([&](COverwriteQuestion* question) {
+            const QPointer<COverwriteQuestion> asking(question);
+            frame.close();
+            openAfterClose = frame.isVisible();
+            questionAnswered = !asking || !asking->isVisible();
+            if (!questionAnswered)
+                question->button(QMessageBox::No)->click();
+        });
+        ExtractFromList(*started, FolderAt(*started, "\\DATA"), m_manyNames);
+
+        QVERIFY(openAfterClose);
+        QVERIFY(questionAnswered);
+        QTRY_VERIFY(!frame.isVisible());
+        QCOMPARE(Tree(m_target.path()), QStringList{QStringLiteral("F0")});
+        QCOMPARE(Contents(m_target.filePath(QStringLiteral("F0"))), QByteArray("mine"));
     }
 
     void optionsStoresTheFolderOnOkOnlyAndKeepsItForTheNextStart()
