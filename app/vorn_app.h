@@ -69,7 +69,7 @@ private:
     MessageBoxReporter m_messageBoxes;
     MessageReporter& m_reporter;
     OpenFileChooser m_openFileChooser;
-    // The frame goes first: its views borrow the document's archive.
+    // The frame goes first: the document it was made with outlives its views.
     std::unique_ptr<CMorvathDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
 };
