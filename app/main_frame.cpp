@@ -8,7 +8,9 @@
 #include "res/resource_ids.h"
 #include "res/strings.h"
 #include "views/dir_view.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
+#include "views/pane_activity.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,6 +111,11 @@ void CMainFrame::CreateActions()
         commandAction(accelerator.commandId)->setShortcut(QKeySequence(QString::fromUtf8(accelerator.keys)));
     for (int commandId : kRecentFileCommands)
         commandAction(commandId);
+    // Tooltips name the shortcut too: "Open (Ctrl+O)".
+    for (QAction* action : std::as_const(m_actions))
+        if (!action->shortcut().isEmpty() && !action->toolTip().isEmpty())
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(
+                action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
 
     QAction* statusBarAction = m_actions.value(res::ID_VIEW_STATUS_BAR);
     statusBarAction->setCheckable(true);
@@ -135,6 +142,14 @@ void CMainFrame::GuardRuns()
         if (!running && m_closeAfterRun)
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
+}
+
+void CMainFrame::ConnectBrowsingCommands()
+{
+    connect(m_actions.value(res::ID_EDIT_FIND), &QAction::triggered, m_filesPane, &CFilesPane::FocusFilter);
+    connect(m_actions.value(res::ID_GO_BACK), &QAction::triggered, m_filesPane, &CFilesPane::GoBack);
+    connect(m_actions.value(res::ID_GO_FORWARD), &QAction::triggered, m_filesPane, &CFilesPane::GoForward);
+    connect(m_actions.value(res::ID_GO_UP), &QAction::triggered, m_filesPane, &CFilesPane::GoUp);
 }
 
 void CMainFrame::CreateMenus()
@@ -181,11 +196,12 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
 {
     m_wndSplitter = new QSplitter(Qt::Horizontal, this);
     m_dirView = new CDirView(m_wndSplitter);
-    m_filesView = new CFilesView(m_wndSplitter);
+    m_filesPane = new CFilesPane(m_wndSplitter);
+    m_filesView = m_filesPane->List();
     document.RegisterView(m_dirView);
-    document.RegisterView(m_filesView);
+    document.RegisterView(m_filesPane);
     m_wndSplitter->addWidget(m_dirView);
-    m_wndSplitter->addWidget(m_filesView);
+    m_wndSplitter->addWidget(m_filesPane);
     m_wndSplitter->setCollapsible(0, false);
     m_wndSplitter->setCollapsible(1, false);
     // The tree keeps its width when the window is resized; the list takes the rest.
@@ -193,10 +209,11 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     m_wndSplitter->setStretchFactor(1, 1);
     m_wndSplitter->setSizes({kTreeWidth, kInitialSize.width() - kTreeWidth});
     setCentralWidget(m_wndSplitter);
-    // The list shows what the tree selects; a folder opened in the list is selected in the tree.
-    connect(m_dirView, &CDirView::FolderSelected, m_filesView, &CFilesView::ShowFolder);
-    connect(m_dirView, &CDirView::SelectionCleared, m_filesView, &CFilesView::DeleteAllItems);
-    connect(m_filesView, &CFilesView::FolderOpened, m_dirView, &CDirView::SelectFolder);
+    // The list shows what the tree selects; a folder opened from the list is selected in the tree.
+    connect(m_dirView, &CDirView::FolderSelected, m_filesPane, &CFilesPane::ShowFolder);
+    connect(m_dirView, &CDirView::SelectionCleared, m_filesPane, &CFilesPane::DeleteAllItems);
+    connect(m_filesPane, &CFilesPane::FolderRequested, m_dirView, &CDirView::SelectFolder);
+    ConnectBrowsingCommands();
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     SetActiveView(m_filesView);
@@ -204,8 +221,15 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
 
 void CMainFrame::SetActiveView(QWidget* view)
 {
-    m_activeView = view;
+    MarkActiveView(view);
     view->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::MarkActiveView(QWidget* view)
+{
+    m_activeView = view;
+    ShowAsActivePane(*m_dirView, view == m_dirView);
+    ShowAsActivePane(*m_filesView, view == m_filesView);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)
@@ -250,9 +274,12 @@ void CMainFrame::ActivateNeighbourPane(int step)
 
 void CMainFrame::OnFocusChanged(QWidget* now)
 {
-    for (QWidget* pane : {static_cast<QWidget*>(m_dirView), static_cast<QWidget*>(m_filesView)})
-        if (now && (now == pane || pane->isAncestorOf(now)))
-            m_activeView = pane;
+    if (!now)
+        return;
+    if (now == m_dirView || m_dirView->isAncestorOf(now))
+        MarkActiveView(m_dirView);
+    else if (now == m_filesPane || m_filesPane->isAncestorOf(now))
+        MarkActiveView(m_filesView);
 }
 
 }  // namespace vorn

@@ -14,6 +14,7 @@ class QToolBar;
 namespace vorn {
 
 class CDirView;
+class CFilesPane;
 class CFilesView;
 class CLockKeyIndicators;
 class CMorvathDoc;
@@ -40,11 +41,13 @@ public:
 
     CDirView* DirView() const { return m_dirView; }
     CFilesView* FilesView() const { return m_filesView; }
+    CFilesPane* FilesPane() const { return m_filesPane; }
     QSplitter* Splitter() const { return m_wndSplitter; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
 
     // The pane that receives the Extract command: the one the user last
-    // activated by clicking, by F6 / Shift+F6 or by giving it the focus.
+    // activated by clicking, by F6 / Shift+F6 or by giving it the focus (the
+    // filter bar belongs to the list). Only its selection is drawn highlighted.
     QWidget* GetActiveView() const { return m_activeView; }
     void SetActiveView(QWidget* view);
 
@@ -70,6 +73,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void OnCreateClient(CMorvathDoc& document);
+    void ConnectBrowsingCommands();
+    void MarkActiveView(QWidget* view);
 
     void OnFileExtract();
     void OnFileSave();
@@ -85,6 +90,7 @@ private:
     QToolBar* m_wndToolBar = nullptr;
     CLockKeyIndicators* m_indicators = nullptr;
     CDirView* m_dirView = nullptr;
+    CFilesPane* m_filesPane = nullptr;
     CFilesView* m_filesView = nullptr;
     QWidget* m_activeView = nullptr;
 };

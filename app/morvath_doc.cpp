@@ -6,7 +6,7 @@
 #include "res/resource_ids.h"
 #include "res/strings.h"
 #include "views/dir_view.h"
-#include "views/files_view.h"
+#include "views/files_pane.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +62,7 @@ void CMorvathDoc::RegisterView(CDirView* view)
     m_treeView = view;
 }
 
-void CMorvathDoc::RegisterView(CFilesView* view)
+void CMorvathDoc::RegisterView(CFilesPane* view)
 {
     m_listView = view;
 }

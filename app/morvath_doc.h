@@ -9,7 +9,7 @@ namespace vorn {
 
 class CArchiveFile;
 class CDirView;
-class CFilesView;
+class CFilesPane;
 class MessageReporter;
 
 // The application's one document: it holds the open archive and hands it to
@@ -40,7 +40,7 @@ public:
 
     // The frame registers each view once it has made it.
     void RegisterView(CDirView* view);
-    void RegisterView(CFilesView* view);
+    void RegisterView(CFilesPane* view);
 
 private:
     void InstallArchive(std::shared_ptr<const CArchiveFile> archive);
@@ -48,7 +48,7 @@ private:
     MessageReporter& m_reporter;
     std::shared_ptr<const CArchiveFile> m_archive;
     QPointer<CDirView> m_treeView;
-    QPointer<CFilesView> m_listView;
+    QPointer<CFilesPane> m_listView;
 };
 
 }  // namespace vorn

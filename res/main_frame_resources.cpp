@@ -16,11 +16,21 @@ constexpr std::array kFileMenu{
     MenuItem{ID_APP_EXIT, "E&xit"},
 };
 
+constexpr std::array kEditMenu{
+    MenuItem{ID_EDIT_FIND, "&Find\tCtrl+F"},
+};
+
 constexpr std::array kViewMenu{
     MenuItem{ID_VIEW_TOOLBAR, "&Toolbar"},
     MenuItem{ID_VIEW_STATUS_BAR, "&Status Bar"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_VIEW_OPTIONS, "&Options..."},
+};
+
+constexpr std::array kGoMenu{
+    MenuItem{ID_GO_BACK, "&Back\tAlt+Left"},
+    MenuItem{ID_GO_FORWARD, "&Forward\tAlt+Right"},
+    MenuItem{ID_GO_UP, "&Up One Level\tAlt+Up"},
 };
 
 constexpr std::array kHelpMenu{
@@ -29,11 +39,14 @@ constexpr std::array kHelpMenu{
 
 constexpr std::array kMainMenu{
     MenuPopup{"&File", kFileMenu},
+    MenuPopup{"&Edit", kEditMenu},
     MenuPopup{"&View", kViewMenu},
+    MenuPopup{"&Go", kGoMenu},
     MenuPopup{"&Help", kHelpMenu},
 };
 
-// Ctrl+E is bound as well: the menu shows it beside Extract.
+// Ctrl+E is bound as well: the menu shows it beside Extract. The keys of the
+// Edit and Go menus come after the original table.
 constexpr std::array kAccelerators{
     Accelerator{"Ctrl+N", ID_FILE_NEW},
     Accelerator{"Ctrl+O", ID_FILE_OPEN},
@@ -41,6 +54,10 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+S", ID_FILE_SAVE},
     Accelerator{"F6", ID_NEXT_PANE},
     Accelerator{"Shift+F6", ID_PREV_PANE},
+    Accelerator{"Ctrl+F", ID_EDIT_FIND},
+    Accelerator{"Alt+Left", ID_GO_BACK},
+    Accelerator{"Alt+Right", ID_GO_FORWARD},
+    Accelerator{"Alt+Up", ID_GO_UP},
 };
 
 constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, kSeparator, ID_APP_ABOUT};

@@ -16,6 +16,9 @@ inline constexpr int IDB_FILE_PAGE = 139;       // a file row of the list
 // Commands of this program
 inline constexpr int ID_FILE_EXTRACT = 32776;
 inline constexpr int ID_VIEW_OPTIONS = 32779;
+inline constexpr int ID_GO_BACK = 32783;
+inline constexpr int ID_GO_FORWARD = 32784;
+inline constexpr int ID_GO_UP = 32785;
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;
@@ -25,6 +28,7 @@ inline constexpr int ID_FILE_MRU_FILE1 = 57616;
 inline constexpr int ID_FILE_MRU_FILE2 = 57617;
 inline constexpr int ID_FILE_MRU_FILE3 = 57618;
 inline constexpr int ID_FILE_MRU_FILE4 = 57619;
+inline constexpr int ID_EDIT_FIND = 57636;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_NEXT_PANE = 57680;
@@ -49,5 +53,8 @@ inline constexpr int IDS_COLUMN_SIZE = 61211;
 inline constexpr int IDS_COLUMN_TYPE = 61212;
 inline constexpr int IDS_FILE_FOLDER = 61213;        // the Type text of a folder row
 inline constexpr int IDS_SIZE_SUFFIX = 61214;        // after a size in kilobytes
+inline constexpr int IDS_COLUMN_FOLDER = 61215;      // whole-archive results: the folder a row is in
+inline constexpr int IDS_COLUMN_BYTES = 61216;       // the exact size
+inline constexpr int IDS_COLUMN_OFFSET = 61217;      // where the data starts in the archive
 
 }  // namespace vorn::res

@@ -21,6 +21,10 @@ constexpr std::array kStringTable{
     StringEntry{ID_FILE_OPEN, "Open DIR or PCK file\nOpen"},
     StringEntry{ID_FILE_EXTRACT, "Extract files or a directory\nExtract"},
     StringEntry{ID_VIEW_OPTIONS, "Show the options dialog\nOptions"},
+    StringEntry{ID_EDIT_FIND, "Show only the names that match a text\nFind"},
+    StringEntry{ID_GO_BACK, "Go back to the folder shown before\nBack"},
+    StringEntry{ID_GO_FORWARD, "Go forward to the folder shown next\nForward"},
+    StringEntry{ID_GO_UP, "Show the folder that holds this one\nUp One Level"},
     StringEntry{ID_FILE_NEW, "Create a new document\nNew"},
     StringEntry{ID_FILE_SAVE, "Save the active document\nSave"},
     StringEntry{ID_FILE_MRU_FILE1, "Open this document"},
@@ -45,6 +49,9 @@ constexpr std::array kStringTable{
     StringEntry{IDS_COLUMN_TYPE, "Type"},
     StringEntry{IDS_FILE_FOLDER, "File Folder"},
     StringEntry{IDS_SIZE_SUFFIX, "KB"},
+    StringEntry{IDS_COLUMN_FOLDER, "Folder"},
+    StringEntry{IDS_COLUMN_BYTES, "Size (bytes)"},
+    StringEntry{IDS_COLUMN_OFFSET, "Offset"},
 };
 
 QString PromptPart(int commandId, int part)

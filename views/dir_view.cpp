@@ -1,6 +1,5 @@
 #include "views/dir_view.h"
 
-
 #include <QApplication>
 #include <QHeaderView>
 
@@ -21,6 +20,7 @@ public:
 CDirView::CDirView(QWidget* parent) : QTreeView(parent)
 {
     setObjectName(QStringLiteral("CDirView"));
+    setAccessibleName(tr("Folders"));
     setModel(&m_model);
     setHeaderHidden(true);
     // No expand button on the archive item: it is the only top-level item.
@@ -45,25 +45,28 @@ void CDirView::RebuildTree()
     expand(m_model.ArchiveIndex());
 }
 
-void CDirView::SelectFolder(const CDirNode& folder)
+void CDirView::SelectFolder(const CDirNode* folder)
 {
-    const QModelIndex index = m_model.IndexOf(folder);
-    scrollTo(index);
+    const QModelIndex index = folder ? m_model.IndexOf(*folder) : m_model.ArchiveIndex();
     setCurrentIndex(index);
+    expand(index);
+    scrollTo(index);
+}
+
+std::vector<ExtractionItem> CDirView::SelectedItems() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return {};
+    const QModelIndex item = selected.front();
+    if (const CDirNode* folder = m_model.FolderAt(item))
+        return {ExtractionItem::Folder(*folder)};
+    return {ExtractionItem::TopLevel(item.data().toString().toStdString())};
 }
 
 void CDirView::OnExtract()
 {
-    ExtractRequest request{ExtractRequest::Pane::Tree, m_archive, {}};
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (!selected.isEmpty()) {
-        const QModelIndex item = selected.front();
-        if (const CDirNode* folder = m_model.FolderAt(item))
-            request.items.push_back(ExtractionItem::Folder(*folder));
-        else
-            request.items.push_back(ExtractionItem::TopLevel(item.data().toString().toStdString()));
-    }
-    emit ExtractRequested(request);
+    emit ExtractRequested({ExtractRequest::Pane::Tree, m_archive, SelectedItems()});
 }
 
 void CDirView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)

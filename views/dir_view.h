@@ -25,8 +25,11 @@ public:
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
     // The archive item, expanded, with every top-level folder under it, collapsed.
     void RebuildTree();
-    // Selects folder's item, expanding its parents.
-    void SelectFolder(const CDirNode& folder);
+    // Selects folder's item (the archive item for null), scrolled into view
+    // and expanded with its parents.
+    void SelectFolder(const CDirNode* folder);
+    // What the Extract command would extract: the selected item, if any.
+    std::vector<ExtractionItem> SelectedItems() const;
 
     const CDirTreeModel& Model() const { return m_model; }
 

@@ -4,11 +4,20 @@
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
+#include "views/figures.h"
 
 #include <algorithm>
 #include <queue>
 
 namespace vorn {
+namespace {
+
+bool IsRightAligned(int column)
+{
+    return column == SizeColumn || column == BytesColumn || column == OffsetColumn;
+}
+
+}  // namespace
 
 QString SizeText(std::uint32_t size, const QString& suffix)
 {
@@ -28,32 +37,20 @@ void CFilesModel::SetArchive(const CArchiveFile* archive)
 {
     beginResetModel();
     m_archive = archive;
-    m_folders = nullptr;
-    m_files = nullptr;
+    m_rows = {};
     endResetModel();
 }
 
-void CFilesModel::ShowFolder(const CDirNode* folder)
+void CFilesModel::SetRows(ListRows rows)
 {
-    if (!m_archive)
-        return;
     beginResetModel();
-    m_folders = &m_archive->GetCatalogue().FoldersOf(folder);
-    m_files = &m_archive->GetCatalogue().FilesOf(folder);
+    m_rows = m_archive ? std::move(rows) : ListRows{};
     endResetModel();
 }
 
 void CFilesModel::Clear()
 {
-    beginResetModel();
-    m_folders = nullptr;
-    m_files = nullptr;
-    endResetModel();
-}
-
-int CFilesModel::FolderCount() const
-{
-    return m_folders ? static_cast<int>(m_folders->size()) : 0;
+    SetRows({});
 }
 
 bool CFilesModel::IsFolderRow(int row) const
@@ -63,19 +60,34 @@ bool CFilesModel::IsFolderRow(int row) const
 
 const CDirNode* CFilesModel::FolderAt(int row) const
 {
-    return IsFolderRow(row) ? (*m_folders)[static_cast<std::size_t>(row)].get() : nullptr;
+    return IsFolderRow(row) ? m_rows.folders[static_cast<std::size_t>(row)] : nullptr;
 }
 
-std::uint32_t CFilesModel::EntryAt(int row) const
+std::optional<std::uint32_t> CFilesModel::EntryAt(int row) const
 {
-    return (*m_files)[static_cast<std::size_t>(row - FolderCount())];
+    if (row < FolderCount() || row >= rowCount())
+        return std::nullopt;
+    return m_rows.files[static_cast<std::size_t>(row - FolderCount())];
 }
 
 ExtractionItem CFilesModel::ExtractionItemAt(int row) const
 {
     if (const CDirNode* folder = FolderAt(row))
         return ExtractionItem::Folder(*folder);
-    return ExtractionItem::File(EntryAt(row));
+    return ExtractionItem::File(EntryAt(row).value_or(0));
+}
+
+int CFilesModel::RowOf(const ExtractionItem& item) const
+{
+    if (item.kind == ExtractionItem::Kind::Folder) {
+        const auto found = std::find(m_rows.folders.begin(), m_rows.folders.end(), item.folder);
+        return found == m_rows.folders.end() ? -1 : static_cast<int>(found - m_rows.folders.begin());
+    }
+    if (item.kind == ExtractionItem::Kind::File) {
+        const auto found = std::find(m_rows.files.begin(), m_rows.files.end(), item.entry);
+        return found == m_rows.files.end() ? -1 : FolderCount() + static_cast<int>(found - m_rows.files.begin());
+    }
+    return -1;
 }
 
 std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
@@ -92,11 +104,11 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
         }
     };
     int row = 0;
-    if (m_folders && count > 0) {
-        for (const auto& folder : *m_folders)
+    if (m_archive && count > 0) {
+        for (const CDirNode* folder : m_rows.folders)
             consider(folder->m_name.size(), row++);
         const std::vector<FileEntry>& entries = m_archive->Entries();
-        for (std::uint32_t entry : *m_files)
+        for (std::uint32_t entry : m_rows.files)
             consider(entries[entry].m_name.size(), row++);
     }
     std::vector<int> result;
@@ -109,14 +121,32 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
 
 int CFilesModel::rowCount(const QModelIndex& parent) const
 {
-    if (parent.isValid() || !m_folders)
-        return 0;
-    return FolderCount() + static_cast<int>(m_files->size());
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.Size());
 }
 
 int CFilesModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : kListColumnCount;
+}
+
+QVariant CFilesModel::DisplayText(int column, const CDirNode* folder, const FileEntry* entry) const
+{
+    switch (column) {
+    case NameColumn:
+        return QString::fromStdString(folder ? folder->m_name : entry->m_name);
+    case SizeColumn:
+        return folder ? QString() : SizeText(entry->m_size, m_sizeSuffix);
+    case TypeColumn:
+        return folder ? m_folderType : QString();
+    case FolderColumn:
+        return FolderPathText(folder ? folder->m_parent : entry->m_folder);
+    case BytesColumn:
+        return folder ? QString() : GroupedNumber(entry->m_size);
+    case OffsetColumn:
+        return folder ? QString() : GroupedNumber(entry->m_offset);
+    default:
+        return {};
+    }
 }
 
 QVariant CFilesModel::data(const QModelIndex& index, int role) const
@@ -125,24 +155,21 @@ QVariant CFilesModel::data(const QModelIndex& index, int role) const
         return {};
     const int row = index.row();
     const CDirNode* folder = FolderAt(row);
-    const FileEntry* entry = folder ? nullptr : &m_archive->Entries()[EntryAt(row)];
+    const FileEntry* entry = folder ? nullptr : &m_archive->Entries()[*EntryAt(row)];
     switch (role) {
     case Qt::DisplayRole:
-        switch (index.column()) {
-        case NameColumn:
-            return QString::fromStdString(folder ? folder->m_name : entry->m_name);
-        case SizeColumn:
-            return folder ? QString() : SizeText(entry->m_size, m_sizeSuffix);
-        case TypeColumn:
-            return folder ? m_folderType : QString();
-        }
-        break;
+        return DisplayText(index.column(), folder, entry);
     case Qt::DecorationRole:
         if (index.column() == NameColumn)
             return folder ? m_folderIcon : m_fileIcon;
         break;
+    case Qt::ToolTipRole:
+        if (entry)
+            return tr("Size: %1\nOffset: %2")
+                .arg(Counted(entry->m_size, "byte", "bytes"), GroupedNumber(entry->m_offset));
+        break;
     case Qt::TextAlignmentRole:
-        if (index.column() == SizeColumn)
+        if (IsRightAligned(index.column()))
             return (Qt::AlignRight | Qt::AlignVCenter).toInt();
         break;
     }
@@ -154,12 +181,13 @@ QVariant CFilesModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole) {
-        static constexpr int kHeaders[ColumnCount] = {res::IDS_COLUMN_NAME, res::IDS_COLUMN_SIZE,
-                                                       res::IDS_COLUMN_TYPE};
-        if (section >= 0 && section < ColumnCount)
+        static constexpr int kHeaders[kListColumnCount] = {res::IDS_COLUMN_NAME,   res::IDS_COLUMN_SIZE,
+                                                           res::IDS_COLUMN_TYPE,   res::IDS_COLUMN_FOLDER,
+                                                           res::IDS_COLUMN_BYTES, res::IDS_COLUMN_OFFSET};
+        if (section >= 0 && section < kListColumnCount)
             return res::LoadString(kHeaders[section]);
     }
-    if (role == Qt::TextAlignmentRole && section == SizeColumn)
+    if (role == Qt::TextAlignmentRole && IsRightAligned(section))
         return (Qt::AlignRight | Qt::AlignVCenter).toInt();
     return {};
 }

@@ -1,42 +1,46 @@
 #pragma once
 
 #include "extract/extraction_plan.h"
+#include "views/list_rows.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <vector>
 
 namespace vorn {
 
 class CArchiveFile;
 class CDirNode;
+struct FileEntry;
 
-// The content of one folder, straight from the catalogue: its sub-folders,
-// then its files, both in catalogue order. Showing another folder resets the
-// model once; no row is copied.
+// The rows the file list shows, straight from the catalogue: folders, then
+// files, in the order they are given. New rows reset the model once; no name
+// is copied.
 class CFilesModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, SizeColumn, TypeColumn, ColumnCount };
-
     explicit CFilesModel(QObject* parent = nullptr);
 
-    // Forgets the shown folder. Null for no archive.
+    // Forgets the rows. Null for no archive.
     void SetArchive(const CArchiveFile* archive);
-    // Shows folder's content, or the archive's top level when folder is null.
-    void ShowFolder(const CDirNode* folder);
+    void SetRows(ListRows rows);
     // Shows nothing.
     void Clear();
 
+    const ListRows& Rows() const { return m_rows; }
     bool IsFolderRow(int row) const;
     // The folder of a folder row; null for a file row.
     const CDirNode* FolderAt(int row) const;
+    // The entry index of a file row.
+    std::optional<std::uint32_t> EntryAt(int row) const;
     // What extracting the row means: its folder, or its file's own entry.
     ExtractionItem ExtractionItemAt(int row) const;
+    // The row that shows item; -1 when none does.
+    int RowOf(const ExtractionItem& item) const;
     // Up to count rows with the longest names, for sizing the name column.
     std::vector<int> RowsWithLongestNames(std::size_t count) const;
 
@@ -47,12 +51,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    int FolderCount() const;
-    std::uint32_t EntryAt(int row) const;
+    int FolderCount() const { return static_cast<int>(m_rows.folders.size()); }
+    QVariant DisplayText(int column, const CDirNode* folder, const FileEntry* entry) const;
 
     const CArchiveFile* m_archive = nullptr;
-    const std::vector<std::unique_ptr<CDirNode>>* m_folders = nullptr;
-    const std::vector<std::uint32_t>* m_files = nullptr;
+    ListRows m_rows;
     QIcon m_folderIcon;
     QIcon m_fileIcon;
     QString m_folderType;

@@ -3,9 +3,12 @@
 #include "res/images.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vorn {
 namespace {
@@ -14,11 +17,35 @@ namespace {
 // folder of 100,000 files is sized as cheaply as one of a hundred.
 constexpr std::size_t kMeasuredNames = 64;
 
+constexpr int kFolderWidth = 160;
+constexpr int kFigureWidth = 90;
+
+// Columns the header's menu shows and hides; both start hidden.
+constexpr ListColumn kOptionalColumns[] = {BytesColumn, OffsetColumn};
+
+// Consecutive rows as one range each, so that selecting 100,000 rows costs
+// as little as selecting one.
+QItemSelection RowRanges(const QAbstractItemModel& model, std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    QItemSelection selection;
+    const int lastColumn = model.columnCount() - 1;
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] <= rows[last] + 1)
+            ++last;
+        selection.select(model.index(rows[first], 0), model.index(rows[last], lastColumn));
+        first = last + 1;
+    }
+    return selection;
+}
+
 }  // namespace
 
 CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("CFilesView"));
+    setAccessibleName(tr("Files"));
     setModel(&m_model);
     setShowGrid(false);
     setWordWrap(false);
@@ -34,12 +61,25 @@ CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
     QHeaderView* columns = horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setHighlightSections(false);
-    columns->setSectionsClickable(false);
     columns->setSectionsMovable(false);
     columns->setStretchLastSection(false);
-    columns->resizeSection(CFilesModel::NameColumn, kNameWidth);
-    columns->resizeSection(CFilesModel::SizeColumn, kSizeWidth);
-    columns->resizeSection(CFilesModel::TypeColumn, kTypeWidth);
+    columns->resizeSection(NameColumn, kNameWidth);
+    columns->resizeSection(SizeColumn, kSizeWidth);
+    columns->resizeSection(TypeColumn, kTypeWidth);
+    columns->resizeSection(FolderColumn, kFolderWidth);
+    columns->hideSection(FolderColumn);
+    for (const ListColumn column : kOptionalColumns) {
+        columns->resizeSection(column, kFigureWidth);
+        columns->hideSection(column);
+    }
+    // Ascending, descending, then catalogue order again.
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicatorClearable(true);
+    columns->setSortIndicator(ListSort::kCatalogueOrder, Qt::AscendingOrder);
+    connect(columns, &QHeaderView::sortIndicatorChanged, this, [this] { emit SortChanged(Sort()); });
+    columns->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(columns, &QHeaderView::customContextMenuRequested, this, &CFilesView::ShowHeaderMenu);
 }
 
 void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
@@ -48,10 +88,12 @@ void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
     m_model.SetArchive(m_archive.get());
 }
 
-void CFilesView::ShowFolder(const CDirNode* folder)
+void CFilesView::ShowRows(ListRows rows, const std::vector<ExtractionItem>& keep)
 {
-    m_model.ShowFolder(folder);
+    m_model.SetRows(std::move(rows));
     AutoSizeNameColumn();
+    scrollToTop();
+    SelectItems(keep);
 }
 
 void CFilesView::DeleteAllItems()
@@ -70,6 +112,17 @@ std::vector<ExtractionItem> CFilesView::SelectedItems() const
     return items;
 }
 
+ListSort CFilesView::Sort() const
+{
+    const QHeaderView* columns = horizontalHeader();
+    return {columns->sortIndicatorSection(), columns->sortIndicatorOrder() == Qt::DescendingOrder};
+}
+
+void CFilesView::ShowFolderColumn(bool shown)
+{
+    setColumnHidden(FolderColumn, !shown);
+}
+
 void CFilesView::OnExtract()
 {
     emit ExtractRequested({ExtractRequest::Pane::List, m_archive, SelectedItems()});
@@ -78,24 +131,102 @@ void CFilesView::OnExtract()
 void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDblClk(event->position().toPoint());
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid())
+        emit RowActivated(index.row());
 }
 
-void CFilesView::OnLButtonDblClk(const QPoint& point)
+void CFilesView::keyPressEvent(QKeyEvent* event)
 {
-    const QModelIndex index = indexAt(point);
-    if (const CDirNode* folder = index.isValid() ? m_model.FolderAt(index.row()) : nullptr)
-        emit FolderOpened(*folder);
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers == Qt::NoModifier && currentIndex().isValid()) {
+            emit RowActivated(currentIndex().row());
+            return;
+        }
+        break;
+    case Qt::Key_Backspace:
+        if (modifiers == Qt::NoModifier) {
+            emit UpRequested();
+            return;
+        }
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Ctrl+Home and Ctrl+End select the row they go to, as Home and End do.
+        if (modifiers == Qt::ControlModifier) {
+            QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text());
+            QTableView::keyPressEvent(&plain);
+            return;
+        }
+        break;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex CFilesView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // Home and End go to the first and last row, not to the first and last column.
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && m_model.rowCount() > 0) {
+        const int row = cursorAction == MoveHome ? 0 : m_model.rowCount() - 1;
+        return m_model.index(row, currentIndex().isValid() ? currentIndex().column() : NameColumn);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void CFilesView::ShowHeaderMenu(const QPoint& position)
+{
+    QMenu menu(this);
+    for (const ListColumn column : kOptionalColumns) {
+        QAction* action = menu.addAction(m_model.headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!isColumnHidden(column));
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            setColumnHidden(column, !shown);
+            if (shown && columnWidth(column) <= 0)
+                setColumnWidth(column, kFigureWidth);
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
+}
+
+void CFilesView::SelectItems(const std::vector<ExtractionItem>& items)
+{
+    if (items.empty())
+        return;
+    std::unordered_set<const CDirNode*> folders;
+    std::unordered_set<std::uint32_t> files;
+    for (const ExtractionItem& item : items) {
+        if (item.kind == ExtractionItem::Kind::Folder)
+            folders.insert(item.folder);
+        else if (item.kind == ExtractionItem::Kind::File)
+            files.insert(item.entry);
+    }
+    const ListRows& shown = m_model.Rows();
+    std::vector<int> rows;
+    for (std::size_t index = 0; index < shown.folders.size(); ++index)
+        if (folders.count(shown.folders[index]))
+            rows.push_back(static_cast<int>(index));
+    for (std::size_t index = 0; index < shown.files.size(); ++index)
+        if (files.count(shown.files[index]))
+            rows.push_back(static_cast<int>(shown.folders.size() + index));
+    if (rows.empty())
+        return;
+    const int current = std::max(m_model.RowOf(items.front()), 0);
+    selectionModel()->setCurrentIndex(m_model.index(current, NameColumn), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(RowRanges(m_model, rows), QItemSelectionModel::ClearAndSelect);
+    scrollTo(currentIndex());
 }
 
 void CFilesView::AutoSizeNameColumn()
 {
     // Never narrower than the column's header, so "Name" stays readable over an empty list.
-    int width = horizontalHeader()->sectionSizeHint(CFilesModel::NameColumn);
+    int width = horizontalHeader()->sectionSizeHint(NameColumn);
     for (int row : m_model.RowsWithLongestNames(kMeasuredNames))
-        width = std::max(width, sizeHintForIndex(m_model.index(row, CFilesModel::NameColumn)).width());
-    horizontalHeader()->resizeSection(CFilesModel::NameColumn, width);
+        width = std::max(width, sizeHintForIndex(m_model.index(row, NameColumn)).width());
+    horizontalHeader()->resizeSection(NameColumn, width);
 }
 
 int CFilesView::RowHeight()

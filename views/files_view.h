@@ -11,12 +11,12 @@
 namespace vorn {
 
 class CArchiveFile;
-class CDirNode;
 
-// The right pane: a report-style list of the folder selected in the tree,
-// sub-folders first, then files. Double-clicking a folder row asks to open
-// that folder. A table view, because it keeps no per-row state: a folder of
-// 100,000 files is shown as quickly as one of ten.
+// The file list: a report-style table of the rows it is given. A header click
+// sorts by that column (again: descending; a third time: catalogue order);
+// what the rows are and in which order is decided by whoever listens to it. A
+// table view, because it keeps no per-row state: a folder of 100,000 files is
+// shown as quickly as one of ten.
 class CFilesView final : public QTableView {
     Q_OBJECT
 
@@ -27,29 +27,40 @@ public:
 
     explicit CFilesView(QWidget* parent = nullptr);
 
-    // Empties the list; it fills again when a folder is shown.
+    // Empties the list.
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
-    // Lists folder's content, or the archive's top level for null.
-    void ShowFolder(const CDirNode* folder);
+    // Shows rows, scrolled to the top with the name column sized to fit, and
+    // selects keep (with its first item current) where they are among them.
+    void ShowRows(ListRows rows, const std::vector<ExtractionItem>& keep = {});
     void DeleteAllItems();
 
     // The selected rows, in row order: folders by their node, files by their entry.
     std::vector<ExtractionItem> SelectedItems() const;
     const CFilesModel& Model() const { return m_model; }
 
+    ListSort Sort() const;
+    // Whole-archive results show the folder each row is in.
+    void ShowFolderColumn(bool shown);
+
     // The Extract command while this pane is active: asks for the selected rows.
     void OnExtract();
 
 signals:
-    // A folder row was double-clicked.
-    void FolderOpened(const vorn::CDirNode& folder);
+    // A row was opened: double-clicked with the left button, or Enter.
+    void RowActivated(int row);
+    // Backspace: the parent folder.
+    void UpRequested();
+    void SortChanged(const vorn::ListSort& sort);
     void ExtractRequested(const vorn::ExtractRequest& request);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    void OnLButtonDblClk(const QPoint& point);
+    void ShowHeaderMenu(const QPoint& position);
+    void SelectItems(const std::vector<ExtractionItem>& items);
     void AutoSizeNameColumn();
     int RowHeight();
 

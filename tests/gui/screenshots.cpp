@@ -34,7 +34,7 @@ int main(int argc, char** argv)
         return 1;
     // The root folder: its sub-folders and its own files side by side.
     if (const vorn::CArchiveFile* archive = app.Document()->GetArchive(); archive && archive->GetRoot())
-        frame.DirView()->SelectFolder(*archive->GetRoot());
+        frame.DirView()->SelectFolder(archive->GetRoot());
     frame.FilesView()->selectionModel()->select(frame.FilesView()->model()->index(0, 0),
                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QApplication::processEvents();

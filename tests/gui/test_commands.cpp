@@ -9,6 +9,7 @@
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
 
 #include <QAction>
@@ -87,19 +88,27 @@ private slots:
     {
         const auto started = StartApp();
         const QList<QAction*> popups = started->app->MainFrame()->menuBar()->actions();
-        QCOMPARE(popups.size(), 3);
-        QCOMPARE(popups[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(popups[1]->text(), QStringLiteral("&View"));
-        QCOMPARE(popups[2]->text(), QStringLiteral("&Help"));
+        QStringList titles;
+        for (const QAction* popup : popups)
+            titles << popup->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Go", "&Help"}));
         QCOMPARE(MenuItems(*popups[0]->menu()),
                  (QStringList{"&Open...\tCtrl+O", "&Extract...\tCtrl+E", "-", "Recent File", "-", "E&xit"}));
-        QCOMPARE(MenuItems(*popups[1]->menu()), (QStringList{"&Toolbar", "&Status Bar", "-", "&Options..."}));
-        QCOMPARE(MenuItems(*popups[2]->menu()), QStringList{QStringLiteral("&About Vorn...")});
+        QCOMPARE(MenuItems(*popups[1]->menu()), QStringList{"&Find\tCtrl+F"});
+        QCOMPARE(MenuItems(*popups[2]->menu()), (QStringList{"&Toolbar", "&Status Bar", "-", "&Options..."}));
+        QCOMPARE(MenuItems(*popups[3]->menu()),
+                 (QStringList{"&Back\tAlt+Left", "&Forward\tAlt+Right", "&Up One Level\tAlt+Up"}));
+        QCOMPARE(MenuItems(*popups[4]->menu()), QStringList{QStringLiteral("&About Vorn...")});
 
+        // Every shortcut a menu shows is the item's own; the others are bound as well.
         CMainFrame& frame = *started->app->MainFrame();
+        for (const QAction* popup : popups)
+            for (const QAction* action : popup->menu()->actions())
+                if (action->text().contains(QLatin1Char('\t')))
+                    QCOMPARE(action->shortcut(), QKeySequence(action->text().section(QLatin1Char('\t'), 1)));
         const std::pair<int, const char*> accelerators[] = {
-            {res::ID_FILE_NEW, "Ctrl+N"},  {res::ID_FILE_OPEN, "Ctrl+O"}, {res::ID_FILE_EXTRACT, "Ctrl+E"},
-            {res::ID_FILE_SAVE, "Ctrl+S"}, {res::ID_NEXT_PANE, "F6"},     {res::ID_PREV_PANE, "Shift+F6"},
+            {res::ID_FILE_NEW, "Ctrl+N"}, {res::ID_FILE_SAVE, "Ctrl+S"},
+            {res::ID_NEXT_PANE, "F6"},    {res::ID_PREV_PANE, "Shift+F6"},
         };
         for (const auto& [command, keys] : accelerators)
             QCOMPARE(frame.CommandAction(command)->shortcut(), QKeySequence(QString::fromLatin1(keys)));
@@ -112,7 +121,7 @@ private slots:
         QStringList buttons;
         for (const QAction* action : frame.ToolBar()->actions())
             buttons << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
-        QCOMPARE(buttons, (QStringList{"Open", "-", "Extract", "-", "About"}));
+        QCOMPARE(buttons, (QStringList{"Open (Ctrl+O)", "-", "Extract (Ctrl+E)", "-", "About"}));
         QCOMPARE(frame.toolBarArea(frame.ToolBar()), Qt::TopToolBarArea);
         QCOMPARE(frame.CommandAction(res::ID_FILE_OPEN)->statusTip(), QStringLiteral("Open DIR or PCK file"));
         QCOMPARE(frame.CommandAction(res::ID_FILE_EXTRACT)->statusTip(),
@@ -160,7 +169,7 @@ private slots:
             QCOMPARE(other->app->MainFrame()->Splitter()->sizes().constFirst(), CMainFrame::kTreeWidth);
         }
         QCOMPARE(frame.Splitter()->widget(0), frame.DirView());
-        QCOMPARE(frame.Splitter()->widget(1), frame.FilesView());
+        QCOMPARE(frame.Splitter()->widget(1), frame.FilesPane());
         QCOMPARE(frame.GetActiveView(), frame.FilesView());
     }
 
@@ -172,7 +181,7 @@ private slots:
         CFilesView& list = *frame.FilesView();
         QSignalSpy requests(&frame, &CMainFrame::ExtractRequested);
         const CDirNode& data = *started->app->Document()->GetArchive()->GetRoot();
-        tree.SelectFolder(data);
+        tree.SelectFolder(&data);
         list.selectionModel()->select(list.model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
         // Ctrl+E with the list active (as at start): the list's selected rows.
@@ -189,6 +198,10 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
         QCOMPARE(frame.GetActiveView(), &tree);
         QCOMPARE(QApplication::focusWidget(), &tree);
+        // Only the active pane's selection has the highlight colour.
+        const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+        QCOMPARE(tree.palette().color(QPalette::Active, QPalette::Highlight), highlight);
+        QVERIFY(list.palette().color(QPalette::Active, QPalette::Highlight) != highlight);
         CancelNextExtractDialog(frame);
         frame.CommandAction(res::ID_FILE_EXTRACT)->trigger();
         QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::Tree);

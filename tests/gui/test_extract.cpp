@@ -93,7 +93,7 @@ private:
     {
         CMainFrame* frame = started.app->MainFrame();
         if (folder)
-            frame->DirView()->SelectFolder(*folder);
+            frame->DirView()->SelectFolder(folder);
         else
             frame->DirView()->setCurrentIndex(frame->DirView()->model()->index(0, 0));
         frame->SetActiveView(frame->DirView());
@@ -104,7 +104,7 @@ private:
     static void ExtractFromList(StartedApp& started, const CDirNode& folder, const QStringList& names)
     {
         CMainFrame* frame = started.app->MainFrame();
-        frame->DirView()->SelectFolder(folder);
+        frame->DirView()->SelectFolder(&folder);
         CFilesView* list = frame->FilesView();
         list->clearSelection();
         for (int row = 0; row < list->model()->rowCount(); ++row)

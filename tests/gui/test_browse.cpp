@@ -1,0 +1,243 @@
+// Browsing the file list: sorting, the filter, the whole-archive search and
+// the navigation keys, on the real widgets.
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "archive/archive_file.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/dir_view.h"
+#include "views/files_pane.h"
+#include "views/files_view.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace vorn;
+using namespace vorn::testing;
+
+namespace {
+
+QStringList Column(const QAbstractItemModel& model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, column).data().toString();
+    return texts;
+}
+
+QStringList SelectedNames(const CFilesView& list)
+{
+    QStringList names;
+    for (const QModelIndex& row : list.selectionModel()->selectedRows())
+        names << row.data().toString();
+    return names;
+}
+
+void ClickHeader(CFilesView& list, int column)
+{
+    QHeaderView* header = list.horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+}  // namespace
+
+class TestBrowse : public QObject {
+    Q_OBJECT
+
+private:
+    // R holds three folders and four files, none of them in natural order;
+    // the folder b holds one more file whose name has "map" in it.
+    std::unique_ptr<StartedApp> Start()
+    {
+        const WriterTree tree{
+            {},
+            {Folder("R",
+                    {File("MAP10.BIN", 2048), File("map2.bin", 10), File("Map1.bin", 3000), File("z.txt", 10)},
+                    {Folder("f10", {File("X", 1)}), Folder("F2", {}),
+                     Folder("b", {File("bmap.dat", 4)}, {Folder("deep", {})})})}};
+        auto started = StartApp({QStringLiteral("vorn"), WriteArchive(m_archives, QStringLiteral("game.pck"), tree)});
+        CMainFrame& frame = *started->app->MainFrame();
+        frame.activateWindow();
+        if (!QTest::qWaitForWindowActive(&frame))
+            qFatal("the main window did not become active");
+        frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot());
+        return started;
+    }
+
+    std::unique_ptr<SettingsSandbox> m_settings;
+    QTemporaryDir m_archives;
+
+private slots:
+    void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void init() { m_settings->Clear(); }
+
+    void headerClicksSortNaturallyWithFoldersFirst()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        const QStringList catalogueOrder{"f10", "F2", "b", "MAP10.BIN", "map2.bin", "Map1.bin", "z.txt"};
+        QCOMPARE(Column(*list.model(), NameColumn), catalogueOrder);
+
+        const struct {
+            int column;
+            QStringList names;
+            bool indicator;
+        } clicks[] = {
+            {NameColumn, {"b", "F2", "f10", "Map1.bin", "map2.bin", "MAP10.BIN", "z.txt"}, true},
+            {NameColumn, {"f10", "F2", "b", "z.txt", "MAP10.BIN", "map2.bin", "Map1.bin"}, true},
+            {NameColumn, catalogueOrder, false},
+            {SizeColumn, {"b", "F2", "f10", "map2.bin", "z.txt", "MAP10.BIN", "Map1.bin"}, true},
+            {TypeColumn, {"b", "F2", "f10", "Map1.bin", "map2.bin", "MAP10.BIN", "z.txt"}, true},
+        };
+        for (const auto& click : clicks) {
+            ClickHeader(list, click.column);
+            QCOMPARE(Column(*list.model(), NameColumn), click.names);
+            QCOMPARE(list.horizontalHeader()->sortIndicatorSection(), click.indicator ? click.column : -1);
+        }
+
+        // The order stays when another folder is shown, and the selection stays with its rows.
+        list.selectRow(3);  // Map1.bin
+        ClickHeader(list, TypeColumn);
+        QCOMPARE(SelectedNames(list), QStringList{QStringLiteral("Map1.bin")});
+        QCOMPARE(list.currentIndex().row(), 6);
+        frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot()->m_children[2].get());
+        QCOMPARE(Column(*list.model(), NameColumn), (QStringList{"deep", "bmap.dat"}));
+        QCOMPARE(list.Sort(), (ListSort{TypeColumn, true}));
+    }
+
+    void filterKeepsMatchingRows()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        QLineEdit& filter = *frame.FilesPane()->FilterBox();
+
+        // Ctrl+F goes to the box; the list follows every key.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), &filter);
+        const std::pair<const char*, QStringList> filters[] = {
+            {"map", {"MAP10.BIN", "map2.bin", "Map1.bin"}},
+            {"F", {"f10", "F2"}},
+            {"m?p1*", {"MAP10.BIN", "Map1.bin"}},
+            {"*.bin", {"MAP10.BIN", "map2.bin", "Map1.bin"}},
+            {"a*2", {"map2.bin"}},
+            {"nothing", {}},
+        };
+        for (const auto& [text, names] : filters) {
+            filter.clear();
+            QTest::keyClicks(&filter, QString::fromLatin1(text));
+            QCOMPARE(Column(*list.model(), NameColumn), names);
+        }
+
+        // Extract takes the filtered rows the user selects, as their own catalogue items.
+        filter.setText(QStringLiteral("map"));
+        list.selectRow(2);
+        const std::vector<ExtractionItem> selected = list.SelectedItems();
+        QCOMPARE(selected.size(), std::size_t{1});
+        QCOMPARE(started->app->Document()->GetArchive()->Entries()[selected[0].entry].m_name, std::string("Map1.bin"));
+
+        // Esc clears the box, then leaves it.
+        QTest::keyClick(&filter, Qt::Key_Escape);
+        QVERIFY(filter.text().isEmpty());
+        QCOMPARE(list.model()->rowCount(), 7);
+        QCOMPARE(SelectedNames(list), QStringList{QStringLiteral("Map1.bin")});
+        QTest::keyClick(&filter, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), &list);
+    }
+
+    void wholeArchiveSearchFindsAndReveals()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        CFilesPane& pane = *frame.FilesPane();
+        ClickHeader(list, NameColumn);
+        pane.WholeArchiveSwitch()->setChecked(true);
+        QTest::keyClicks(pane.FilterBox(), QStringLiteral("MAP"));
+        QTRY_COMPARE(Column(*list.model(), NameColumn), (QStringList{"bmap.dat", "Map1.bin", "map2.bin", "MAP10.BIN"}));
+        QVERIFY(!list.isColumnHidden(FolderColumn));
+        QCOMPARE(Column(*list.model(), FolderColumn), (QStringList{"R\\b", "R", "R", "R"}));
+        QTest::keyClicks(pane.FilterBox(), QStringLiteral("1"));
+        QTRY_COMPARE(Column(*list.model(), NameColumn), (QStringList{"Map1.bin", "MAP10.BIN"}));
+        pane.FilterBox()->clear();
+        QTRY_COMPARE(list.model()->rowCount(), 11);  // everything: 5 folders, 6 files
+
+        // Enter on a result opens its folder with the row selected; the search ends.
+        pane.FilterBox()->setText(QStringLiteral("bmap"));
+        QTRY_COMPARE(list.model()->rowCount(), 1);
+        list.setFocus();
+        list.setCurrentIndex(list.model()->index(0, NameColumn));
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(frame.DirView()->currentIndex().data().toString(), QStringLiteral("b"));
+        QCOMPARE(Column(*list.model(), NameColumn), (QStringList{"deep", "bmap.dat"}));
+        QCOMPARE(SelectedNames(list), QStringList{QStringLiteral("bmap.dat")});
+        QVERIFY(pane.FilterBox()->text().isEmpty());
+        QVERIFY(!pane.WholeArchiveSwitch()->isChecked());
+        QVERIFY(list.isColumnHidden(FolderColumn));
+    }
+
+    void keysNavigateFolders()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CDirView& tree = *frame.DirView();
+        CFilesView& list = *frame.FilesView();
+        list.setFocus();
+        const auto press = [&list](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(&list, key, modifiers);
+        };
+        const auto shown = [&tree] { return tree.currentIndex().data().toString(); };
+
+        // Home and End, with Ctrl or without, go to the first or last row and select it.
+        for (const auto& [pressed, modifiers, row] : {std::tuple{Qt::Key_End, Qt::NoModifier, 6},
+                                                      std::tuple{Qt::Key_Home, Qt::NoModifier, 0},
+                                                      std::tuple{Qt::Key_End, Qt::ControlModifier, 6},
+                                                      std::tuple{Qt::Key_Home, Qt::ControlModifier, 0}}) {
+            press(pressed, modifiers);
+            QCOMPARE(list.currentIndex().row(), row);
+            QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
+        }
+
+        // Enter opens a folder row; the tree follows and shows it expanded.
+        list.setCurrentIndex(list.model()->index(2, NameColumn));  // b
+        press(Qt::Key_Return);
+        QCOMPARE(shown(), QStringLiteral("b"));
+        QVERIFY(tree.isExpanded(tree.currentIndex()));
+        QCOMPARE(list.verticalScrollBar()->value(), 0);
+        press(Qt::Key_Home);
+        press(Qt::Key_Return);  // deep
+        QCOMPARE(shown(), QStringLiteral("deep"));
+
+        // Backspace and Alt+Up go up, with the folder left behind selected.
+        press(Qt::Key_Backspace);
+        QCOMPARE(shown(), QStringLiteral("b"));
+        QCOMPARE(SelectedNames(list), QStringList{QStringLiteral("deep")});
+        QTest::keyClick(&list, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(shown(), QStringLiteral("R"));
+        QCOMPARE(SelectedNames(list), QStringList{QStringLiteral("b")});
+
+        // Alt+Left and Alt+Right walk the folders visited: R, b, deep, b, R.
+        for (const auto& [pressed, expected] : {std::pair{Qt::Key_Left, "b"}, std::pair{Qt::Key_Left, "deep"},
+                                                std::pair{Qt::Key_Right, "b"}, std::pair{Qt::Key_Right, "R"},
+                                                std::pair{Qt::Key_Right, "R"}}) {
+            QTest::keyClick(&list, pressed, Qt::AltModifier);
+            QCOMPARE(shown(), QString::fromLatin1(expected));
+        }
+        // A file row opens nothing; the top level has no parent.
+        list.setCurrentIndex(list.model()->index(3, NameColumn));
+        press(Qt::Key_Return);
+        QCOMPARE(shown(), QStringLiteral("R"));
+        press(Qt::Key_Backspace);
+        press(Qt::Key_Backspace);
+        QCOMPARE(shown(), QStringLiteral("GAME.PCK"));
+    }
+};
+
+QTEST_MAIN(TestBrowse)
+#include "test_browse.moc"

@@ -1,0 +1,33 @@
+#include "views/figures.h"
+
+#include "archive/dir_node.h"
+
+#include <QLocale>
+
+namespace vorn {
+namespace {
+
+const QLocale& FigureLocale()
+{
+    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+}  // namespace
+
+QString GroupedNumber(std::uint64_t value)
+{
+    return FigureLocale().toString(static_cast<qulonglong>(value));
+}
+
+QString Counted(std::uint64_t count, const char* singular, const char* plural)
+{
+    return GroupedNumber(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? singular : plural);
+}
+
+QString FolderPathText(const CDirNode* folder)
+{
+    return folder ? QString::fromStdString(folder->GetPath()).mid(1) : QString();
+}
+
+}  // namespace vorn

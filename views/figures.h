@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace vorn {
+
+class CDirNode;
+
+// Figures as the window shows them, always with thousands separators
+// ("1,234"), whatever the system's locale: the texts around them are English.
+QString GroupedNumber(std::uint64_t value);
+// "1 file", "1,234 files".
+QString Counted(std::uint64_t count, const char* singular, const char* plural);
+
+// "DATA\SOUND": a folder's path without the leading backslash; empty for the top level.
+QString FolderPathText(const CDirNode* folder);
+
+}  // namespace vorn

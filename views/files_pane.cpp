@@ -1,0 +1,221 @@
+#include "views/files_pane.h"
+
+#include "archive/archive_file.h"
+#include "views/files_view.h"
+#include "views/name_pattern.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vorn {
+
+CFilesPane::CFilesPane(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CFilesPane"));
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setPlaceholderText(tr("Filter names (Ctrl+F)"));
+    m_filter->setToolTip(tr("Shows only the names that contain this text; * and ? are wildcards (Ctrl+F, Esc clears)"));
+    m_filter->setAccessibleName(tr("Filter"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+    m_wholeArchive = new QCheckBox(tr("&Whole archive"), this);
+    m_wholeArchive->setObjectName(QStringLiteral("wholeArchive"));
+    m_wholeArchive->setToolTip(tr("Search every folder of the archive instead of the one shown (Alt+W)"));
+    m_wholeArchive->setAccessibleName(tr("Search the whole archive"));
+    m_list = new CFilesView(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->addWidget(m_filter, 1);
+    bar->addWidget(m_wholeArchive);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addLayout(bar);
+    layout->addWidget(m_list, 1);
+    setFocusProxy(m_list);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &CFilesPane::OnFilterChanged);
+    connect(m_wholeArchive, &QCheckBox::toggled, this, &CFilesPane::OnFilterChanged);
+    connect(m_list, &CFilesView::SortChanged, this, &CFilesPane::OnSortChanged);
+    connect(m_list, &CFilesView::RowActivated, this, &CFilesPane::OnRowActivated);
+    connect(m_list, &CFilesView::UpRequested, this, &CFilesPane::GoUp);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CFilesPane::ListChanged);
+    connect(&m_search, &CArchiveSearch::Found, this, &CFilesPane::OnFound);
+}
+
+void CFilesPane::SetArchive(std::shared_ptr<const CArchiveFile> archive)
+{
+    m_search.Stop();
+    EndFilter();
+    m_archive = std::move(archive);
+    m_folder.reset();
+    m_folderRows = {};
+    m_history.Clear();
+    m_pendingSelection.reset();
+    m_list->SetArchive(m_archive);
+    emit ListChanged();
+}
+
+void CFilesPane::ShowFolder(const CDirNode* folder)
+{
+    if (!m_archive)
+        return;
+    EndFilter();
+    m_folder = folder;
+    m_history.Visit(folder);
+    m_folderRows = ContentOf(m_archive->GetCatalogue(), folder);
+    SortRows(m_folderRows, m_archive->GetCatalogue(), m_list->Sort());
+    std::vector<ExtractionItem> keep;
+    if (m_pendingSelection)
+        keep.push_back(*m_pendingSelection);
+    m_pendingSelection.reset();
+    ShowFolderRows(keep);
+}
+
+void CFilesPane::DeleteAllItems()
+{
+    EndFilter();
+    m_folder.reset();
+    m_folderRows = {};
+    m_list->DeleteAllItems();
+    emit ListChanged();
+}
+
+void CFilesPane::FocusFilter()
+{
+    m_filter->setFocus(Qt::ShortcutFocusReason);
+    m_filter->selectAll();
+}
+
+void CFilesPane::GoUp()
+{
+    if (m_folder && *m_folder)
+        NavigateTo((*m_folder)->m_parent, ExtractionItem::Folder(**m_folder));
+}
+
+void CFilesPane::GoBack()
+{
+    const std::optional<const CDirNode*> previous = m_history.Back();
+    if (previous)
+        NavigateTo(*previous, std::nullopt);
+}
+
+void CFilesPane::GoForward()
+{
+    const std::optional<const CDirNode*> next = m_history.Forward();
+    if (next)
+        NavigateTo(*next, std::nullopt);
+}
+
+bool CFilesPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Esc clears the filter, and leaves the box once it is empty.
+        if (key->key() == Qt::Key_Escape) {
+            if (m_filter->text().isEmpty())
+                m_list->setFocus(Qt::ShortcutFocusReason);
+            else
+                m_filter->clear();
+            return true;
+        }
+        // Down and Enter go on to the rows found.
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_list->setFocus(Qt::ShortcutFocusReason);
+            if (!m_list->currentIndex().isValid() && m_list->model()->rowCount() > 0)
+                m_list->setCurrentIndex(m_list->model()->index(0, NameColumn));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CFilesPane::InSearch() const
+{
+    return m_wholeArchive->isChecked();
+}
+
+void CFilesPane::OnFilterChanged()
+{
+    m_list->ShowFolderColumn(InSearch());
+    if (InSearch())
+        StartSearch();
+    else if (m_folder)
+        ShowFolderRows(m_list->SelectedItems());
+    else
+        m_list->DeleteAllItems();
+    emit ListChanged();
+}
+
+void CFilesPane::OnSortChanged()
+{
+    if (InSearch()) {
+        StartSearch();
+    } else if (m_folder && m_archive) {
+        m_folderRows = ContentOf(m_archive->GetCatalogue(), *m_folder);
+        SortRows(m_folderRows, m_archive->GetCatalogue(), m_list->Sort());
+        ShowFolderRows(m_list->SelectedItems());
+    }
+}
+
+void CFilesPane::OnRowActivated(int row)
+{
+    const CFilesModel& model = m_list->Model();
+    const CDirNode* folder = model.FolderAt(row);
+    if (InSearch()) {
+        // A result opens the folder it is in, with its row selected.
+        const ExtractionItem item = model.ExtractionItemAt(row);
+        NavigateTo(folder ? folder->m_parent : m_archive->Entries()[item.entry].m_folder, item);
+    } else if (folder) {
+        NavigateTo(folder, std::nullopt);
+    }
+}
+
+void CFilesPane::OnFound()
+{
+    ListRows found = m_search.TakeFound();
+    if (!InSearch())
+        return;
+    m_list->ShowRows(std::move(found), m_list->SelectedItems());
+    emit ListChanged();
+}
+
+void CFilesPane::StartSearch()
+{
+    if (m_archive)
+        m_search.Start(m_archive, m_filter->text().toStdString(), m_list->Sort());
+}
+
+void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
+{
+    const NamePattern pattern(m_filter->text().toStdString());
+    m_list->ShowRows(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern), keep);
+    emit ListChanged();
+}
+
+void CFilesPane::EndFilter()
+{
+    const QSignalBlocker blockText(m_filter);
+    const QSignalBlocker blockSwitch(m_wholeArchive);
+    m_filter->clear();
+    m_wholeArchive->setChecked(false);
+    m_list->ShowFolderColumn(false);
+}
+
+void CFilesPane::NavigateTo(const CDirNode* folder, std::optional<ExtractionItem> select)
+{
+    m_pendingSelection = std::move(select);
+    // The tree says nothing when its selection stays as it is.
+    if (m_folder && *m_folder == folder)
+        ShowFolder(folder);
+    else
+        emit FolderRequested(folder);
+}
+
+}  // namespace vorn

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "extract/extraction_plan.h"
+#include "views/archive_search.h"
+#include "views/folder_history.h"
+#include "views/list_rows.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace vorn {
+
+class CArchiveFile;
+class CDirNode;
+class CFilesView;
+
+// The right pane: a filter bar above the file list. It decides what the list
+// shows: the folder selected in the tree, or with "Whole archive" every
+// folder and file of the archive; either in the order the header asks for
+// and cut down to the names the filter box matches. It also keeps the
+// folders visited, for Back and Forward.
+class CFilesPane final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CFilesPane(QWidget* parent = nullptr);
+
+    CFilesView* List() const { return m_list; }
+    QLineEdit* FilterBox() const { return m_filter; }
+    QCheckBox* WholeArchiveSwitch() const { return m_wholeArchive; }
+
+    // Empties the list and forgets the folders visited.
+    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
+    // Lists folder's content (the top level for null); the filter ends.
+    void ShowFolder(const CDirNode* folder);
+    // Nothing is selected in the tree.
+    void DeleteAllItems();
+
+    void FocusFilter();
+    void GoUp();
+    void GoBack();
+    void GoForward();
+
+signals:
+    // Navigation asks the tree to select folder (null: the archive item).
+    void FolderRequested(const vorn::CDirNode* folder);
+    // The rows shown or the selection changed.
+    void ListChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool InSearch() const;
+    void OnFilterChanged();
+    void OnSortChanged();
+    void OnRowActivated(int row);
+    void OnFound();
+    void StartSearch();
+    void ShowFolderRows(const std::vector<ExtractionItem>& keep);
+    void EndFilter();
+    void NavigateTo(const CDirNode* folder, std::optional<ExtractionItem> select);
+
+    std::shared_ptr<const CArchiveFile> m_archive;
+    std::optional<const CDirNode*> m_folder;  // the folder shown, while there is one
+    ListRows m_folderRows;                    // its content in the list's order
+    FolderHistory m_history;
+    std::optional<ExtractionItem> m_pendingSelection;  // selected once the folder asked for is shown
+    CArchiveSearch m_search;
+    QLineEdit* m_filter;
+    QCheckBox* m_wholeArchive;
+    CFilesView* m_list;
+};
+
+}  // namespace vorn

@@ -1,0 +1,193 @@
+#include "views/list_rows.h"
+
+#include "archive/catalogue.h"
+#include "views/name_pattern.h"
+#include "views/natural_order.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+#include <unordered_map>
+
+namespace vorn {
+namespace {
+
+std::string_view NameOf(const FileEntry& entry)
+{
+    return entry.m_name;
+}
+
+// Natural order, then byte order, so that only equal names tie.
+int CompareNames(std::string_view a, std::string_view b)
+{
+    if (const int natural = NaturalCompare(a, b))
+        return natural;
+    return a.compare(b);
+}
+
+bool NameLess(std::string_view a, std::string_view b)
+{
+    return CompareNames(a, b) < 0;
+}
+
+// Each folder's place when every folder is ordered by its path, each level by
+// name; the top level (null) comes first.
+std::unordered_map<const CDirNode*, std::uint32_t> FolderPathRanks(const Catalogue& catalogue)
+{
+    std::unordered_map<const CDirNode*, std::uint32_t> ranks{{nullptr, 0}};
+    std::vector<const CDirNode*> pending;
+    const auto pushChildren = [&](const CDirNode* folder) {
+        const std::size_t first = pending.size();
+        for (const auto& child : catalogue.FoldersOf(folder))
+            pending.push_back(child.get());
+        // Reversed, so that the smallest name is taken first.
+        std::sort(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end(),
+                  [](const CDirNode* a, const CDirNode* b) { return NameLess(b->m_name, a->m_name); });
+    };
+    pushChildren(nullptr);
+    while (!pending.empty()) {
+        const CDirNode* folder = pending.back();
+        pending.pop_back();
+        ranks.emplace(folder, static_cast<std::uint32_t>(ranks.size()));
+        pushChildren(folder);
+    }
+    return ranks;
+}
+
+// Compares rows by a key, then by name.
+template <typename Row, typename Key, typename Name>
+int CompareByKeyThenName(const Row& a, const Row& b, const Key& key, const Name& name)
+{
+    const auto keyA = key(a);
+    const auto keyB = key(b);
+    if (keyA != keyB)
+        return keyA < keyB ? -1 : 1;
+    return CompareNames(name(a), name(b));
+}
+
+// Folders that tie keep the order they came in; descending is the exact reverse.
+template <typename Key>
+void SortFolders(std::vector<const CDirNode*>& folders, bool descending, const Key& key)
+{
+    const auto name = [](const CDirNode* folder) { return std::string_view(folder->m_name); };
+    std::stable_sort(folders.begin(), folders.end(), [&](const CDirNode* a, const CDirNode* b) {
+        return CompareByKeyThenName(a, b, key, name) < 0;
+    });
+    if (descending)
+        std::reverse(folders.begin(), folders.end());
+}
+
+// Files that tie go in catalogue order, which makes the order strict, so that
+// the sort needs no buffer as large as the rows (a million of them, searching).
+template <typename Key>
+void SortFiles(std::vector<std::uint32_t>& files, const std::vector<FileEntry>& entries, bool descending,
+               const Key& key)
+{
+    const auto name = [&entries](std::uint32_t entry) { return NameOf(entries[entry]); };
+    std::sort(files.begin(), files.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int order = CompareByKeyThenName(a, b, key, name);
+        return order != 0 ? order < 0 : a < b;
+    });
+    if (descending)
+        std::reverse(files.begin(), files.end());
+}
+
+// The rows at 0..count-1 that match, in order. One pass marks them, so that the
+// result is allocated once at its final size: a million rows take 4 MB, where
+// a growing vector would briefly need 6.
+template <typename Row, typename RowAt, typename Matches>
+std::vector<Row> Matching(std::size_t count, const RowAt& rowAt, const Matches& matches)
+{
+    std::vector<bool> marked(count);
+    std::size_t found = 0;
+    for (std::size_t index = 0; index < count; ++index)
+        if (matches(rowAt(index))) {
+            marked[index] = true;
+            ++found;
+        }
+    std::vector<Row> kept;
+    kept.reserve(found);
+    for (std::size_t index = 0; index < count; ++index)
+        if (marked[index])
+            kept.push_back(rowAt(index));
+    return kept;
+}
+
+}  // namespace
+
+ListRows ContentOf(const Catalogue& catalogue, const CDirNode* folder)
+{
+    ListRows rows;
+    const auto& folders = catalogue.FoldersOf(folder);
+    rows.folders.reserve(folders.size());
+    for (const auto& child : folders)
+        rows.folders.push_back(child.get());
+    rows.files = catalogue.FilesOf(folder);
+    return rows;
+}
+
+ListRows WholeArchive(const Catalogue& catalogue)
+{
+    ListRows rows;
+    ForEachFolder(catalogue, [&rows](const CDirNode& folder) { rows.folders.push_back(&folder); });
+    rows.files.resize(catalogue.entries.size());
+    std::iota(rows.files.begin(), rows.files.end(), std::uint32_t{0});
+    return rows;
+}
+
+void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort)
+{
+    if (sort.column == ListSort::kCatalogueOrder)
+        return;
+    const std::vector<FileEntry>& entries = catalogue.entries;
+    const bool descending = sort.descending;
+    const auto none = [](auto) { return 0; };
+    switch (sort.column) {
+    case FolderColumn: {
+        const auto ranks = FolderPathRanks(catalogue);
+        SortFolders(rows.folders, descending, [&](const CDirNode* folder) { return ranks.at(folder->m_parent); });
+        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return ranks.at(entries[entry].m_folder); });
+        return;
+    }
+    // Folders have no size or offset, and every row of a kind has the same type.
+    case SizeColumn:
+    case BytesColumn:
+        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return entries[entry].m_size; });
+        break;
+    case OffsetColumn:
+        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return entries[entry].m_offset; });
+        break;
+    default:
+        SortFiles(rows.files, entries, descending, none);
+    }
+    SortFolders(rows.folders, descending, none);
+}
+
+ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
+{
+    if (pattern.IsEmpty())
+        return rows;
+    ListRows kept;
+    kept.folders = Matching<const CDirNode*>(
+        rows.folders.size(), [&](std::size_t index) { return rows.folders[index]; },
+        [&](const CDirNode* folder) { return pattern.Matches(folder->m_name); });
+    kept.files = Matching<std::uint32_t>(
+        rows.files.size(), [&](std::size_t index) { return rows.files[index]; },
+        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
+    return kept;
+}
+
+ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)
+{
+    ListRows found;
+    ForEachFolder(catalogue, [&](const CDirNode& folder) {
+        if (pattern.Matches(folder.m_name))
+            found.folders.push_back(&folder);
+    });
+    found.files = Matching<std::uint32_t>(
+        catalogue.entries.size(), [](std::size_t index) { return static_cast<std::uint32_t>(index); },
+        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
+    return found;
+}
+
+}  // namespace vorn

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vorn {
+
+class CDirNode;
+class NamePattern;
+struct Catalogue;
+
+// The columns of the file list, by model index. Folder is shown with
+// whole-archive results; Bytes and Offset when the user asks for them.
+enum ListColumn : int { NameColumn, SizeColumn, TypeColumn, FolderColumn, BytesColumn, OffsetColumn };
+inline constexpr int kListColumnCount = 6;
+
+// The order of the list: by a column, or catalogue order (no column, as at start).
+struct ListSort {
+    static constexpr int kCatalogueOrder = -1;
+
+    int column = kCatalogueOrder;
+    bool descending = false;
+
+    bool operator==(const ListSort&) const = default;
+};
+
+// What the file list shows: folders, always above files. Both refer to the
+// catalogue, so a row costs four or eight bytes however long its name.
+struct ListRows {
+    std::vector<const CDirNode*> folders;
+    std::vector<std::uint32_t> files;  // indices into the catalogue's entries
+
+    std::size_t Size() const { return folders.size() + files.size(); }
+};
+
+// A folder's sub-folders and files, or the top level's for null, in catalogue order.
+ListRows ContentOf(const Catalogue& catalogue, const CDirNode* folder);
+// Every folder and every file of the archive, in catalogue order.
+ListRows WholeArchive(const Catalogue& catalogue);
+
+// Orders folders and files each by the column; names compare naturally and
+// settle every tie, then catalogue order does. Catalogue order leaves the rows
+// as they are.
+void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort);
+
+// The rows whose names match, in their order.
+ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
+// Every folder and file of the archive whose name matches, in catalogue order:
+// FilterRows over WholeArchive without making the whole list first.
+ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern);
+
+}  // namespace vorn
