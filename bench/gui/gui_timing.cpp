@@ -1,8 +1,11 @@
-// vorn-gui-timing [--rounds N] [--cli PATH] [ARCHIVE]
+// vorn-gui-timing [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]
 //
 // Opens a 1,000,000-entry archive in the GUI (offscreen) and shows its folder
 // of 100,000 files, and compares both times with loading the same catalogue
-// alone and with `vorn-cli list`. Every measurement runs in a process of its
+// alone and with `vorn-cli list`. Then it browses: sorts that folder by each
+// column, types a filter into it and a whole-archive search, each key timed
+// until the list is painted, and reports the longest stall of the window and
+// the peak memory, against an older build's GUI (the peer) when one is given. Every measurement runs in a process of its
 // own, so each peak RSS is that program's alone; the kinds alternate round by
 // round and the report gives medians of the per-round ratios. Without ARCHIVE
 // the archive is written to a temporary folder first.
@@ -13,11 +16,17 @@
 #include "archive/archive_file.h"
 #include "tests/support/archive_writer.h"
 #include "views/dir_view.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -93,7 +102,100 @@ int MeasureLoad(const std::string& path)
     return archive.Entries().empty() ? 1 : 0;
 }
 
-// Child: the GUI. Prints "open_ms select_ms rows peak_kib".
+// The longest gap between the ticks of a 10 ms timer on the user-interface
+// thread: how long the window could not react.
+class StallWatch {
+public:
+    StallWatch()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+        m_timer.start(10);
+        m_last = Clock::now();
+    }
+    double LongestMs() const { return m_longest; }
+
+private:
+    void Tick()
+    {
+        m_longest = std::max(m_longest, MillisecondsSince(m_last));
+        m_last = Clock::now();
+    }
+
+    QTimer m_timer;
+    Clock::time_point m_last;
+    double m_longest = 0;
+};
+
+struct BrowseTimes {
+    double sortMs = 0;          // the slowest sort of the big folder, to painted
+    double filterMs = 0;        // the slowest filter keystroke in it
+    double searchMs = 0;        // the slowest whole-archive keystroke, catalogue order, to results painted
+    double orderMs = 0;         // the whole archive put in name order, once
+    double sortedSearchMs = 0;  // the slowest whole-archive keystroke in name order
+    double stallMs = 0;
+};
+
+// Types text into the filter box key by key and returns the slowest key, each
+// timed until the list is painted with its rows (waiting for them when they
+// come from the search thread).
+double TypeSlowest(vorn::CMainFrame& frame, const char* text, bool waitForRows)
+{
+    QLineEdit* box = frame.FilesPane()->FilterBox();
+    QSignalSpy shown(frame.FilesView()->model(), &QAbstractItemModel::modelReset);
+    double slowest = 0;
+    for (const char* key = text; *key; ++key) {
+        shown.clear();
+        const auto start = Clock::now();
+        QTest::keyClick(box, *key);
+        if (waitForRows && !shown.wait(10000))
+            throw std::runtime_error("no search results");
+        frame.repaint();
+        slowest = std::max(slowest, MillisecondsSince(start));
+    }
+    return slowest;
+}
+
+BrowseTimes MeasureBrowsing(vorn::CMainFrame& frame)
+{
+    StallWatch stalls;
+    BrowseTimes times;
+    QHeaderView* header = frame.FilesView()->horizontalHeader();
+    const std::pair<int, Qt::SortOrder> sorts[] = {
+        {vorn::NameColumn, Qt::AscendingOrder}, {vorn::NameColumn, Qt::DescendingOrder},
+        {vorn::SizeColumn, Qt::AscendingOrder}, {vorn::SizeColumn, Qt::DescendingOrder},
+        {vorn::TypeColumn, Qt::AscendingOrder}, {vorn::ListSort::kCatalogueOrder, Qt::AscendingOrder},
+    };
+    for (const auto& [column, order] : sorts) {
+        const auto start = Clock::now();
+        header->setSortIndicator(column, order);
+        frame.repaint();
+        times.sortMs = std::max(times.sortMs, MillisecondsSince(start));
+        QApplication::processEvents();
+    }
+    times.filterMs = TypeSlowest(frame, "F00042", false);
+
+    QCheckBox* wholeArchive = frame.FilesPane()->WholeArchiveSwitch();
+    frame.FilesPane()->FilterBox()->clear();
+    wholeArchive->setChecked(true);
+    QSignalSpy shown(frame.FilesView()->model(), &QAbstractItemModel::modelReset);
+    shown.wait(10000);
+    times.searchMs = TypeSlowest(frame, "F00042", true);
+
+    frame.FilesPane()->FilterBox()->clear();
+    shown.wait(10000);
+    shown.clear();
+    const auto orderStart = Clock::now();
+    header->setSortIndicator(vorn::NameColumn, Qt::AscendingOrder);
+    if (!shown.wait(60000))
+        throw std::runtime_error("no sorted results");
+    times.orderMs = MillisecondsSince(orderStart);
+    times.sortedSearchMs = TypeSlowest(frame, "F00042", true);
+    times.stallMs = stalls.LongestMs();
+    return times;
+}
+
+// Child: the GUI. Prints "open_ms select_ms rows select_kib" (as the
+// program's earlier versions did), then the browsing times and the peak.
 int MeasureGui(int argc, char** argv, const std::string& path)
 {
     QApplication application(argc, argv);
@@ -119,11 +221,16 @@ int MeasureGui(int argc, char** argv, const std::string& path)
 
     // Select to shown: the tree's selection, the list filled, sized and painted.
     const auto selectStart = Clock::now();
-    frame.DirView()->SelectFolder(*big);
+    frame.DirView()->SelectFolder(big);
     frame.repaint();
     const double selectMs = MillisecondsSince(selectStart);
+    const int rows = frame.FilesView()->model()->rowCount();
+    const long selectKiB = PeakRssKiB();
 
-    std::printf("%.1f %.1f %d %ld\n", openMs, selectMs, frame.FilesView()->model()->rowCount(), PeakRssKiB());
+    const BrowseTimes browse = MeasureBrowsing(frame);
+    std::printf("%.1f %.1f %d %ld %.1f %.1f %.1f %.1f %.1f %.1f %ld\n", openMs, selectMs, rows, selectKiB,
+                browse.sortMs, browse.filterMs, browse.searchMs, browse.orderMs, browse.sortedSearchMs,
+                browse.stallMs, PeakRssKiB());
     return 0;
 }
 
@@ -206,6 +313,7 @@ int main(int argc, char** argv)
 #ifdef VORN_CLI_PATH
     cli = VORN_CLI_PATH;
 #endif
+    std::string peer;
     std::string archive;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -213,10 +321,13 @@ int main(int argc, char** argv)
             rounds = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--cli" && i + 1 < argc)
             cli = argv[++i];
+        else if (arg == "--peer" && i + 1 < argc)
+            peer = argv[++i];
         else if (!arg.empty() && arg[0] != '-')
             archive = arg;
         else {
-            std::fputs("usage: vorn-gui-timing [--rounds N] [--cli PATH] [ARCHIVE]\n", stderr);
+            std::fputs("usage: vorn-gui-timing [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
+                       stderr);
             return 2;
         }
     }
@@ -229,22 +340,34 @@ int main(int argc, char** argv)
             const ChildRun made = Run({self, "--child-make", archive}, false);
             std::printf("wrote %s in %.0f ms\n", archive.c_str(), made.wallMs);
         }
-        std::printf("%-5s %10s %10s %10s %9s %10s %10s %10s %10s\n", "round", "load ms", "open ms", "select ms",
-                    "rows", "cli ms", "load KiB", "gui KiB", "cli KiB");
-        std::vector<double> selectToLoad, openToLoad, selectToCli, guiToCliRss;
+        std::printf("%-5s %9s %9s %9s %7s %9s %9s %9s %9s %9s %9s\n", "round", "load ms", "open ms", "select ms",
+                    "rows", "cli ms", "load KiB", "gui KiB", "peak KiB", "peer KiB", "cli KiB");
+        std::vector<double> selectToLoad, openToLoad, selectToCli, guiToCliRss, peakToPeer;
+        std::vector<BrowseTimes> browsing;
         for (int round = 1; round <= rounds; ++round) {
             ReadFileOnce(archive);
             double loadMs = 0, openMs = 0, selectMs = 0;
-            long loadKiB = 0, guiKiB = 0;
+            long loadKiB = 0, guiKiB = 0, peakKiB = 0, peerKiB = 0;
             int rows = 0;
+            BrowseTimes times;
             std::sscanf(Run({self, "--child-load", archive}, true).output.c_str(), "%lf %ld", &loadMs, &loadKiB);
-            std::sscanf(Run({self, "--child-gui", archive}, true).output.c_str(), "%lf %lf %d %ld", &openMs,
-                        &selectMs, &rows, &guiKiB);
+            std::sscanf(Run({self, "--child-gui", archive}, true).output.c_str(),
+                        "%lf %lf %d %ld %lf %lf %lf %lf %lf %lf %ld", &openMs, &selectMs, &rows, &guiKiB,
+                        &times.sortMs, &times.filterMs, &times.searchMs, &times.orderMs, &times.sortedSearchMs,
+                        &times.stallMs, &peakKiB);
+            browsing.push_back(times);
+            if (!peer.empty()) {
+                double ignored = 0;
+                int ignoredRows = 0;
+                std::sscanf(Run({peer, "--child-gui", archive}, true).output.c_str(), "%lf %lf %d %ld", &ignored,
+                            &ignored, &ignoredRows, &peerKiB);
+                peakToPeer.push_back(static_cast<double>(peakKiB) / static_cast<double>(peerKiB));
+            }
             ChildRun cliRun;
             if (!cli.empty())
                 cliRun = Run({cli, "list", archive}, false);
-            std::printf("%-5d %10.1f %10.1f %10.1f %9d %10.1f %10ld %10ld %10ld\n", round, loadMs, openMs, selectMs,
-                        rows, cliRun.wallMs, loadKiB, guiKiB, cliRun.peakRssKiB);
+            std::printf("%-5d %9.1f %9.1f %9.1f %7d %9.1f %9ld %9ld %9ld %9ld %9ld\n", round, loadMs, openMs,
+                        selectMs, rows, cliRun.wallMs, loadKiB, guiKiB, peakKiB, peerKiB, cliRun.peakRssKiB);
             selectToLoad.push_back(selectMs / loadMs);
             openToLoad.push_back(openMs / loadMs);
             if (!cli.empty()) {
@@ -252,8 +375,30 @@ int main(int argc, char** argv)
                 guiToCliRss.push_back(static_cast<double>(guiKiB) / static_cast<double>(cliRun.peakRssKiB));
             }
         }
-        std::printf("median select-to-shown / catalogue load: %.3f (aim: under 0.1)\n", Median(selectToLoad));
+        std::printf("\n%-5s %9s %9s %9s %9s %9s %9s\n", "round", "sort ms", "filter ms", "search ms", "order ms",
+                    "sorted ms", "stall ms");
+        for (std::size_t round = 0; round < browsing.size(); ++round) {
+            const BrowseTimes& times = browsing[round];
+            std::printf("%-5zu %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f\n", round + 1, times.sortMs, times.filterMs,
+                        times.searchMs, times.orderMs, times.sortedSearchMs, times.stallMs);
+        }
+        const auto median = [&browsing](double BrowseTimes::*field) {
+            std::vector<double> values;
+            for (const BrowseTimes& times : browsing)
+                values.push_back(times.*field);
+            return Median(values);
+        };
+        std::printf("\nmedian select-to-shown / catalogue load: %.3f (aim: under 0.1)\n", Median(selectToLoad));
         std::printf("median open-to-shown / catalogue load:   %.2f\n", Median(openToLoad));
+        std::printf("median slowest sort of %d rows:     %.1f ms (aim: 100)\n", kBigFolderFiles,
+                    median(&BrowseTimes::sortMs));
+        std::printf("median slowest filter keystroke:      %.1f ms (aim: 30)\n", median(&BrowseTimes::filterMs));
+        std::printf("median slowest search keystroke:      %.1f ms (aim: 100)\n", median(&BrowseTimes::searchMs));
+        std::printf("median slowest sorted search keystroke: %.1f ms (aim: 100), after %.0f ms to order the archive\n",
+                    median(&BrowseTimes::sortedSearchMs), median(&BrowseTimes::orderMs));
+        std::printf("median longest UI stall:              %.1f ms (aim: 100)\n", median(&BrowseTimes::stallMs));
+        if (!peer.empty())
+            std::printf("median peak RSS / peer's:             %.2f (aim: 1.25)\n", Median(peakToPeer));
         if (!cli.empty()) {
             std::printf("median select-to-shown / vorn-cli list:  %.3f\n", Median(selectToCli));
             std::printf("median peak RSS gui / vorn-cli list:     %.2f\n", Median(guiToCliRss));
