@@ -1,6 +1,5 @@
 #include "archive/archive_file.h"
 
-#include "archive/entry_copy.h"
 #include "archive/name_safety.h"
 
 #include <cerrno>
@@ -47,24 +46,25 @@ CDirNode* CArchiveFile::GetRoot() const
     return m_catalogue.topFolders.empty() ? nullptr : m_catalogue.topFolders.front().get();
 }
 
-bool CArchiveFile::WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset)
+bool CArchiveFile::WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset,
+                              ExistingFile existing)
 {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0) {
         m_reporter.ShowMessage({"Could not create file " + path, std::strerror(errno)});
         return false;
     }
-    const CopyResult result = CopyArchiveRange(m_file.Descriptor(), {offset, size}, dirFd, name, ExistingFile::Replace);
+    const CopyResult result = CopyArchiveRange(CopySourceOf(m_file.Descriptor()), {offset, size}, dirFd, name, existing);
     ::close(dirFd);
     if (result.status != CopyStatus::Copied)
         m_reporter.ShowMessage(DescribeCopyFailure(result, path));
     return result.status == CopyStatus::Copied;
 }
 
-bool CArchiveFile::WriteEntryByName(const std::string& name, const std::string& targetDir)
+bool CArchiveFile::WriteEntryByName(const std::string& name, const std::string& targetDir, ExistingFile existing)
 {
     for (const FileEntry& entry : m_catalogue.entries) {
         if (!EqualsIgnoringAsciiCase(entry.m_name, name))
@@ -73,7 +73,7 @@ bool CArchiveFile::WriteEntryByName(const std::string& name, const std::string& 
             m_reporter.ShowMessage({"Refused unsafe name " + entry.GetPath() + "\\" + entry.m_name, *reason});
             return false;
         }
-        return WriteEntry(targetDir + "/" + entry.m_name, entry.m_size, entry.m_offset);
+        return WriteEntry(targetDir + "/" + entry.m_name, entry.m_size, entry.m_offset, existing);
     }
     m_reporter.ShowMessage({"Could not find file " + name + ".", ""});
     return false;

@@ -2,6 +2,7 @@
 
 #include "archive/byte_source.h"
 #include "archive/catalogue.h"
+#include "archive/entry_copy.h"
 #include "framework/message_reporter.h"
 
 #include <optional>
@@ -41,12 +42,16 @@ public:
     int Descriptor() const { return m_file.Descriptor(); }
 
     // Copies size bytes at offset into the file at path (relative to the current
-    // directory or absolute), replacing an existing file only once the copy is
-    // complete. Failures are reported with the file's name; returns success.
-    bool WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset);
+    // directory or absolute). An existing file is kept and reported unless its
+    // replacement is asked for; it is replaced only once the copy is complete,
+    // and never when it is this archive. Failures are reported with the file's
+    // name; returns success.
+    bool WriteEntry(const std::string& path, std::uint32_t size, std::uint32_t offset,
+                    ExistingFile existing = ExistingFile::Keep);
     // Copies the first entry whose name equals name ignoring the case of A-Z into
     // the folder targetDir, under the entry's own name.
-    bool WriteEntryByName(const std::string& name, const std::string& targetDir = ".");
+    bool WriteEntryByName(const std::string& name, const std::string& targetDir = ".",
+                          ExistingFile existing = ExistingFile::Keep);
 
 private:
     bool m_isOpen = false;

@@ -1,10 +1,11 @@
 #include "archive/entry_copy.h"
 
-#include <array>
+#include "archive/pending_file.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -94,75 +95,67 @@ CopyResult FromStep(const StepResult& step)
     return {CopyStatus::Stopped};
 }
 
-// Copies into a file just created as dirFd/name, which is removed unless the
-// copy and the close both succeed.
-CopyResult FillNewFile(int archiveFd, DataRange range, int outFd, int dirFd, const std::string& name,
-                       CopyMonitor* monitor)
+// What stands under a name in the target folder, looked at without following links.
+enum class Occupant { None, Archive, Other };
+
+Occupant OccupantOf(const CopySource& source, int dirFd, const std::string& name)
 {
-    CopyResult result = FromStep(CopyData(archiveFd, range, outFd, monitor));
-    if (::close(outFd) != 0 && result.status == CopyStatus::Copied)
-        result = {CopyStatus::WriteFailed, errno};
-    if (result.status != CopyStatus::Copied)
-        ::unlinkat(dirFd, name.c_str(), 0);
-    return result;
+    struct stat status {};
+    if (::fstatat(dirFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return Occupant::None;
+    return status.st_dev == source.device && status.st_ino == source.inode ? Occupant::Archive : Occupant::Other;
 }
 
-int CreateExclusive(int dirFd, const std::string& name)
+CopyResult Standing(Occupant occupant)
 {
-    int fd;
-    do
-        fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    while (fd < 0 && errno == EINTR);
-    return fd;
+    return {occupant == Occupant::Archive ? CopyStatus::IsArchive : CopyStatus::Exists, EEXIST};
 }
 
-std::string TemporaryNameFor(const std::string& name)
+CopyResult FromPublish(const PendingFile::Result& published, CopyStatus namingFailed)
 {
-    static thread_local std::mt19937_64 random{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix(8, '0');
-    for (char& c : suffix)
-        c = kDigits[random() % 36];
-    // Keep within the 255-byte limit of a file name.
-    return "." + name.substr(0, 200) + ".vorn-" + suffix;
-}
-
-CopyResult ReplaceExisting(int archiveFd, DataRange range, int dirFd, const std::string& name, CopyMonitor* monitor)
-{
-    std::string temporary;
-    int outFd = -1;
-    for (int attempt = 0; attempt < 16 && outFd < 0; ++attempt) {
-        temporary = TemporaryNameFor(name);
-        outFd = CreateExclusive(dirFd, temporary);
-        if (outFd < 0 && errno != EEXIST)
-            break;
+    switch (published.outcome) {
+    case PendingFile::Outcome::Published:
+        return {CopyStatus::Copied};
+    case PendingFile::Outcome::NameTaken:
+        return {CopyStatus::Exists, published.error};
+    case PendingFile::Outcome::CloseFailed:
+        return {CopyStatus::WriteFailed, published.error};
+    case PendingFile::Outcome::NamingFailed:
+        break;
     }
-    if (outFd < 0)
-        return {CopyStatus::CreateFailed, errno};
-    const CopyResult result = FillNewFile(archiveFd, range, outFd, dirFd, temporary, monitor);
-    if (result.status != CopyStatus::Copied)
-        return result;
-    if (::renameat(dirFd, temporary.c_str(), dirFd, name.c_str()) != 0) {
-        const int error = errno;
-        ::unlinkat(dirFd, temporary.c_str(), 0);
-        return {CopyStatus::ReplaceFailed, error};
-    }
-    return result;
+    return {namingFailed, published.error};
 }
 
 }  // namespace
 
-CopyResult CopyArchiveRange(int archiveFd, DataRange range, int dirFd, const std::string& name,
+CopySource CopySourceOf(int archiveFd)
+{
+    struct stat status {};
+    if (::fstat(archiveFd, &status) != 0)
+        return {archiveFd};
+    return {archiveFd, status.st_dev, status.st_ino};
+}
+
+CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd, const std::string& name,
                             ExistingFile existing, CopyMonitor* monitor)
 {
-    const int outFd = CreateExclusive(dirFd, name);
-    if (outFd >= 0)
-        return FillNewFile(archiveFd, range, outFd, dirFd, name, monitor);
-    if (errno != EEXIST)
-        return {CopyStatus::CreateFailed, errno};
+    // A name that is to be kept is looked at first, so that keeping it costs no copy.
     if (existing == ExistingFile::Keep)
-        return {CopyStatus::Exists, EEXIST};
-    return ReplaceExisting(archiveFd, range, dirFd, name, monitor);
+        if (const Occupant occupant = OccupantOf(source, dirFd, name); occupant != Occupant::None)
+            return Standing(occupant);
+    PendingFile file(dirFd, name);
+    if (file.Descriptor() < 0)
+        return {CopyStatus::CreateFailed, file.CreateError()};
+    const CopyResult copied = FromStep(CopyData(source.fd, range, file.Descriptor(), monitor));
+    if (copied.status != CopyStatus::Copied)
+        return copied;
+    const PendingFile::Result published = file.PublishNew();
+    if (published.outcome != PendingFile::Outcome::NameTaken)
+        return FromPublish(published, CopyStatus::CreateFailed);
+    const Occupant occupant = OccupantOf(source, dirFd, name);
+    if (existing == ExistingFile::Keep || occupant == Occupant::Archive)
+        return Standing(occupant);
+    return FromPublish(file.PublishReplacing(), CopyStatus::ReplaceFailed);
 }
 
 Message DescribeCopyFailure(const CopyResult& result, const std::string& displayPath)
@@ -173,6 +166,8 @@ Message DescribeCopyFailure(const CopyResult& result, const std::string& display
         break;
     case CopyStatus::Exists:
         return {"Did not replace existing file " + displayPath, reason};
+    case CopyStatus::IsArchive:
+        return {"Will not replace the archive being read: " + displayPath, ""};
     case CopyStatus::CreateFailed:
         return {"Could not create file " + displayPath, reason};
     case CopyStatus::ShortRead:

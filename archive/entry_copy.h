@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <sys/types.h>
 
 namespace vorn {
 
@@ -15,9 +16,21 @@ public:
     virtual bool ShouldStop() const = 0;
 };
 
+// The archive copies read from: its descriptor, and what identifies its file
+// on disk, so that no copy ever replaces it.
+struct CopySource {
+    int fd = -1;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+// Looks the identity up once; a run makes one source for all its copies.
+CopySource CopySourceOf(int archiveFd);
+
 enum class ExistingFile { Keep, Replace };
 
-enum class CopyStatus { Copied, Exists, CreateFailed, ShortRead, WriteFailed, ReplaceFailed, Stopped };
+// IsArchive: the name holds the archive being read, which is never replaced.
+enum class CopyStatus { Copied, Exists, IsArchive, CreateFailed, ShortRead, WriteFailed, ReplaceFailed, Stopped };
 
 struct CopyResult {
     CopyStatus status = CopyStatus::Copied;
@@ -30,11 +43,12 @@ struct DataRange {
 };
 
 // Copies a range of the archive into the file `name` inside the folder dirFd.
-// A new name is created exclusively and removed again if the copy fails. An
-// existing name (a file, a folder or a symbolic link, never followed) is left
-// alone with ExistingFile::Keep; with Replace the data goes to a temporary
-// file beside it, renamed over it only once every byte is written.
-CopyResult CopyArchiveRange(int archiveFd, DataRange range, int dirFd, const std::string& name,
+// The name shows the file only once every byte is written (see PendingFile);
+// a failed or stopped copy leaves nothing behind. An existing name (a file, a
+// folder or a symbolic link, never followed) is left alone with
+// ExistingFile::Keep, which looks before it copies; with Replace the complete
+// copy takes its place in one rename.
+CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd, const std::string& name,
                             ExistingFile existing, CopyMonitor* monitor = nullptr);
 
 // The user's message for a failed copy; displayPath names the target file.

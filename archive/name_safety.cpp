@@ -1,6 +1,22 @@
 #include "archive/name_safety.h"
 
+#include <algorithm>
+
 namespace vorn {
+namespace {
+
+// U+0000-U+001F and U+007F-U+009F in UTF-8; the C1 controls come from the bytes
+// that Windows-1252 leaves undefined.
+bool HoldsControlCharacter(std::string_view name)
+{
+    const auto c1 = [](char lead, char next) {
+        return lead == '\xC2' && (static_cast<unsigned char>(next) & 0xE0) == 0x80;
+    };
+    return std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }) ||
+           std::ranges::adjacent_find(name, c1) != name.end();
+}
+
+}  // namespace
 
 std::optional<std::string> UnsafeNameReason(std::string_view name)
 {
@@ -13,6 +29,8 @@ std::optional<std::string> UnsafeNameReason(std::string_view name)
     const char first = name[0];
     if (name.size() >= 2 && name[1] == ':' && ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')))
         return "the name starts with a drive";
+    if (HoldsControlCharacter(name))
+        return "the name holds a control character";
     return std::nullopt;
 }
 

@@ -23,7 +23,8 @@ class Executor final : private CopyMonitor {
 public:
     Executor(const CArchiveFile& archive, const ExtractionPlan& plan, const ExtractionOptions& options,
              ExtractionObserver* observer)
-        : m_archive(archive), m_plan(plan), m_options(options), m_observer(observer), m_overwrite(options.overwrite)
+        : m_archive(archive), m_source(CopySourceOf(archive.Descriptor())), m_plan(plan), m_options(options),
+          m_observer(observer), m_overwrite(options.overwrite)
     {
         m_progress.filesTotal = plan.totalFiles;
         m_progress.bytesTotal = plan.totalBytes;
@@ -31,19 +32,21 @@ public:
 
     ~Executor() override
     {
-        for (const int folder : m_folders)
-            ::close(folder);
+        for (const OpenFolder& folder : m_folders)
+            ::close(folder.fd);
     }
 
     ExtractionResult Run(const std::string& target)
     {
         m_result.failures = m_plan.refused;
-        const int targetFd = ::open(target.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        m_result.filesPlanned = m_plan.totalFiles;
+        // A folder opened as a path only can be written into without being listed.
+        const int targetFd = ::open(target.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (targetFd < 0) {
             m_result.failures.push_back({"Could not open folder " + target, std::strerror(errno)});
             return m_result;
         }
-        m_folders.push_back(targetFd);
+        m_folders.push_back({targetFd, false});
         if (m_observer)
             m_observer->Progress(m_progress);  // the totals, before the first file
         for (std::size_t i = 0; i < m_plan.steps.size();) {
@@ -70,25 +73,31 @@ private:
     void CloseFoldersAbove(std::size_t depth)
     {
         while (m_folders.size() > depth + 1) {
-            ::close(m_folders.back());
+            ::close(m_folders.back().fd);
             m_folders.pop_back();
         }
     }
 
     bool MakeFolder(const PlanStep& step)
     {
-        const int parent = m_folders.back();
-        if (::mkdirat(parent, step.name.c_str(), 0777) != 0) {
-            Fail({FolderFailurePrefix(m_options.folderFailureText) + step.relativePath, std::strerror(errno)});
+        const int parent = m_folders.back().fd;
+        const bool made = ::mkdirat(parent, step.name.c_str(), 0777) == 0;
+        const int error = made ? 0 : errno;
+        if (!made && (error != EEXIST || m_options.existingFolder == ExistingFolder::Refuse)) {
+            Fail({FolderFailurePrefix(m_options.folderFailureText) + step.relativePath, std::strerror(error)});
             return false;
         }
-        const int folder = ::openat(parent, step.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        // O_NOFOLLOW with O_DIRECTORY refuses a symbolic link (ENOTDIR) even for a path-only open.
+        const int folder = ::openat(parent, step.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (folder < 0) {
             Fail({"Could not change to directory " + step.relativePath, std::strerror(errno)});
             return false;
         }
-        m_folders.push_back(folder);
-        ++m_result.foldersCreated;
+        if (made) {
+            ++m_result.foldersCreated;
+            m_foldersMade.insert(step.relativePath);
+        }
+        m_folders.push_back({folder, made || m_foldersMade.contains(step.relativePath)});
         return true;
     }
 
@@ -98,7 +107,8 @@ private:
         m_progress.currentPath = step.relativePath;
         // Inside a folder this run made, and for a name this run wrote itself,
         // a second record of the same name replaces the first.
-        const bool ownName = step.depth > 0 || m_writtenInTarget.contains(step.name);
+        const bool inFolderMade = m_folders.back().madeByRun;
+        const bool ownName = inFolderMade || m_filesWritten.contains(step.relativePath);
         const bool replace = ownName || m_overwrite == OverwritePolicy::Replace;
         CopyResult copy = Copy(entry, step, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && m_overwrite == OverwritePolicy::Ask && m_observer) {
@@ -122,8 +132,8 @@ private:
         case CopyStatus::Copied:
             ++m_result.filesWritten;
             m_result.bytesWritten += entry.m_size;
-            if (step.depth == 0)
-                m_writtenInTarget.insert(step.name);
+            if (!inFolderMade)
+                m_filesWritten.insert(step.relativePath);
             break;
         case CopyStatus::Stopped:
             m_cancelRequested = true;  // the run stops here, whatever the observer says next
@@ -138,8 +148,8 @@ private:
     CopyResult Copy(const FileEntry& entry, const PlanStep& step, ExistingFile existing)
     {
         const std::uint64_t bytesBeforeFile = m_progress.bytesDone;
-        const CopyResult result = CopyArchiveRange(m_archive.Descriptor(), {entry.m_offset, entry.m_size},
-                                                   m_folders.back(), step.name, existing, this);
+        const CopyResult result = CopyArchiveRange(m_source, {entry.m_offset, entry.m_size}, m_folders.back().fd,
+                                                   step.name, existing, this);
         if (result.status != CopyStatus::Copied)
             m_progress.bytesDone = bytesBeforeFile;  // a failed copy left nothing behind
         return result;
@@ -166,14 +176,21 @@ private:
         return m_cancelRequested || (m_observer && m_observer->CancelRequested());
     }
 
+    struct OpenFolder {
+        int fd;
+        bool madeByRun;  // so every name in it was written by this run
+    };
+
     const CArchiveFile& m_archive;
+    const CopySource m_source;
     const ExtractionPlan& m_plan;
     const ExtractionOptions& m_options;
     ExtractionObserver* m_observer;
     OverwritePolicy m_overwrite;
     bool m_cancelRequested = false;
-    std::vector<int> m_folders;  // the target, then each folder made below it, innermost last
-    std::unordered_set<std::string> m_writtenInTarget;
+    std::vector<OpenFolder> m_folders;  // the target, then each folder entered below it, innermost last
+    std::unordered_set<std::string> m_foldersMade;   // relative paths
+    std::unordered_set<std::string> m_filesWritten;  // relative paths, in folders this run did not make
     ExtractionProgress m_progress;
     ExtractionResult m_result;
 };

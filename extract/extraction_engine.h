@@ -22,9 +22,15 @@ enum class OverwritePolicy { Ask, Skip, Replace };
 
 enum class OverwriteAnswer { Yes, YesToAll, No, Cancel };
 
+// What to do with a folder to be made that stands in the target already:
+// refuse it and leave out its content, or enter it (never through a symbolic
+// link) and write the content into it, files following the overwrite policy.
+enum class ExistingFolder { Refuse, Merge };
+
 struct ExtractionOptions {
     FolderFailureText folderFailureText = FolderFailureText::CreateDirectory;
     OverwritePolicy overwrite = OverwritePolicy::Skip;
+    ExistingFolder existingFolder = ExistingFolder::Refuse;
 };
 
 struct ExtractionProgress {
@@ -50,6 +56,7 @@ public:
 };
 
 struct ExtractionResult {
+    std::uint64_t filesPlanned = 0;  // every file the items hold, less the refused ones
     std::uint64_t filesWritten = 0;
     std::uint64_t foldersCreated = 0;
     std::uint64_t bytesWritten = 0;
@@ -58,9 +65,10 @@ struct ExtractionResult {
     bool cancelled = false;
 };
 
-// Writes the items into the folder target, which must exist. Nothing is written
-// outside it, symbolic links in it are never followed, and a folder that exists
-// already is not merged into.
+// Writes the items into the folder target, which must exist and may be
+// unreadable as long as it can be entered. Nothing is written outside it,
+// symbolic links in it are never followed, and the archive itself is never
+// replaced.
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
                                const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
                                ExtractionObserver* observer = nullptr);

@@ -2,14 +2,14 @@
 #include "tests/core/catalogue_test_helpers.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace vorn::testing {
 namespace {
 
 using ::testing::ElementsAre;
-
-class EntryCopy : public ArchiveFixture {};
 
 WriterTree TwoFolders()
 {
@@ -19,32 +19,125 @@ WriterTree TwoFolders()
               {{"SUB", {{"README.TXT", "other", "", 0}, {"BIG.BIN", std::string(3 << 20, 'b'), "", 0}}, {}}}}}};
 }
 
+// Stops a copy after its first chunk.
+class StopAfterFirstChunk final : public CopyMonitor {
+public:
+    void BytesCopied(std::uint64_t) override { m_copied = true; }
+    bool ShouldStop() const override { return m_copied; }
+
+private:
+    bool m_copied = false;
+};
+
+class EntryCopy : public ArchiveFixture {
+protected:
+    CopyResult Copy(DataRange range, const std::string& name, ExistingFile existing, CopyMonitor* monitor = nullptr)
+    {
+        const int folder = ::open(Target().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        const CopyResult result =
+            CopyArchiveRange(CopySourceOf(m_archive->Descriptor()), range, folder, name, existing, monitor);
+        ::close(folder);
+        return result;
+    }
+
+    DataRange Range(std::size_t entry) const
+    {
+        return {m_archive->Entries()[entry].m_offset, m_archive->Entries()[entry].m_size};
+    }
+};
+
 TEST_F(EntryCopy, WritesTheBytesOfEachRecordWhateverWasReadBefore)
 {
     Open(TwoFolders());
-    const auto& entries = m_archive->Entries();
-    EXPECT_TRUE(m_archive->WriteEntry(InTarget("big"), entries[3].m_size, entries[3].m_offset));
-    EXPECT_TRUE(m_archive->WriteEntry(InTarget("first"), entries[0].m_size, entries[0].m_offset));
-    EXPECT_TRUE(m_archive->WriteEntry(InTarget("empty"), 0, entries[1].m_offset));
+    EXPECT_EQ(Copy(Range(3), "big", ExistingFile::Keep).status, CopyStatus::Copied);
+    EXPECT_EQ(Copy(Range(0), "first", ExistingFile::Keep).status, CopyStatus::Copied);
+    EXPECT_EQ(Copy(Range(1), "empty", ExistingFile::Keep).status, CopyStatus::Copied);
     EXPECT_EQ(ReadFile(InTarget("big")), std::string(3 << 20, 'b'));
     EXPECT_EQ(ReadFile(InTarget("first")), "hello");
-    EXPECT_TRUE(std::filesystem::exists(InTarget("empty")));
     EXPECT_EQ(std::filesystem::file_size(InTarget("empty")), 0u);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("big", "empty", "first"));
 }
 
-TEST_F(EntryCopy, ReplacesAnExistingFileOnlyWhenTheCopyIsComplete)
+TEST_F(EntryCopy, ExistingNamesAreKeptOrReplacedWholeButNeverTheArchive)
 {
     Open(TwoFolders());
+    const std::string archiveBytes = ReadFile(m_archivePath);
+    std::filesystem::create_hard_link(m_archivePath, InTarget("GAME.PCK"));
+    std::filesystem::create_directory(InTarget("FOLDER"));
+    struct Case {
+        const char* name;
+        ExistingFile existing;
+        CopyStatus expected;
+    };
+    for (const Case& c : {Case{"FILE", ExistingFile::Keep, CopyStatus::Exists},
+                          Case{"FILE", ExistingFile::Replace, CopyStatus::Copied},
+                          Case{"FOLDER", ExistingFile::Replace, CopyStatus::ReplaceFailed},
+                          Case{"GAME.PCK", ExistingFile::Keep, CopyStatus::IsArchive},
+                          Case{"GAME.PCK", ExistingFile::Replace, CopyStatus::IsArchive}}) {
+        WriteFile(InTarget("FILE"), "old");
+        EXPECT_EQ(Copy(Range(0), c.name, c.existing).status, c.expected) << c.name;
+    }
+    EXPECT_EQ(ReadFile(InTarget("FILE")), "old");
+    EXPECT_EQ(ReadFile(m_archivePath), archiveBytes);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("FILE", "FOLDER/", "GAME.PCK"));  // no temporary left
+    EXPECT_EQ(Copy(Range(0), "FILE", ExistingFile::Replace).status, CopyStatus::Copied);
+    EXPECT_EQ(ReadFile(InTarget("FILE")), "hello");
+}
+
+TEST_F(EntryCopy, AnUnfinishedCopyLeavesNothingUnderTheNameNorBesideIt)
+{
+    Open(TwoFolders());
+    const FileEntry& big = m_archive->Entries()[3];
+    // The file size limit makes the write fail part-way, like a full disk.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    struct Case {
+        const char* what;
+        DataRange range;
+        bool limitSize;
+        bool stop;
+        CopyStatus expected;
+    };
+    for (const Case& c : {Case{"short read", {big.DataEnd() - 10, 100}, false, false, CopyStatus::ShortRead},
+                          Case{"write fails", Range(3), true, false, CopyStatus::WriteFailed},
+                          Case{"stopped", Range(3), false, true, CopyStatus::Stopped}}) {
+        for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace}) {
+            if (existing == ExistingFile::Replace)
+                WriteFile(InTarget("OLD"), "precious");
+            rlimit limited = saved;
+            limited.rlim_cur = c.limitSize ? 1 << 20 : saved.rlim_cur;
+            ::setrlimit(RLIMIT_FSIZE, &limited);
+            StopAfterFirstChunk monitor;
+            const CopyResult result = Copy(c.range, existing == ExistingFile::Keep ? "NEW" : "OLD", existing,
+                                           c.stop ? &monitor : nullptr);
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            EXPECT_EQ(result.status, c.expected) << c.what;
+        }
+        EXPECT_EQ(ReadFile(InTarget("OLD")), "precious") << c.what;
+        EXPECT_THAT(ListTree(Target()), ElementsAre("OLD")) << c.what;
+    }
+    std::signal(SIGXFSZ, previous);
+}
+
+TEST_F(EntryCopy, WriteEntryKeepsAnExistingFileUnlessToldToReplaceItAndNeverReplacesTheArchive)
+{
+    Open(TwoFolders());
+    const std::uint32_t offset = m_archive->Entries()[0].m_offset;
     WriteFile(InTarget("keep"), "precious");
-    EXPECT_TRUE(m_archive->WriteEntry(InTarget("keep"), 5, m_archive->Entries()[0].m_offset));
+    EXPECT_FALSE(m_archive->WriteEntry(InTarget("keep"), 5, offset));
+    EXPECT_EQ(ReadFile(InTarget("keep")), "precious");
+    EXPECT_TRUE(m_archive->WriteEntry(InTarget("keep"), 5, offset, ExistingFile::Replace));
     EXPECT_EQ(ReadFile(InTarget("keep")), "hello");
 
-    WriteFile(InTarget("keep"), "precious");
-    EXPECT_FALSE(m_archive->WriteEntry(InTarget("keep"), 100, static_cast<std::uint32_t>(m_archive->Entries()[3].DataEnd() - 10)));
-    EXPECT_EQ(ReadFile(InTarget("keep")), "precious");
-    EXPECT_THAT(ListTree(Target()), ElementsAre("keep"));  // no temporary file left
-    ASSERT_EQ(m_reporter.Messages().size(), 1u);
-    EXPECT_EQ(m_reporter.Messages()[0].text, "Could not read the data of " + InTarget("keep"));
+    const std::string archiveBytes = ReadFile(m_archivePath);
+    EXPECT_FALSE(m_archive->WriteEntry(m_archivePath, 5, offset, ExistingFile::Replace));
+    EXPECT_EQ(ReadFile(m_archivePath), archiveBytes);
+    EXPECT_FALSE(m_archive->WriteEntry(InTarget("missing/file"), 5, offset));
+    EXPECT_THAT(Texts(m_reporter.Messages()),
+                ElementsAre("Did not replace existing file " + InTarget("keep"),
+                            "Will not replace the archive being read: " + m_archivePath,
+                            "Could not create file " + InTarget("missing/file")));
 }
 
 TEST_F(EntryCopy, ByNameMatchesIgnoringCaseAndTakesTheFirstRecord)
@@ -72,35 +165,6 @@ TEST_F(EntryCopy, ByNameRefusesAnUnsafeRecordName)
     EXPECT_FALSE(m_archive->WriteEntryByName("../escape", Target()));
     EXPECT_TRUE(ListTree(m_dir.Path().string()) == std::vector<std::string>({"out/", "test.pck"}));
     EXPECT_THAT(Texts(m_reporter.Messages()), ElementsAre("Refused unsafe name \\../ESCAPE"));
-}
-
-TEST_F(EntryCopy, FailedWriteIsReportedAndLeavesNoPartialFile)
-{
-    Open(TwoFolders());
-    const FileEntry& big = m_archive->Entries()[3];
-    // A file size limit makes the write fail part-way, like a full disk.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 1 << 20;
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-    const bool written = m_archive->WriteEntry(InTarget("big"), big.m_size, big.m_offset);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(written);
-    EXPECT_TRUE(ListTree(Target()).empty());
-    ASSERT_EQ(m_reporter.Messages().size(), 1u);
-    EXPECT_EQ(m_reporter.Messages()[0].text, "Could not write file " + InTarget("big"));
-    EXPECT_EQ(m_reporter.Messages()[0].detail, "File too large");
-}
-
-TEST_F(EntryCopy, TargetThatCannotBeCreatedIsReported)
-{
-    Open(TwoFolders());
-    EXPECT_FALSE(m_archive->WriteEntry(InTarget("missing/file"), 5, m_archive->Entries()[0].m_offset));
-    EXPECT_THAT(Texts(m_reporter.Messages()), ElementsAre("Could not create file " + InTarget("missing/file")));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "archive/catalogue_check.h"
 #include "tests/core/archive_fixture.h"
 #include "tests/core/catalogue_test_helpers.h"
 
@@ -118,36 +119,88 @@ TEST_F(Extraction, LaterRecordOfTheSameNameInOneRunReplacesTheEarlier)
     EXPECT_THAT(ListTree(Target()), ElementsAre("D/", "D/Y", "X"));
 }
 
-TEST_F(Extraction, ExistingFolderIsNotMergedInto)
+TEST_F(Extraction, ExistingFolderIsRefusedOrMergedIntoButNeverThroughALink)
 {
     Open(WorkedExample());
-    std::filesystem::create_directory(InTarget("DATA"));
-    WriteFile(InTarget("DATA/MINE"), "mine");
-    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
-                                            {FolderFailureText::MakeDirectory, OverwritePolicy::Replace});
-    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not make directory DATA"));
-    EXPECT_EQ(result.failures[0].detail, "File exists");
-    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/MINE"));
+    const std::string outside = m_dir / "outside";
+    std::filesystem::create_directory(outside);
+    struct Case {
+        ExistingFolder existingFolder;
+        OverwritePolicy overwrite;
+        std::vector<std::string> failures;
+        const char* fileAfter;
+    };
+    for (const Case& c :
+         {Case{ExistingFolder::Refuse, OverwritePolicy::Replace, {"Could not make directory DATA"}, "old"},
+          Case{ExistingFolder::Merge, OverwritePolicy::Skip,
+               {"Did not replace existing file DATA/A.BIN", "Could not change to directory DATA/SND"}, "old"},
+          Case{ExistingFolder::Merge, OverwritePolicy::Replace, {"Could not change to directory DATA/SND"}, "aa"}}) {
+        std::filesystem::remove_all(InTarget("DATA"));
+        std::filesystem::create_directory(InTarget("DATA"));
+        WriteFile(InTarget("DATA/A.BIN"), "old");
+        std::filesystem::create_directory_symlink(outside, InTarget("DATA/SND"));
+        const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                                {FolderFailureText::MakeDirectory, c.overwrite, c.existingFolder});
+        EXPECT_THAT(Texts(result.failures), ::testing::ElementsAreArray(c.failures));
+        EXPECT_EQ(ReadFile(InTarget("DATA/A.BIN")), c.fileAfter);
+    }
+    EXPECT_TRUE(ListTree(outside).empty());
+    EXPECT_TRUE(std::filesystem::is_symlink(InTarget("DATA/SND")));
+    std::filesystem::remove(InTarget("DATA/SND"));
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/MAPS/"));
 
-    const ExtractionResult again = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
-    EXPECT_THAT(Texts(again.failures), ElementsAre("Could not create directory DATA"));
+    // A folder this run made holds only what the run wrote, so a second record replaces the first.
+    std::filesystem::remove_all(InTarget("DATA"));
+    const ExtractionItem data = ExtractionItem::Folder(Folder("\\DATA"));
+    const ExtractionResult twice =
+        Extract({data, data}, {FolderFailureText::CreateDirectory, OverwritePolicy::Skip, ExistingFolder::Merge});
+    EXPECT_THAT(twice.failures, IsEmpty());
+    EXPECT_EQ(twice.filesWritten, 6u);
+}
+
+TEST_F(Extraction, TheArchiveBeingReadIsNeitherReplacedNorAskedAbout)
+{
+    Open({{File("GAME.PCK", "new")}, {}});
+    const std::string archiveBytes = ReadFile(m_archivePath);
+    std::filesystem::create_hard_link(m_archivePath, InTarget("GAME.PCK"));
+    for (const OverwritePolicy policy : {OverwritePolicy::Skip, OverwritePolicy::Replace, OverwritePolicy::Ask}) {
+        ScriptedObserver observer;
+        observer.answers = {OverwriteAnswer::Yes};
+        const ExtractionResult result =
+            Extract({ExtractionItem::File(0)}, {FolderFailureText::CreateDirectory, policy}, &observer);
+        EXPECT_THAT(Texts(result.failures), ElementsAre("Will not replace the archive being read: GAME.PCK"));
+        EXPECT_THAT(observer.asked, IsEmpty());
+    }
+    EXPECT_EQ(ReadFile(m_archivePath), archiveBytes);
 }
 
 TEST_F(Extraction, UnsafeNamesAreRefusedAndNothingLandsOutsideTheTarget)
 {
     const std::string sentinel = m_dir / "SENTINEL";
     WriteFile(sentinel, "untouched");
+    // Control characters could drive a terminal or split a line; 0x81 is one of
+    // the bytes Windows-1252 leaves undefined, read as the control U+0081.
     Open({{File("..", "x"), File("C:EVIL", "x"), File("", "x")},
-          {{"DATA", {File("../../SENTINEL", "overwritten"), File("/abs", "x"), File("\\BACK", "x"), File("OK", "ok")},
-            {{"..", {File("SENTINEL", "overwritten")}, {}}, {".", {}, {}}, {"FINE", {}, {}}}}}});
+          {{"DATA",
+            {File("../../SENTINEL", "overwritten"), File("/abs", "x"), File("\\BACK", "x"), File("OK", "ok"),
+             File("ESC\x1b[2J", "x"), File("DEL\x7f", "x"), File("C1\x81", "x"), File("CAF\xC9", "ok")},
+            {{"..", {File("SENTINEL", "overwritten")}, {}}, {".", {}, {}}, {"FINE", {}, {}}, {"TAB\tDIR", {}, {}}}}}});
     const ExtractionResult result = Extract({ExtractionItem::TopLevel("ALL")});
     EXPECT_EQ(ReadFile(sentinel), "untouched");
-    EXPECT_THAT(ListTree(Target()), ElementsAre("ALL/", "ALL/DATA/", "ALL/DATA/FINE/", "ALL/DATA/OK"));
+    EXPECT_THAT(ListTree(Target()),
+                ElementsAre("ALL/", "ALL/DATA/", "ALL/DATA/CAF\xC3\x89", "ALL/DATA/FINE/", "ALL/DATA/OK"));
     EXPECT_THAT(Texts(result.failures),
                 ElementsAre("Refused unsafe name \\..", "Refused unsafe name \\C:EVIL", "Refused unsafe name \\",
                             "Refused unsafe name \\DATA\\../../SENTINEL", "Refused unsafe name \\DATA\\/abs",
-                            "Refused unsafe name \\DATA\\\\BACK", "Refused unsafe name \\DATA\\..",
-                            "Refused unsafe name \\DATA\\."));
+                            "Refused unsafe name \\DATA\\\\BACK", "Refused unsafe name \\DATA\\ESC\x1b[2J",
+                            "Refused unsafe name \\DATA\\DEL\x7f", "Refused unsafe name \\DATA\\C1\xC2\x81",
+                            "Refused unsafe name \\DATA\\..", "Refused unsafe name \\DATA\\.",
+                            "Refused unsafe name \\DATA\\TAB\tDIR"));
+    // check counts what extraction refuses.
+    std::size_t unsafe = 0;
+    for (const CatalogueAnomaly& anomaly : CheckCatalogue(Loaded()))
+        unsafe += anomaly.kind == AnomalyKind::UnsafeName;
+    EXPECT_EQ(unsafe, result.failures.size());
 }
 
 TEST_F(Extraction, SymbolicLinksInTheTargetAreNeverFollowed)
@@ -252,25 +305,31 @@ TEST_F(Extraction, MissingTargetIsReported)
     EXPECT_FALSE(std::filesystem::exists(Target()));
 }
 
-// Root ignores permission bits, so the read-only case runs as an ordinary user.
-TEST_F(Extraction, ReadOnlyTargetGetsTheFolderMessageAndNothingElse)
+// Root ignores permission bits, so these run as an ordinary user. A target that
+// can be written and entered is enough, even if it cannot be listed.
+TEST_F(Extraction, TargetPermissionsDecideWhatIsWritten)
 {
     Open(WorkedExample());
     ::chmod(m_dir.Path().c_str(), 0755);
-    ::chmod(Target().c_str(), 0555);
-    EXPECT_EXIT(
-        {
-            if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                std::_Exit(3);
-            const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
-                                                    {FolderFailureText::MakeDirectory, OverwritePolicy::Skip});
-            const bool expected = result.failures.size() == 1 &&
-                                  result.failures[0].text == "Could not make directory DATA" &&
-                                  result.failures[0].detail == "Permission denied" && result.filesWritten == 0;
-            std::_Exit(expected ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
-    EXPECT_TRUE(ListTree(Target()).empty());
+    for (const mode_t mode : {0555, 0733}) {
+        ::chmod(Target().c_str(), mode);
+        EXPECT_EXIT(
+            {
+                if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                    std::_Exit(3);
+                const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                                        {FolderFailureText::MakeDirectory, OverwritePolicy::Skip});
+                const bool refused = result.failures.size() == 1 &&
+                                     result.failures[0].text == "Could not make directory DATA" &&
+                                     result.failures[0].detail == "Permission denied" && result.filesWritten == 0;
+                const bool written = result.failures.empty() && result.filesWritten == 3;
+                std::_Exit((mode == 0555 ? refused : written) ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << std::oct << mode;
+    }
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/MAPS/", "DATA/SND/",
+                                                "DATA/SND/X.WAV"));
 }
 
 }  // namespace
