@@ -1,5 +1,7 @@
 #include "archive/archive_file.h"
 #include "cli/commands.h"
+#include "cli/human_size.h"
+#include "cli/interrupt_signals.h"
 #include "cli/item_lookup.h"
 #include "cli/progress_line.h"
 
@@ -42,15 +44,26 @@ int RunExtract(const ExtractOptions& options)
         }
     }
 
+    // Like tar, a second run into the same target completes what the first left out.
     const ExtractionOptions extraction{FolderFailureText::CreateDirectory,
-                                       options.overwrite ? OverwritePolicy::Replace : OverwritePolicy::Skip};
+                                       options.overwrite ? OverwritePolicy::Replace : OverwritePolicy::Skip,
+                                       ExistingFolder::Merge};
     ExtractionResult result;
+    int signal = 0;
     {
+        const InterruptSignals interrupts;
         ProgressLine progress(!options.quiet && ::isatty(STDERR_FILENO));
         result = RunExtraction(archive, options.target, items, extraction, &progress);
+        signal = InterruptSignals::Received();
     }
     for (const Message& failure : result.failures)
         reporter.ShowMessage(failure);
+    if (result.cancelled) {
+        reporter.ShowMessage({"cancelled: " + GroupDigits(result.filesWritten) + " of " +
+                                  GroupDigits(result.filesPlanned) + " files extracted; the rest was left out",
+                              ""});
+        return 128 + signal;
+    }
     return failed || !result.failures.empty() ? kExitFailures : kExitOk;
 }
 

@@ -20,4 +20,12 @@ std::string HumanSize(std::uint64_t bytes)
     return text;
 }
 
+std::string GroupDigits(std::uint64_t value)
+{
+    std::string digits = std::to_string(value);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
+}
+
 }  // namespace vorn::cli

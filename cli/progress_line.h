@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/interrupt_signals.h"
 #include "extract/extraction_engine.h"
 
 #include <chrono>
@@ -9,14 +10,14 @@ namespace vorn::cli {
 
 // Shows the progress of an extraction on one line of a terminal, redrawn at
 // most ten times a second. Existing files are never asked about: the policy
-// decides.
+// decides. SIGINT and SIGTERM cancel the run.
 class ProgressLine final : public ExtractionObserver {
 public:
     explicit ProgressLine(bool visible) : m_visible(visible) {}
     ~ProgressLine() override;
 
     void Progress(const ExtractionProgress& progress) override;
-    bool CancelRequested() const override { return false; }
+    bool CancelRequested() const override { return InterruptSignals::Received() != 0; }
     OverwriteAnswer AskOverwrite(const std::string&) override { return OverwriteAnswer::No; }
 
 private:

@@ -165,10 +165,36 @@ TEST_F(Cli, ExtractKeepsExistingFilesUnlessToldToOverwrite)
     const CliRun replaced = Run({"extract", archive, "-C", Target(), "--overwrite", "TOP.TXT"});
     EXPECT_EQ(replaced.exit, 0);
     EXPECT_EQ(ReadFile(Target() + "/TOP.TXT"), "top");
+}
 
-    const CliRun folderAgain = Run({"extract", archive, "-C", Target(), "--overwrite", "DATA", "DATA"});
-    EXPECT_EQ(folderAgain.exit, 1);
-    EXPECT_THAT(folderAgain.err, HasSubstr("Could not create directory DATA (File exists)"));
+TEST_F(Cli, ExtractAgainCompletesWhatIsMissingButNeverFollowsALinkNorReplacesTheArchive)
+{
+    const std::string archive = Demo();
+    ASSERT_EQ(Run({"extract", archive, "-C", Target()}).exit, 0);
+    std::filesystem::remove(Target() + "/DATA/SUB/B.BIN");
+    WriteFile(Target() + "/DATA/A.BIN", "mine");
+    const CliRun again = Run({"extract", archive, "-C", Target(), "DATA"});
+    EXPECT_EQ(again.exit, 1);
+    EXPECT_EQ(again.err, "vorn-cli: Did not replace existing file DATA/A.BIN (File exists)\n"
+                         "vorn-cli: Did not replace existing file DATA/CAF\xC3\x89.TXT (File exists)\n");
+    EXPECT_EQ(ReadFile(Target() + "/DATA/SUB/B.BIN"), std::string(2048, 'b'));
+    EXPECT_EQ(ReadFile(Target() + "/DATA/A.BIN"), "mine");
+
+    std::filesystem::remove_all(Target() + "/DATA/SUB");
+    std::filesystem::create_directory_symlink(m_dir.Path(), Target() + "/DATA/SUB");
+    const CliRun replaced = Run({"extract", archive, "-C", Target(), "--overwrite", "DATA", "DATA"});
+    EXPECT_EQ(replaced.exit, 1);
+    EXPECT_EQ(replaced.err, "vorn-cli: Could not change to directory DATA/SUB (Not a directory)\n"
+                            "vorn-cli: Could not change to directory DATA/SUB (Not a directory)\n");
+    EXPECT_EQ(ReadFile(Target() + "/DATA/A.BIN"), "aaaa");
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "B.BIN"));
+
+    // Into the archive's own folder, where an entry bears the archive's name.
+    const std::string self = Archive("TOP.TXT", ReadFile(archive));
+    const CliRun own = Run({"extract", "--format", "pck", self, "-C", m_dir.Path(), "--overwrite", "TOP.TXT"});
+    EXPECT_EQ(own.exit, 1);
+    EXPECT_EQ(own.err, "vorn-cli: Will not replace the archive being read: TOP.TXT\n");
+    EXPECT_EQ(ReadFile(self), ReadFile(archive));
 }
 
 TEST_F(Cli, CheckReportsAnomaliesAndExitsOneIfAny)

@@ -1,0 +1,145 @@
+// vorn-cli stopped in the middle of a large file, by signals it handles and by
+// one it cannot, and vorn-cli where unnamed files cannot be linked in.
+
+#include "tests/core/catalogue_test_helpers.h"
+#include "tests/support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace vorn::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+pid_t Spawn(const std::vector<std::string>& arguments, const std::string& errPath)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// Waits until the process holds a file open in folder, which it only does
+// while writing one.
+bool WaitUntilWritingInto(pid_t pid, const std::string& folder)
+{
+    const std::string fds = "/proc/" + std::to_string(pid) + "/fd";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::error_code error;
+        for (const auto& fd : std::filesystem::directory_iterator(fds, error)) {
+            const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+            if (target.starts_with(folder + "/"))
+                return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+std::string Outcome(int status)
+{
+    if (WIFSIGNALED(status))
+        return "killed by signal " + std::to_string(WTERMSIG(status));
+    return "exit " + std::to_string(WEXITSTATUS(status));
+}
+
+TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
+{
+    TempDir dir;
+    const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
+    const std::string archive = dir / "big.pck";
+    WriteFile(archive, FileRecord(ArchiveFormat::Pck, "BIG.BIN", size, 96) + EndRecord(ArchiveFormat::Pck, 0));
+    std::filesystem::resize_file(archive, 96 + std::uint64_t{size});  // sparse
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    const std::string cancelled = "vorn-cli: cancelled: 0 of 1 files extracted; the rest was left out\n";
+    struct Case {
+        int signal;
+        bool replacing;
+        std::string outcome;
+        std::string err;
+    };
+    for (const Case& c : {Case{SIGKILL, false, "killed by signal 9", ""}, Case{SIGINT, false, "exit 130", cancelled},
+                          Case{SIGTERM, true, "exit 143", cancelled}}) {
+        if (c.replacing)
+            WriteFile(target + "/BIG.BIN", "old");
+        std::vector<std::string> arguments{VORN_CLI_PATH, "extract", archive, "-C", target};
+        if (c.replacing)
+            arguments.push_back("--overwrite");
+        const pid_t pid = Spawn(arguments, dir / "stderr");
+        ASSERT_GT(pid, 0);
+        const bool caught = WaitUntilWritingInto(pid, target);
+        ::kill(pid, c.signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(caught) << "vorn-cli was not seen writing";
+        EXPECT_EQ(Outcome(status), c.outcome) << c.signal;
+        EXPECT_EQ(ReadFile(dir / "stderr"), c.err) << c.signal;
+        if (c.replacing) {
+            EXPECT_THAT(ListTree(target), ElementsAre("BIG.BIN")) << c.signal;
+            EXPECT_EQ(ReadFile(target + "/BIG.BIN"), "old");
+        } else {
+            EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
+        }
+    }
+}
+
+// Without /proc an unnamed file cannot be linked in, so each file is written
+// as a hidden temporary beside its name and renamed. /proc is hidden in a
+// mount namespace of its own.
+TEST(ExtractWithoutProc, RenamesTemporariesBesideTheNames)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers read their options and run their leak check through /proc";
+#endif
+    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no user and mount namespaces here";
+    TempDir dir;
+    const std::string archive = dir / "game.pck";
+    WriteFile(archive, BuildArchive(ArchiveFormat::Pck, {{{"A", "new", "", 0}}, {{"DATA", {{"B", "b", "", 0}}, {}}}}));
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    const auto run = [&](const std::string& options) {
+        const std::string command = "unshare -rm sh -c "
+                                    "'mount -t tmpfs none /proc && test ! -e /proc/self && exec \"$0\" \"$@\"' " +
+                                    std::string(VORN_CLI_PATH) + " extract " + archive + " -C " + target + options +
+                                    " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run(""), 0);
+    EXPECT_THAT(ListTree(target), ElementsAre("A", "DATA/", "DATA/B"));
+    WriteFile(target + "/A", "old");
+    EXPECT_EQ(run(" A"), 1);
+    EXPECT_EQ(ReadFile(target + "/A"), "old");
+    EXPECT_EQ(run(" --overwrite A"), 0);
+    EXPECT_EQ(ReadFile(target + "/A"), "new");
+    EXPECT_THAT(ListTree(target), ElementsAre("A", "DATA/", "DATA/B"));
+}
+
+}  // namespace
+}  // namespace vorn::testing
