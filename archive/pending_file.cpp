@@ -1,5 +1,6 @@
 #include "archive/pending_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -89,6 +90,16 @@ PendingFile::~PendingFile()
 
 int PendingFile::LinkUnnamedAs(const std::string& name) const
 {
+    // Linking the descriptor itself saves the walk through /proc, but before
+    // Linux 6.10 it needs CAP_DAC_READ_SEARCH (ENOENT without it).
+    static std::atomic<bool> directLinkRefused{false};
+    if (!directLinkRefused.load(std::memory_order_relaxed)) {
+        if (::linkat(m_fd, "", m_dirFd, name.c_str(), AT_EMPTY_PATH) == 0)
+            return 0;
+        if (errno != ENOENT)
+            return errno;
+        directLinkRefused.store(true, std::memory_order_relaxed);
+    }
     char link[32];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", m_fd);
     return ::linkat(AT_FDCWD, link, m_dirFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
