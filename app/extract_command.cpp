@@ -2,6 +2,7 @@
 
 #include "app/extraction_runner.h"
 #include "app/run_guard.h"
+#include "archive/describe_failure.h"
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -65,11 +67,27 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& gu
     // The run and its report: nothing may replace the archive or start another run meanwhile.
     const CRunGuard::Scope running(guard);
     const ExtractionResult result =
-        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items,
-                                  {FolderFailureTextOf(request.pane), OverwritePolicy::Ask});
-    if (!result.failures.empty())
-        CFailureReportDialog(result.failures, parent).exec();
+        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items, {OverwritePolicy::Ask});
+    if (!result.failures.empty()) {
+        std::vector<Message> report;
+        for (const Failure& failure : result.failures)
+            report.push_back(DescribeFailure(failure, FolderFailureTextOf(request.pane)));
+        CFailureReportDialog(report, parent).exec();
+    }
     return result;
+}
+
+QString StatusAfterRun(const ExtractionResult& result)
+{
+    const quint64 written = result.filesWritten;
+    if (result.cancelled)
+        return QObject::tr("Extraction cancelled: %1 of %2 files extracted").arg(written).arg(result.filesPlanned);
+    const auto failed = std::ranges::count_if(
+        result.failures, [](const Failure& failure) { return SeverityOf(failure.kind) != Severity::Warning; });
+    if (written == 0 && failed == 0)
+        return {};
+    const QString status = written == 1 ? QObject::tr("1 file extracted") : QObject::tr("%1 files extracted").arg(written);
+    return failed == 0 ? status : QObject::tr("%1, %2 failed").arg(status).arg(failed);
 }
 
 }  // namespace vorn

@@ -22,4 +22,8 @@ class CRunGuard;
 std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                                   const QString& initialFolder);
 
+// The status line after a run: the files written, with the entries that failed
+// or, after a cancel, the files planned; empty when the run did nothing.
+QString StatusAfterRun(const ExtractionResult& result);
+
 }  // namespace vorn

@@ -114,10 +114,11 @@ void CVornApp::OnExtract(const ExtractRequest& request)
 {
     const std::optional<ExtractionResult> result =
         RunExtractCommand(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
-    if (!result || result->filesWritten == 0)
+    if (!result)
         return;
-    const quint64 count = result->filesWritten;
-    m_frame->statusBar()->showMessage(count == 1 ? tr("1 file extracted") : tr("%1 files extracted").arg(count));
+    const QString status = StatusAfterRun(*result);
+    if (!status.isEmpty())
+        m_frame->statusBar()->showMessage(status);
 }
 
 void CVornApp::OnFileNew()

@@ -1,5 +1,6 @@
 #include "archive/archive_file.h"
 
+#include "archive/describe_failure.h"
 #include "archive/name_safety.h"
 
 #include <cerrno>
@@ -54,13 +55,13 @@ bool CArchiveFile::WriteEntry(const std::string& path, std::uint32_t size, std::
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const int dirFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0) {
-        m_reporter.ShowMessage({"Could not create file " + path, std::strerror(errno)});
+        m_reporter.ShowMessage(DescribeFailure({FailureKind::FileNotCreated, path, errno}));
         return false;
     }
     const CopyResult result = CopyArchiveRange(CopySourceOf(m_file.Descriptor()), {offset, size}, dirFd, name, existing);
     ::close(dirFd);
-    if (result.status != CopyStatus::Copied)
-        m_reporter.ShowMessage(DescribeCopyFailure(result, path));
+    if (const auto failure = CopyFailure(result, path))
+        m_reporter.ShowMessage(DescribeFailure(*failure));
     return result.status == CopyStatus::Copied;
 }
 
@@ -70,7 +71,7 @@ bool CArchiveFile::WriteEntryByName(const std::string& name, const std::string& 
         if (!EqualsIgnoringAsciiCase(entry.m_name, name))
             continue;
         if (const auto reason = UnsafeNameReason(entry.m_name)) {
-            m_reporter.ShowMessage({"Refused unsafe name " + entry.GetPath() + "\\" + entry.m_name, *reason});
+            m_reporter.ShowMessage(DescribeFailure({FailureKind::RefusedName, entry.GetFullPath(), 0, *reason}));
             return false;
         }
         return WriteEntry(targetDir + "/" + entry.m_name, entry.m_size, entry.m_offset, existing);

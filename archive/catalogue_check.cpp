@@ -37,7 +37,7 @@ void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, std::vector
         if (const auto reason = UnsafeNameReason(name))
             out.push_back({AnomalyKind::UnsafeName, 0,
                            std::string(what) + " \"" + name + "\" in " + (where.empty() ? "\\" : where) + ": " +
-                               *reason + "."});
+                               DescribeUnsafeName(*reason) + "."});
         else if (!names.insert(name).second)
             out.push_back({AnomalyKind::Duplicate, 0, where + "\\" + name + " occurs more than once."});
     };

@@ -3,7 +3,6 @@
 #include "archive/pending_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,29 +157,27 @@ CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd
     return FromPublish(file.PublishReplacing(), CopyStatus::ReplaceFailed);
 }
 
-Message DescribeCopyFailure(const CopyResult& result, const std::string& displayPath)
+std::optional<Failure> CopyFailure(const CopyResult& result, std::string path)
 {
-    const std::string reason = result.error ? std::strerror(result.error) : std::string();
+    const auto failure = [&](FailureKind kind) { return Failure{kind, std::move(path), result.error, {}}; };
     switch (result.status) {
     case CopyStatus::Copied:
+    case CopyStatus::Stopped:
         break;
     case CopyStatus::Exists:
-        return {"Did not replace existing file " + displayPath, reason};
+        return failure(FailureKind::KeptExisting);
     case CopyStatus::IsArchive:
-        return {"Will not replace the archive being read: " + displayPath, ""};
+        return failure(FailureKind::WouldReplaceArchive);
     case CopyStatus::CreateFailed:
-        return {"Could not create file " + displayPath, reason};
+        return failure(FailureKind::FileNotCreated);
     case CopyStatus::ShortRead:
-        return {"Could not read the data of " + displayPath,
-                reason.empty() ? "the archive ends before the file's data does" : reason};
+        return failure(FailureKind::ShortRead);
     case CopyStatus::WriteFailed:
-        return {"Could not write file " + displayPath, reason};
+        return failure(FailureKind::WriteFailed);
     case CopyStatus::ReplaceFailed:
-        return {"Could not replace file " + displayPath, reason};
-    case CopyStatus::Stopped:
-        return {"Cancelled before finishing " + displayPath, ""};
+        return failure(FailureKind::NotReplaced);
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace vorn

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/message_reporter.h"
+#include "archive/failure.h"
 
 #include <cstdint>
 #include <string>
@@ -51,7 +51,8 @@ struct DataRange {
 CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd, const std::string& name,
                             ExistingFile existing, CopyMonitor* monitor = nullptr);
 
-// The user's message for a failed copy; displayPath names the target file.
-Message DescribeCopyFailure(const CopyResult& result, const std::string& displayPath);
+// The failure a copy that did not end in Copied or Stopped stands for, with the
+// target file's path.
+std::optional<Failure> CopyFailure(const CopyResult& result, std::string path);
 
 }  // namespace vorn

@@ -18,20 +18,37 @@ bool HoldsControlCharacter(std::string_view name)
 
 }  // namespace
 
-std::optional<std::string> UnsafeNameReason(std::string_view name)
+std::optional<UnsafeName> UnsafeNameReason(std::string_view name)
 {
     if (name.empty())
-        return "the name is empty";
+        return UnsafeName::Empty;
     if (name == "." || name == "..")
-        return "the name refers to a folder itself";
+        return UnsafeName::FolderItself;
     if (name.find_first_of("/\\") != std::string_view::npos)
-        return "the name holds a path separator";
+        return UnsafeName::PathSeparator;
     const char first = name[0];
     if (name.size() >= 2 && name[1] == ':' && ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')))
-        return "the name starts with a drive";
+        return UnsafeName::Drive;
     if (HoldsControlCharacter(name))
-        return "the name holds a control character";
+        return UnsafeName::ControlCharacter;
     return std::nullopt;
+}
+
+const char* DescribeUnsafeName(UnsafeName reason)
+{
+    switch (reason) {
+    case UnsafeName::Empty:
+        return "the name is empty";
+    case UnsafeName::FolderItself:
+        return "the name refers to a folder itself";
+    case UnsafeName::PathSeparator:
+        return "the name holds a path separator";
+    case UnsafeName::Drive:
+        return "the name starts with a drive";
+    case UnsafeName::ControlCharacter:
+        break;
+    }
+    return "the name holds a control character";
 }
 
 }  // namespace vorn

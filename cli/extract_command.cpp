@@ -1,4 +1,5 @@
 #include "archive/archive_file.h"
+#include "archive/describe_failure.h"
 #include "cli/commands.h"
 #include "cli/human_size.h"
 #include "cli/interrupt_signals.h"
@@ -45,8 +46,7 @@ int RunExtract(const ExtractOptions& options)
     }
 
     // Like tar, a second run into the same target completes what the first left out.
-    const ExtractionOptions extraction{FolderFailureText::CreateDirectory,
-                                       options.overwrite ? OverwritePolicy::Replace : OverwritePolicy::Skip,
+    const ExtractionOptions extraction{options.overwrite ? OverwritePolicy::Replace : OverwritePolicy::Skip,
                                        ExistingFolder::Merge};
     ExtractionResult result;
     int signal = 0;
@@ -56,15 +56,19 @@ int RunExtract(const ExtractOptions& options)
         result = RunExtraction(archive, options.target, items, extraction, &progress);
         signal = InterruptSignals::Received();
     }
-    for (const Message& failure : result.failures)
-        reporter.ShowMessage(failure);
+    for (const Failure& failure : result.failures)
+        reporter.ShowMessage(DescribeFailure(failure));
     if (result.cancelled) {
         reporter.ShowMessage({"cancelled: " + GroupDigits(result.filesWritten) + " of " +
                                   GroupDigits(result.filesPlanned) + " files extracted; the rest was left out",
                               ""});
         return 128 + signal;
     }
-    return failed || !result.failures.empty() ? kExitFailures : kExitOk;
+    // A target that cannot be opened stops the run before it starts, like an archive that cannot.
+    const std::optional<Severity> worst = WorstSeverity(result.failures);
+    if (worst == Severity::RunFailed)
+        return kExitUsage;
+    return failed || worst ? kExitFailures : kExitOk;
 }
 
 }  // namespace vorn::cli

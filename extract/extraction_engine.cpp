@@ -4,7 +4,6 @@
 #include "archive/entry_copy.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +12,6 @@
 namespace vorn {
 
 namespace {
-
-std::string FolderFailurePrefix(FolderFailureText text)
-{
-    return text == FolderFailureText::MakeDirectory ? "Could not make directory " : "Could not create directory ";
-}
 
 class Executor final : private CopyMonitor {
 public:
@@ -43,7 +37,7 @@ public:
         // A folder opened as a path only can be written into without being listed.
         const int targetFd = ::open(target.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (targetFd < 0) {
-            m_result.failures.push_back({"Could not open folder " + target, std::strerror(errno)});
+            m_result.failures.push_back({FailureKind::TargetNotOpened, target, errno});
             return m_result;
         }
         m_folders.push_back({targetFd, false});
@@ -84,13 +78,13 @@ private:
         const bool made = ::mkdirat(parent, step.name.c_str(), 0777) == 0;
         const int error = made ? 0 : errno;
         if (!made && (error != EEXIST || m_options.existingFolder == ExistingFolder::Refuse)) {
-            Fail({FolderFailurePrefix(m_options.folderFailureText) + step.relativePath, std::strerror(error)});
+            Fail({error == EEXIST ? FailureKind::FolderExists : FailureKind::FolderNotCreated, step.relativePath, error});
             return false;
         }
         // O_NOFOLLOW with O_DIRECTORY refuses a symbolic link (ENOTDIR) even for a path-only open.
         const int folder = ::openat(parent, step.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (folder < 0) {
-            Fail({"Could not change to directory " + step.relativePath, std::strerror(errno)});
+            Fail({FailureKind::FolderNotEntered, step.relativePath, errno});
             return false;
         }
         if (made) {
@@ -128,19 +122,15 @@ private:
                 return;
             }
         }
-        switch (copy.status) {
-        case CopyStatus::Copied:
+        if (copy.status == CopyStatus::Copied) {
             ++m_result.filesWritten;
             m_result.bytesWritten += entry.m_size;
             if (!inFolderMade)
                 m_filesWritten.insert(step.relativePath);
-            break;
-        case CopyStatus::Stopped:
+        } else if (copy.status == CopyStatus::Stopped) {
             m_cancelRequested = true;  // the run stops here, whatever the observer says next
-            break;
-        default:
-            Fail(DescribeCopyFailure(copy, step.relativePath));
-            break;
+        } else if (auto failure = CopyFailure(copy, step.relativePath)) {
+            Fail(std::move(*failure));
         }
         FinishFile();
     }
@@ -162,7 +152,7 @@ private:
             m_observer->Progress(m_progress);
     }
 
-    void Fail(Message message) { m_result.failures.push_back(std::move(message)); }
+    void Fail(Failure failure) { m_result.failures.push_back(std::move(failure)); }
 
     void BytesCopied(std::uint64_t count) override
     {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "extract/extraction_plan.h"
-#include "framework/message_reporter.h"
 
 #include <cstdint>
 #include <string>
@@ -10,10 +9,6 @@
 namespace vorn {
 
 class CArchiveFile;
-
-// The pane's wording for a folder that cannot be made in the target:
-// "Could not make directory " or "Could not create directory ".
-enum class FolderFailureText { MakeDirectory, CreateDirectory };
 
 // What to do with a file that already stands in the target folder (files a run
 // writes into folders it made itself are its own, and a later record of the same
@@ -28,7 +23,6 @@ enum class OverwriteAnswer { Yes, YesToAll, No, Cancel };
 enum class ExistingFolder { Refuse, Merge };
 
 struct ExtractionOptions {
-    FolderFailureText folderFailureText = FolderFailureText::CreateDirectory;
     OverwritePolicy overwrite = OverwritePolicy::Skip;
     ExistingFolder existingFolder = ExistingFolder::Refuse;
 };
@@ -61,7 +55,7 @@ struct ExtractionResult {
     std::uint64_t foldersCreated = 0;
     std::uint64_t bytesWritten = 0;
     std::uint64_t filesKept = 0;  // existing files the user chose to keep
-    std::vector<Message> failures;  // in the order they happened
+    std::vector<Failure> failures;  // in the order they happened
     bool cancelled = false;
 };
 

@@ -60,7 +60,7 @@ private:
     {
         const auto reason = UnsafeNameReason(name);
         if (reason)
-            m_plan.refused.push_back({"Refused unsafe name " + archivePath, *reason});
+            m_plan.refused.push_back({FailureKind::RefusedName, archivePath, 0, *reason});
         return reason.has_value();
     }
 

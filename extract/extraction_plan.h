@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/catalogue.h"
-#include "framework/message_reporter.h"
+#include "archive/failure.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,7 +45,7 @@ struct PlanStep {
 // it describes can land outside the target.
 struct ExtractionPlan {
     std::vector<PlanStep> steps;
-    std::vector<Message> refused;  // items left out because of unsafe names
+    std::vector<Failure> refused;  // items left out because of unsafe names
     std::uint64_t totalFiles = 0;
     std::uint64_t totalBytes = 0;
 };

@@ -109,7 +109,7 @@ GuiRun RunGui(QWidget& window, const std::string& archivePath, const QString& ta
     vorn::CRunGuard guard;
     const vorn::ExtractionResult result = vorn::RunExtractionWithProgress(
         &window, guard, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
-        {vorn::FolderFailureText::CreateDirectory, vorn::OverwritePolicy::Ask});
+        {vorn::OverwritePolicy::Ask});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     longestGap = std::max(longestGap, sinceTick.elapsed());
     if (!result.failures.empty() || result.filesWritten != 100000)

@@ -219,6 +219,7 @@ TEST_F(Cli, UsageErrorsExitTwoAndHelpExitsZero)
 {
     EXPECT_EQ(Run({}).exit, 2);
     EXPECT_EQ(Run({"extract", Demo()}).exit, 2);  // no -C
+    EXPECT_EQ(Run({"extract", Demo(), "-C", m_dir / "missing"}).exit, 2);
     EXPECT_EQ(Run({"list", "--format", "zip", Demo()}).exit, 2);
     EXPECT_EQ(Run({"tree", Archive("plain", "")}).exit, 2);
     const CliRun help = Run({"extract", "--help"});

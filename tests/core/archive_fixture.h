@@ -59,6 +59,26 @@ protected:
     std::unique_ptr<CArchiveFile> m_archive;
 };
 
+// A failure as the tests compare it: its kind and path.
+struct KindAndPath {
+    FailureKind kind;
+    std::string path;
+    bool operator==(const KindAndPath&) const = default;
+};
+
+inline void PrintTo(const KindAndPath& failure, std::ostream* out)
+{
+    *out << "{kind " << static_cast<int>(failure.kind) << ", " << failure.path << "}";
+}
+
+inline std::vector<KindAndPath> KindsAndPaths(const std::vector<Failure>& failures)
+{
+    std::vector<KindAndPath> found;
+    for (const Failure& failure : failures)
+        found.push_back({failure.kind, failure.path});
+    return found;
+}
+
 inline std::vector<std::string> Texts(const std::vector<Message>& messages)
 {
     std::vector<std::string> texts;

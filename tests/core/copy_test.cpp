@@ -1,3 +1,4 @@
+#include "archive/describe_failure.h"
 #include "tests/core/archive_fixture.h"
 #include "tests/core/catalogue_test_helpers.h"
 
@@ -165,6 +166,31 @@ TEST_F(EntryCopy, ByNameRefusesAnUnsafeRecordName)
     EXPECT_FALSE(m_archive->WriteEntryByName("../escape", Target()));
     EXPECT_TRUE(ListTree(m_dir.Path().string()) == std::vector<std::string>({"out/", "test.pck"}));
     EXPECT_THAT(Texts(m_reporter.Messages()), ElementsAre("Refused unsafe name \\../ESCAPE"));
+}
+
+TEST(FailureText, WordsEachKindAtTheEdge)
+{
+    struct Case {
+        Failure failure;
+        FolderFailureText wording;
+        Message expected;
+    };
+    for (const Case& c : {
+             Case{{FailureKind::FolderExists, "DATA", EEXIST}, FolderFailureText::MakeDirectory,
+                  {"Could not make directory DATA", "File exists"}},
+             Case{{FailureKind::FolderNotCreated, "DATA", EACCES}, FolderFailureText::CreateDirectory,
+                  {"Could not create directory DATA", "Permission denied"}},
+             Case{{FailureKind::ShortRead, "A/B"}, FolderFailureText::CreateDirectory,
+                  {"Could not read the data of A/B", "the archive ends before the file's data does"}},
+             Case{{FailureKind::RefusedName, "\\X\\..", 0, UnsafeName::FolderItself}, FolderFailureText::CreateDirectory,
+                  {"Refused unsafe name \\X\\..", "the name refers to a folder itself"}},
+             Case{{FailureKind::WouldReplaceArchive, "GAME.PCK", EEXIST}, FolderFailureText::CreateDirectory,
+                  {"Will not replace the archive being read: GAME.PCK", ""}},
+         }) {
+        const Message message = DescribeFailure(c.failure, c.wording);
+        EXPECT_EQ(message.text, c.expected.text);
+        EXPECT_EQ(message.detail, c.expected.detail) << c.expected.text;
+    }
 }
 
 }  // namespace

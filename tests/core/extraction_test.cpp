@@ -12,6 +12,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Pair;
+using K = FailureKind;
 
 // Remembers what a run reported and plays the user: cancels when told to,
 // answers overwrite questions from a list.
@@ -127,21 +129,20 @@ TEST_F(Extraction, ExistingFolderIsRefusedOrMergedIntoButNeverThroughALink)
     struct Case {
         ExistingFolder existingFolder;
         OverwritePolicy overwrite;
-        std::vector<std::string> failures;
+        std::vector<KindAndPath> failures;
         const char* fileAfter;
     };
-    for (const Case& c :
-         {Case{ExistingFolder::Refuse, OverwritePolicy::Replace, {"Could not make directory DATA"}, "old"},
-          Case{ExistingFolder::Merge, OverwritePolicy::Skip,
-               {"Did not replace existing file DATA/A.BIN", "Could not change to directory DATA/SND"}, "old"},
-          Case{ExistingFolder::Merge, OverwritePolicy::Replace, {"Could not change to directory DATA/SND"}, "aa"}}) {
+    for (const Case& c : {Case{ExistingFolder::Refuse, OverwritePolicy::Replace, {{K::FolderExists, "DATA"}}, "old"},
+                          Case{ExistingFolder::Merge, OverwritePolicy::Skip,
+                               {{K::KeptExisting, "DATA/A.BIN"}, {K::FolderNotEntered, "DATA/SND"}}, "old"},
+                          Case{ExistingFolder::Merge, OverwritePolicy::Replace, {{K::FolderNotEntered, "DATA/SND"}}, "aa"}}) {
         std::filesystem::remove_all(InTarget("DATA"));
         std::filesystem::create_directory(InTarget("DATA"));
         WriteFile(InTarget("DATA/A.BIN"), "old");
         std::filesystem::create_directory_symlink(outside, InTarget("DATA/SND"));
         const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
-                                                {FolderFailureText::MakeDirectory, c.overwrite, c.existingFolder});
-        EXPECT_THAT(Texts(result.failures), ::testing::ElementsAreArray(c.failures));
+                                                {c.overwrite, c.existingFolder});
+        EXPECT_THAT(KindsAndPaths(result.failures), ::testing::ElementsAreArray(c.failures));
         EXPECT_EQ(ReadFile(InTarget("DATA/A.BIN")), c.fileAfter);
     }
     EXPECT_TRUE(ListTree(outside).empty());
@@ -153,7 +154,7 @@ TEST_F(Extraction, ExistingFolderIsRefusedOrMergedIntoButNeverThroughALink)
     std::filesystem::remove_all(InTarget("DATA"));
     const ExtractionItem data = ExtractionItem::Folder(Folder("\\DATA"));
     const ExtractionResult twice =
-        Extract({data, data}, {FolderFailureText::CreateDirectory, OverwritePolicy::Skip, ExistingFolder::Merge});
+        Extract({data, data}, {OverwritePolicy::Skip, ExistingFolder::Merge});
     EXPECT_THAT(twice.failures, IsEmpty());
     EXPECT_EQ(twice.filesWritten, 6u);
 }
@@ -167,8 +168,8 @@ TEST_F(Extraction, TheArchiveBeingReadIsNeitherReplacedNorAskedAbout)
         ScriptedObserver observer;
         observer.answers = {OverwriteAnswer::Yes};
         const ExtractionResult result =
-            Extract({ExtractionItem::File(0)}, {FolderFailureText::CreateDirectory, policy}, &observer);
-        EXPECT_THAT(Texts(result.failures), ElementsAre("Will not replace the archive being read: GAME.PCK"));
+            Extract({ExtractionItem::File(0)}, {policy}, &observer);
+        EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::WouldReplaceArchive, "GAME.PCK"}));
         EXPECT_THAT(observer.asked, IsEmpty());
     }
     EXPECT_EQ(ReadFile(m_archivePath), archiveBytes);
@@ -189,13 +190,17 @@ TEST_F(Extraction, UnsafeNamesAreRefusedAndNothingLandsOutsideTheTarget)
     EXPECT_EQ(ReadFile(sentinel), "untouched");
     EXPECT_THAT(ListTree(Target()),
                 ElementsAre("ALL/", "ALL/DATA/", "ALL/DATA/CAF\xC3\x89", "ALL/DATA/FINE/", "ALL/DATA/OK"));
-    EXPECT_THAT(Texts(result.failures),
-                ElementsAre("Refused unsafe name \\..", "Refused unsafe name \\C:EVIL", "Refused unsafe name \\",
-                            "Refused unsafe name \\DATA\\../../SENTINEL", "Refused unsafe name \\DATA\\/abs",
-                            "Refused unsafe name \\DATA\\\\BACK", "Refused unsafe name \\DATA\\ESC\x1b[2J",
-                            "Refused unsafe name \\DATA\\DEL\x7f", "Refused unsafe name \\DATA\\C1\xC2\x81",
-                            "Refused unsafe name \\DATA\\..", "Refused unsafe name \\DATA\\.",
-                            "Refused unsafe name \\DATA\\TAB\tDIR"));
+    std::vector<std::pair<std::string, UnsafeName>> refused;
+    for (const Failure& failure : result.failures)
+        if (failure.kind == K::RefusedName && failure.unsafeName)
+            refused.emplace_back(failure.path, *failure.unsafeName);
+    using enum UnsafeName;
+    EXPECT_THAT(refused, ElementsAre(Pair("\\..", FolderItself), Pair("\\C:EVIL", Drive), Pair("\\", Empty),
+                                     Pair("\\DATA\\../../SENTINEL", PathSeparator), Pair("\\DATA\\/abs", PathSeparator),
+                                     Pair("\\DATA\\\\BACK", PathSeparator), Pair("\\DATA\\ESC\x1b[2J", ControlCharacter),
+                                     Pair("\\DATA\\DEL\x7f", ControlCharacter), Pair("\\DATA\\C1\xC2\x81", ControlCharacter),
+                                     Pair("\\DATA\\..", FolderItself), Pair("\\DATA\\.", FolderItself),
+                                     Pair("\\DATA\\TAB\tDIR", ControlCharacter)));
     // check counts what extraction refuses.
     std::size_t unsafe = 0;
     for (const CatalogueAnomaly& anomaly : CheckCatalogue(Loaded()))
@@ -213,12 +218,11 @@ TEST_F(Extraction, SymbolicLinksInTheTargetAreNeverFollowed)
     Open({{File("TOP.TXT", "new")}, {{"DATA", {File("TOP.TXT", "new")}, {}}}});
 
     const ExtractionResult kept = Extract({ExtractionItem::Folder(Folder("\\DATA")), ExtractionItem::File(0)});
-    EXPECT_THAT(Texts(kept.failures),
-                ElementsAre("Could not create directory DATA", "Did not replace existing file TOP.TXT"));
+    EXPECT_THAT(KindsAndPaths(kept.failures),
+                ElementsAre(KindAndPath{K::FolderExists, "DATA"}, KindAndPath{K::KeptExisting, "TOP.TXT"}));
     EXPECT_TRUE(std::filesystem::is_symlink(InTarget("TOP.TXT")));
 
-    const ExtractionResult replaced = Extract({ExtractionItem::File(0)}, {FolderFailureText::CreateDirectory,
-                                                                           OverwritePolicy::Replace});
+    const ExtractionResult replaced = Extract({ExtractionItem::File(0)}, {OverwritePolicy::Replace});
     EXPECT_THAT(replaced.failures, IsEmpty());
     EXPECT_FALSE(std::filesystem::is_symlink(InTarget("TOP.TXT")));
     EXPECT_EQ(ReadFile(InTarget("TOP.TXT")), "new");
@@ -237,7 +241,7 @@ TEST_F(Extraction, ExistingFilesFollowThePolicyAndTheUsersAnswers)
 
     ScriptedObserver observer;
     observer.answers = {OverwriteAnswer::No, OverwriteAnswer::Yes, OverwriteAnswer::YesToAll};
-    const ExtractionResult result = Extract(all, {FolderFailureText::CreateDirectory, OverwritePolicy::Ask}, &observer);
+    const ExtractionResult result = Extract(all, {OverwritePolicy::Ask}, &observer);
     EXPECT_THAT(observer.asked, ElementsAre("A", "B", "C"));
     EXPECT_EQ(ReadFile(InTarget("A")), "old");
     EXPECT_EQ(ReadFile(InTarget("B")), "new b");
@@ -250,14 +254,14 @@ TEST_F(Extraction, ExistingFilesFollowThePolicyAndTheUsersAnswers)
         WriteFile(InTarget(name), "old");
     ScriptedObserver cancelling;
     cancelling.answers = {OverwriteAnswer::Cancel};
-    const ExtractionResult cancelled = Extract(all, {FolderFailureText::CreateDirectory, OverwritePolicy::Ask}, &cancelling);
+    const ExtractionResult cancelled = Extract(all, {OverwritePolicy::Ask}, &cancelling);
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_EQ(cancelled.filesWritten, 0u);
     EXPECT_EQ(ReadFile(InTarget("B")), "old");
 
     const ExtractionResult skipped = Extract(all);
     EXPECT_EQ(skipped.failures.size(), 5u);
-    EXPECT_EQ(skipped.failures[0].text, "Did not replace existing file A");
+    EXPECT_EQ(KindsAndPaths(skipped.failures)[0], (KindAndPath{K::KeptExisting, "A"}));
 }
 
 TEST_F(Extraction, CancelStopsAfterTheCurrentFileAndRemovesAPartialOne)
@@ -292,7 +296,7 @@ TEST_F(Extraction, DataPastTheEndFailsCleanlyAndTheRestIsWritten)
               EndRecord(pck) + EndRecord(pck, 0) + "ok");
     const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
     EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/GOOD"));
-    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not read the data of DATA/BAD"));
+    EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::ShortRead, "DATA/BAD"}));
     EXPECT_EQ(result.filesWritten, 1u);
 }
 
@@ -301,7 +305,8 @@ TEST_F(Extraction, MissingTargetIsReported)
     Open(WorkedExample());
     std::filesystem::remove(Target());
     const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
-    EXPECT_THAT(Texts(result.failures), ElementsAre("Could not open folder " + Target()));
+    EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::TargetNotOpened, Target()}));
+    EXPECT_EQ(WorstSeverity(result.failures), Severity::RunFailed);
     EXPECT_FALSE(std::filesystem::exists(Target()));
 }
 
@@ -317,11 +322,9 @@ TEST_F(Extraction, TargetPermissionsDecideWhatIsWritten)
             {
                 if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                     std::_Exit(3);
-                const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
-                                                        {FolderFailureText::MakeDirectory, OverwritePolicy::Skip});
-                const bool refused = result.failures.size() == 1 &&
-                                     result.failures[0].text == "Could not make directory DATA" &&
-                                     result.failures[0].detail == "Permission denied" && result.filesWritten == 0;
+                const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))});
+                const bool refused = result.failures.size() == 1 && result.failures[0].kind == K::FolderNotCreated &&
+                                     result.failures[0].error == EACCES && result.filesWritten == 0;
                 const bool written = result.failures.empty() && result.filesWritten == 3;
                 std::_Exit((mode == 0555 ? refused : written) ? 0 : 1);
             },

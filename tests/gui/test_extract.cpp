@@ -276,6 +276,7 @@ private slots:
         QVERIFY(lines[0].startsWith(QStringLiteral("Refused unsafe name \\DATA\\..")));
         QVERIFY(lines[1].startsWith(QStringLiteral("Could not read the data of DATA/PAST.BIN")));
         QCOMPARE(Tree(m_target.path()), QStringList({"DATA/", "DATA/OK"}));
+        QCOMPARE(started->app->MainFrame()->statusBar()->currentMessage(), QStringLiteral("1 file extracted, 2 failed"));
     }
 
     void cancelDuringTheRunLeavesOnlyWholeFiles()
