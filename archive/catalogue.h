@@ -15,7 +15,7 @@ namespace vorn {
 enum class AnomalyKind {
     UnknownRecord,   // a record type other than file, folder or end
     Truncated,       // the catalogue stops inside a record or without its end
-    Loop,            // a folder leads back into records already read
+    Loop,            // a folder leads back into a run that is still being read
     TooDeep,         // folders nested beyond the reader's bound
     Overrun,         // the walk read more records than the file can hold
     DataPastEnd,     // a file's data reaches past the end of the archive

@@ -12,8 +12,16 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
     const RecordLayout layout = kDirLayout;
     RecordReader reader(source, layout);
     CatalogueBuilder builder(catalogue, source.Size());
-    std::vector<std::uint64_t> returnOffsets;           // one per open folder
-    std::unordered_set<std::uint64_t> runsRead = {0};  // where each run began
+    // One per open folder: where its run began and where its parent's run goes on.
+    struct OpenRun {
+        std::uint64_t start;
+        std::uint64_t returnOffset;
+    };
+    std::vector<OpenRun> openRuns;
+    // Only a run still open can lead back into itself for ever; a closed run
+    // may be the content of several folders, each read in full. The record
+    // budget bounds what such sharing can cost.
+    std::unordered_set<std::uint64_t> openStarts = {0};
 
     std::uint64_t offset = 0;
     for (;;) {
@@ -34,23 +42,25 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
                 catalogue.AddAnomaly(AnomalyKind::TooDeep, offset,
                                      DescribeRecord("Folder", record->name, offset) +
                                          " is nested too deep; its contents were not read.");
-            } else if (!runsRead.insert(record->position).second) {
+            } else if (!openStarts.insert(record->position).second) {
                 catalogue.AddAnomaly(AnomalyKind::Loop, offset,
                                      DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
-                                         std::to_string(record->position) + ", which was read already; not followed.");
+                                         std::to_string(record->position) +
+                                         ", a run that is still being read; not followed.");
             } else {
                 builder.OpenFolder(*record);
-                returnOffsets.push_back(offset + layout.recordSize);
+                openRuns.push_back({record->position, offset + layout.recordSize});
                 offset = record->position;
                 break;
             }
             offset += layout.recordSize;
             break;
         case static_cast<std::uint8_t>(RecordType::End):
-            if (returnOffsets.empty())
+            if (openRuns.empty())
                 return;  // the end of the top-level run ends the catalogue
-            offset = returnOffsets.back();
-            returnOffsets.pop_back();
+            offset = openRuns.back().returnOffset;
+            openStarts.erase(openRuns.back().start);
+            openRuns.pop_back();
             builder.CloseFolder();
             break;
         default:

@@ -197,22 +197,36 @@ TEST(Loader, LoopsAreReportedAndNotFollowed)
     EXPECT_EQ(CountAnomalies(pck, AnomalyKind::Loop), 1u);
 }
 
-TEST(Loader, OverlappingDirRunsCannotMakeTheWalkQuadratic)
+TEST(Loader, DirFoldersSharingAClosedRunEachHoldItsContent)
 {
-    // Many folders whose runs all start inside one long shared run: each run read
-    // again would cost the whole tail.
+    const std::string bytes = FolderRecord(kDir, "ONE", 132) + FolderRecord(kDir, "TWO", 132) + EndRecord(kDir) +
+                              FileRecord(kDir, "F", 0, 1) + FolderRecord(kDir, "SUB", 264) + EndRecord(kDir) +
+                              FileRecord(kDir, "G", 0, 1) + EndRecord(kDir) +
+                              std::string(400, 'd');  // file data, which also leaves the walk room to read twice
+    const Catalogue catalogue = Load(kDir, bytes);
+    EXPECT_THAT(FolderPaths(catalogue), ElementsAre("\\ONE", "\\ONE\\SUB", "\\TWO", "\\TWO\\SUB"));
+    EXPECT_THAT(EntryPaths(catalogue), ElementsAre("\\ONE\\F", "\\ONE\\SUB\\G", "\\TWO\\F", "\\TWO\\SUB\\G"));
+    EXPECT_TRUE(catalogue.anomalies.empty()) << catalogue.anomalies[0].text;
+}
+
+TEST(Loader, SharedDirRunsCannotMakeTheWalkQuadratic)
+{
+    // Many folders whose runs all lie in one long run, starting each at its own
+    // record or all at the first: each run read again would cost the whole tail.
     constexpr std::uint32_t kFolders = 2000;
     const std::uint32_t tail = (kFolders + 1) * 44;
-    std::string bytes;
-    for (std::uint32_t i = 0; i < kFolders; ++i)
-        bytes += FolderRecord(kDir, std::to_string(i), tail + i * 44);
-    bytes += EndRecord(kDir);
-    for (std::uint32_t i = 0; i < kFolders; ++i)
-        bytes += FileRecord(kDir, "X", 0, 1);
-    bytes += EndRecord(kDir);
-    const Catalogue catalogue = Load(kDir, bytes);
-    EXPECT_LE(catalogue.entries.size(), 2u * kFolders);
-    EXPECT_EQ(CountAnomalies(catalogue, AnomalyKind::Overrun), 1u);
+    for (const std::uint32_t step : {44u, 0u}) {
+        std::string bytes;
+        for (std::uint32_t i = 0; i < kFolders; ++i)
+            bytes += FolderRecord(kDir, std::to_string(i), tail + i * step);
+        bytes += EndRecord(kDir);
+        for (std::uint32_t i = 0; i < kFolders; ++i)
+            bytes += FileRecord(kDir, "X", 0, 1);
+        bytes += EndRecord(kDir);
+        const Catalogue catalogue = Load(kDir, bytes);
+        EXPECT_LE(catalogue.entries.size(), 2u * kFolders) << step;
+        EXPECT_EQ(CountAnomalies(catalogue, AnomalyKind::Overrun), 1u) << step;
+    }
 }
 
 TEST(Loader, EveryPrefixOfAnArchiveLoadsWhatItHolds)
