@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <cstring>
-
 namespace vorn {
 
 CMorvathDoc::CMorvathDoc(MessageReporter& reporter) : m_reporter(reporter)
@@ -37,7 +35,7 @@ bool CMorvathDoc::OnOpenDocument(const QString& path)
     const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
     if (!archive->IsOpen()) {
         m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                shownPath + ": " + std::strerror(archive->OpenError())});
+                                shownPath + ": " + OpenErrorText(archive->GetOpenError())});
         return false;
     }
     InstallArchive(std::move(archive));

@@ -32,8 +32,8 @@ public:
     CDirNode* GetRoot() const;
 
     bool IsOpen() const { return m_isOpen; }
-    // Why the file could not be opened (an errno value); 0 when it was.
-    int OpenError() const { return m_file.OpenError(); }
+    // Why the file could not be opened; Kind::None when it was.
+    const OpenError& GetOpenError() const { return m_file.GetOpenError(); }
     const std::string& GetPathName() const { return m_pathName; }
     ArchiveFormat GetFormat() const { return m_format; }
     const Catalogue& GetCatalogue() const { return m_catalogue; }

@@ -18,20 +18,28 @@ std::size_t MemoryByteSource::ReadAt(std::uint64_t offset, std::span<unsigned ch
     return count;
 }
 
+std::string OpenErrorText(const OpenError& error)
+{
+    return error.kind == OpenError::Kind::NotRegularFile ? "not a regular file" : std::strerror(error.code);
+}
+
 FileByteSource::FileByteSource(const std::string& path)
 {
-    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_fd < 0) {
-        m_openError = errno;
-        return;
-    }
+    // Not blocking: opening a FIFO that no one writes to would wait for ever.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info {};
-    if (::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        m_openError = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        Close();
+    int flags = 0;
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
+        m_openError = {OpenError::Kind::System, errno};
+    } else if (!S_ISREG(info.st_mode)) {
+        m_openError = {OpenError::Kind::NotRegularFile, 0};
+    } else if ((flags = ::fcntl(m_fd, F_GETFL)) < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        m_openError = {OpenError::Kind::System, errno};
+    } else {
+        m_size = static_cast<std::uint64_t>(info.st_size);
         return;
     }
-    m_size = static_cast<std::uint64_t>(info.st_size);
+    Close();
 }
 
 FileByteSource::~FileByteSource()

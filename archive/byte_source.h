@@ -28,17 +28,30 @@ private:
     std::span<const unsigned char> m_bytes;
 };
 
-// An open, read-only file descriptor, closed on destruction.
+// Why a file could not be opened as an archive: the system refused, or it is
+// not a regular file (a folder, a FIFO, a device), whose reads could block or
+// never end.
+struct OpenError {
+    enum class Kind { None, System, NotRegularFile };
+    Kind kind = Kind::None;
+    int code = 0;  // errno, for Kind::System
+};
+
+// "not a regular file", or the system's text for the error.
+std::string OpenErrorText(const OpenError& error);
+
+// An open, read-only regular file, closed on destruction.
 class FileByteSource final : public ByteSource {
 public:
-    // Opens path read-only; IsOpen() tells whether that worked.
+    // Opens path read-only; IsOpen() tells whether that worked. Never blocks,
+    // whatever the path names.
     explicit FileByteSource(const std::string& path);
     ~FileByteSource() override;
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
     bool IsOpen() const { return m_fd >= 0; }
-    int OpenError() const { return m_openError; }  // errno of a failed open
+    const OpenError& GetOpenError() const { return m_openError; }
     int Descriptor() const { return m_fd; }
     void Close();
 
@@ -47,7 +60,7 @@ public:
 
 private:
     int m_fd = -1;
-    int m_openError = 0;
+    OpenError m_openError;
     std::uint64_t m_size = 0;
 };
 

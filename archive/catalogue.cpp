@@ -24,6 +24,8 @@ const char* AnomalyKindName(AnomalyKind kind)
         return "overlap";
     case AnomalyKind::Duplicate:
         return "duplicate";
+    case AnomalyKind::CaseCollision:
+        return "case-collision";
     case AnomalyKind::UnsafeName:
         return "unsafe-name";
     }

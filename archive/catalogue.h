@@ -21,6 +21,7 @@ enum class AnomalyKind {
     DataPastEnd,     // a file's data reaches past the end of the archive
     Overlap,         // two files share data bytes
     Duplicate,       // two files of the same name in one folder
+    CaseCollision,   // two names in one folder that differ only in case
     UnsafeName,      // a name that cannot be written safely to disk
 };
 

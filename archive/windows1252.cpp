@@ -47,7 +47,35 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i)
     return codePoint;
 }
 
+// The small letter of a capital of the code page, or the character itself.
+char32_t LowerCase(char32_t codePoint)
+{
+    if ((codePoint >= 'A' && codePoint <= 'Z') || (codePoint >= 0xC0 && codePoint <= 0xDE && codePoint != 0xD7))
+        return codePoint + 0x20;  // A-Z, and À-Þ but for the multiplication sign
+    if (codePoint == 0x0160 || codePoint == 0x0152 || codePoint == 0x017D)
+        return codePoint + 1;  // Š, Œ, Ž
+    if (codePoint == 0x0178)
+        return 0xFF;  // Ÿ
+    return codePoint;
+}
+
 }  // namespace
+
+std::string FoldCase(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const std::optional<char32_t> codePoint = NextCodePoint(utf8, i);
+        const char32_t lower = codePoint ? LowerCase(*codePoint) : 0;
+        if (codePoint && lower != *codePoint)
+            AppendUtf8(out, lower);
+        else
+            out.append(utf8.substr(start, i - start));
+    }
+    return out;
+}
 
 std::optional<std::string> EncodeWindows1252(std::string_view utf8)
 {

@@ -15,4 +15,9 @@ std::string DecodeWindows1252(std::string_view bytes);
 // a character the code page cannot store.
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
+// The UTF-8 text with every capital letter of the code page made small (A-Z,
+// À-Þ, Š, Œ, Ž, Ÿ): two names that a case-insensitive disk takes for one fold
+// to the same text.
+std::string FoldCase(std::string_view utf8);
+
 }  // namespace vorn

@@ -1,7 +1,6 @@
 #include "cli/cli_archive.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace vorn::cli {
 
@@ -17,7 +16,7 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
     opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced);
     if (!opened.archive->IsOpen()) {
         opened.problem = "Error opening file.";
-        reporter.ShowMessage({opened.problem, arguments.path + ": " + std::strerror(opened.archive->OpenError())});
+        reporter.ShowMessage({opened.problem, arguments.path + ": " + OpenErrorText(opened.archive->GetOpenError())});
         opened.exit = kExitUsage;
     } else if (opened.archive->GetFormat() == ArchiveFormat::None) {
         opened.problem = arguments.path + " has no DIR or PCK extension; use --format dir or --format pck";

@@ -7,6 +7,8 @@
 #include "fuzz/fuzz_require.h"
 #include "fuzz/plan_invariants.h"
 
+#include <algorithm>
+
 namespace vorn::fuzz {
 namespace {
 
@@ -20,8 +22,10 @@ void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat for
     const Catalogue catalogue = LoadCatalogue(source, format);
     WalkCatalogue(catalogue);
 
-    const std::vector<CatalogueAnomaly> anomalies = CheckCatalogue(catalogue);
-    Require(anomalies.size() >= catalogue.anomalies.size(), "the check keeps what the walk found");
+    const CatalogueFindings findings = CheckCatalogue(catalogue);
+    Require(findings.count >= catalogue.anomalyCount, "the check keeps what the walk found");
+    Require(findings.anomalies.size() == std::min(findings.count, Catalogue::kMaxAnomalies),
+            "the check keeps its findings up to the bound");
 
     const ExtractionPlan whole = PlanExtraction(catalogue, {ExtractionItem::TopLevel("OUT")});
     CheckPlan(catalogue, whole);

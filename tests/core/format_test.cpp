@@ -7,6 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vorn::testing {
 namespace {
 
@@ -32,6 +36,13 @@ TEST(Windows1252, DecodesEveryByteAndEncodesBack)
     EXPECT_EQ(DecodeWindows1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
     EXPECT_EQ(EncodeWindows1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
     EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
+}
+
+TEST(Windows1252, FoldCaseMakesEveryCapitalOfTheCodePageSmall)
+{
+    EXPECT_EQ(FoldCase(DecodeWindows1252("README.TXT CAF\xC9 \xC0\xDE\x8A\x8C\x8E\x9F \xD7\xDF\xB5 \x80")),
+              DecodeWindows1252("readme.txt caf\xE9 \xE0\xFE\x9A\x9C\x9E\xFF \xD7\xDF\xB5 \x80"));
+    EXPECT_EQ(FoldCase("\xF0\x9F\x98\x80 \xC3"), "\xF0\x9F\x98\x80 \xC3");  // kept: beyond the page, cut short
 }
 
 class ArchiveFileTest : public ::testing::Test {
@@ -85,16 +96,24 @@ TEST_F(ArchiveFileTest, ForcedFormatIgnoresTheExtension)
 
 TEST_F(ArchiveFileTest, FileThatCannotBeOpenedLeavesAnEmptyClosedArchive)
 {
-    for (const auto& [path, error] : {std::pair{m_dir / "missing.pck", ENOENT}, std::pair{m_dir.Path().string(), EISDIR}}) {
+    const std::string fifo = m_dir / "fifo.pck";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int writer = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);  // so that a FIFO read as a file fails, not hangs
+    ASSERT_GE(writer, 0);
+    for (const auto& [path, reason] : {std::pair{m_dir / "missing.pck", "No such file or directory"},
+                                       {m_dir.Path().string(), "not a regular file"},
+                                       {fifo, "not a regular file"},
+                                       {std::string("/dev/null"), "not a regular file"}}) {
         CArchiveFile archive(path, m_reporter);
         EXPECT_FALSE(archive.IsOpen());
-        EXPECT_EQ(archive.OpenError(), error);
+        EXPECT_EQ(OpenErrorText(archive.GetOpenError()), reason);
         EXPECT_EQ(archive.GetPathName(), "");
         EXPECT_EQ(archive.GetFileName(), "");
         EXPECT_EQ(archive.GetRoot(), nullptr);
         archive.Close();
     }
     EXPECT_TRUE(m_reporter.Messages().empty());
+    ::close(writer);
 }
 
 TEST_F(ArchiveFileTest, FileNameIsTheWholeLastComponent)
