@@ -1,8 +1,7 @@
 #include "archive/archive_file.h"
 #include "archive/catalogue_check.h"
 #include "cli/commands.h"
-
-#include <cstdio>
+#include "cli/output_buffer.h"
 
 namespace vorn::cli {
 
@@ -13,17 +12,20 @@ int RunCheck(const ArchiveArguments& arguments)
     if (opened.exit != kExitOk)
         return opened.exit;
     const Catalogue& catalogue = opened.archive->GetCatalogue();
-    const std::vector<CatalogueAnomaly> anomalies = CheckCatalogue(catalogue);
-    for (const CatalogueAnomaly& anomaly : anomalies)
-        std::fprintf(stderr, "vorn-cli: %s: %s: %s\n", arguments.path.c_str(), AnomalyKindName(anomaly.kind),
-                     anomaly.text.c_str());
-    const std::size_t unlisted = catalogue.anomalyCount - catalogue.anomalies.size();
-    const std::size_t total = anomalies.size() + unlisted;
-    if (unlisted > 0)
-        std::fprintf(stderr, "vorn-cli: %s: %zu more anomalies not shown\n", arguments.path.c_str(), unlisted);
-    std::printf("%s: %zu files, %s\n", arguments.path.c_str(), catalogue.entries.size(),
-                total == 0 ? "no anomalies" : (std::to_string(total) + (total == 1 ? " anomaly" : " anomalies")).c_str());
-    return total == 0 ? kExitOk : kExitFailures;
+    const CatalogueFindings findings = CheckCatalogue(catalogue);
+    for (const CatalogueAnomaly& anomaly : findings.anomalies)
+        reporter.ShowMessage({arguments.path + ": " + AnomalyKindName(anomaly.kind) + ": " + anomaly.text, ""});
+    ReportUnshownAnomalies(reporter, arguments.path, findings.count - findings.anomalies.size());
+
+    OutputBuffer out;
+    out.Escaped(arguments.path) << ": " << std::uint64_t{catalogue.entries.size()} << " files, ";
+    if (findings.count == 0)
+        out << "no anomalies\n";
+    else
+        out << std::uint64_t{findings.count} << (findings.count == 1 ? " anomaly\n" : " anomalies\n");
+    if (!out.Finish(reporter))
+        return kExitFailures;
+    return findings.count == 0 ? kExitOk : kExitFailures;
 }
 
 }  // namespace vorn::cli

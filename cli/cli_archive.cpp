@@ -1,7 +1,5 @@
 #include "cli/cli_archive.h"
 
-#include <cstdio>
-
 namespace vorn::cli {
 
 OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter)
@@ -31,14 +29,20 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
 
 bool ReportLoadAnomalies(const CArchiveFile& archive)
 {
+    StderrReporter reporter("vorn-cli");
     const Catalogue& catalogue = archive.GetCatalogue();
+    const std::string& path = archive.GetPathName();
     for (const CatalogueAnomaly& anomaly : catalogue.anomalies)
         if (anomaly.kind != AnomalyKind::UnknownRecord)  // OpenArchive counted those
-            std::fprintf(stderr, "vorn-cli: %s: %s\n", archive.GetPathName().c_str(), anomaly.text.c_str());
-    if (catalogue.anomalyCount > catalogue.anomalies.size())
-        std::fprintf(stderr, "vorn-cli: %s: %zu more anomalies not shown\n", archive.GetPathName().c_str(),
-                     catalogue.anomalyCount - catalogue.anomalies.size());
+            reporter.ShowMessage({path + ": " + anomaly.text, ""});
+    ReportUnshownAnomalies(reporter, path, catalogue.anomalyCount - catalogue.anomalies.size());
     return catalogue.anomalyCount > 0;
+}
+
+void ReportUnshownAnomalies(MessageReporter& reporter, const std::string& path, std::size_t count)
+{
+    if (count > 0)
+        reporter.ShowMessage({path + ": " + std::to_string(count) + " more anomalies not shown", ""});
 }
 
 }  // namespace vorn::cli

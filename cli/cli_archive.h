@@ -29,4 +29,7 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
 // Prints what the load found wrong on standard error; true if it found anything.
 bool ReportLoadAnomalies(const CArchiveFile& archive);
 
+// "PATH: N more anomalies not shown", when count is not 0.
+void ReportUnshownAnomalies(MessageReporter& reporter, const std::string& path, std::size_t count);
+
 }  // namespace vorn::cli

@@ -1,37 +1,44 @@
 #include "archive/archive_file.h"
 #include "cli/commands.h"
 #include "cli/output_buffer.h"
+#include "framework/escape_controls.h"
 
 #include <nlohmann/json.hpp>
 
 namespace vorn::cli {
 namespace {
 
+// JSON escapes C0 controls; DEL and C1 controls are escaped too, so that the
+// output cannot drive a terminal either.
 std::string Quote(std::string_view text)
 {
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    return EscapeControls(nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
+
+enum class PathText { Exact, Escaped };
 
 // A folder's path, worked out once for each run of entries in the same folder.
 class FolderPathCache {
 public:
+    explicit FolderPathCache(PathText text) : m_text(text) {}
+
     const std::string& PathOf(const FileEntry& entry)
     {
         if (!m_folder || *m_folder != entry.m_folder) {
             m_folder = entry.m_folder;
-            m_path = entry.GetPath();
+            m_path = m_text == PathText::Escaped ? EscapeControls(entry.GetPath()) : entry.GetPath();
         }
         return m_path;
     }
 
 private:
+    PathText m_text;
     std::optional<const CDirNode*> m_folder;
     std::string m_path;
 };
 
-void PrintJson(const std::string& archivePath, const OpenedArchive& opened)
+void PrintJson(OutputBuffer& out, const std::string& archivePath, const OpenedArchive& opened)
 {
-    OutputBuffer out;
     const CArchiveFile& archive = *opened.archive;
     const Catalogue& catalogue = archive.GetCatalogue();
     out << "{\"archive\": " << Quote(archivePath) << ", \"format\": " << Quote(FormatName(archive.GetFormat()))
@@ -44,7 +51,7 @@ void PrintJson(const std::string& archivePath, const OpenedArchive& opened)
     });
     out << "], \"files\": [";
     separator = "";
-    FolderPathCache paths;
+    FolderPathCache paths(PathText::Exact);
     for (const FileEntry& entry : catalogue.entries) {
         out << separator << "{\"path\": " << Quote(paths.PathOf(entry)) << ", \"name\": " << Quote(entry.m_name)
             << ", \"size\": " << std::uint64_t{entry.m_size} << ", \"offset\": " << std::uint64_t{entry.m_offset}
@@ -64,13 +71,13 @@ void PrintJson(const std::string& archivePath, const OpenedArchive& opened)
     out << "]}\n";
 }
 
-void PrintLines(const Catalogue& catalogue)
+void PrintLines(OutputBuffer& out, const Catalogue& catalogue)
 {
-    OutputBuffer out;
-    FolderPathCache paths;
+    FolderPathCache paths(PathText::Escaped);
     for (const FileEntry& entry : catalogue.entries) {
         out.Padded(entry.m_size, 10) << ' ';
-        out.Padded(entry.m_offset, 10) << ' ' << paths.PathOf(entry) << '\\' << entry.m_name << '\n';
+        out.Padded(entry.m_offset, 10) << ' ' << paths.PathOf(entry) << '\\';
+        out.Escaped(entry.m_name) << '\n';
     }
 }
 
@@ -80,12 +87,16 @@ int RunList(const ListOptions& options)
 {
     StderrReporter reporter("vorn-cli");
     const OpenedArchive opened = OpenArchive(options.archive, reporter);
+    OutputBuffer out;
     if (options.json)
-        PrintJson(options.archive.path, opened);
+        PrintJson(out, options.archive.path, opened);
+    else if (opened.exit == kExitOk)
+        PrintLines(out, opened.archive->GetCatalogue());
+    const bool written = out.Finish(reporter);
     if (opened.exit != kExitOk)
         return opened.exit;
-    if (!options.json)
-        PrintLines(opened.archive->GetCatalogue());
+    if (!written)
+        return kExitFailures;
     return ReportLoadAnomalies(*opened.archive) ? kExitFailures : kExitOk;
 }
 

@@ -1,6 +1,12 @@
 #include "cli/commands.h"
+#include "cli/output_buffer.h"
+#include "framework/escape_controls.h"
+#include "framework/version.h"
 
 #include <CLI/CLI.hpp>
+
+#include <csignal>
+#include <sstream>
 
 namespace {
 
@@ -13,12 +19,35 @@ void AddArchiveArguments(CLI::App& command, ArchiveArguments& archive)
         ->check(CLI::IsMember({"dir", "pck"}));
 }
 
+// What the argument parser says: help and the version on standard output, a
+// usage error on standard error, where it may quote a hostile argument.
+int ReportParseResult(const CLI::App& app, const CLI::ParseError& error)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = app.exit(error, out, err);
+    std::istringstream errorLines(err.str());
+    for (std::string line; std::getline(errorLines, line);)
+        std::fputs((vorn::EscapeControls(line) + "\n").c_str(), stderr);
+    vorn::StderrReporter reporter("vorn-cli");
+    OutputBuffer output;
+    output << out.str();
+    if (!output.Finish(reporter))
+        return kExitFailures;
+    return code == 0 ? kExitOk : kExitUsage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // A closed pipe (vorn-cli list ... | head) ends the program quietly, as it
+    // ends any filter, even when the parent ignored the signal.
+    std::signal(SIGPIPE, SIG_DFL);
+
     CLI::App app{"Lists, checks and extracts DIR and PCK game archives.", "vorn-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("vorn-cli ") + vorn::kVersion, "Print the version and exit");
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "List every file: size, offset and path");
@@ -47,8 +76,7 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int code = app.exit(error);
-        return code == 0 ? kExitOk : kExitUsage;
+        return ReportParseResult(app, error);
     }
 
     if (*listCommand)

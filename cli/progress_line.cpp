@@ -1,8 +1,14 @@
 #include "cli/progress_line.h"
 
 #include "cli/human_size.h"
+#include "framework/escape_controls.h"
 
 namespace vorn::cli {
+namespace {
+
+constexpr std::size_t kPathWidth = 40;  // bytes of the current path shown, at most
+
+}  // namespace
 
 ProgressLine::~ProgressLine()
 {
@@ -19,9 +25,13 @@ void ProgressLine::Progress(const ExtractionProgress& progress)
         return;
     m_lastDrawn = now;
     m_drawn = true;
-    std::string path = progress.currentPath;
-    if (path.size() > 40)
-        path = "..." + path.substr(path.size() - 37);
+    std::string path = EscapeControls(progress.currentPath);
+    if (path.size() > kPathWidth) {
+        std::size_t start = path.size() - (kPathWidth - 3);
+        while (start < path.size() && (static_cast<unsigned char>(path[start]) & 0xC0) == 0x80)
+            ++start;  // not into the middle of a character
+        path = "..." + path.substr(start);
+    }
     std::fprintf(stderr, "\r\033[K%llu/%llu files, %s of %s  %s", static_cast<unsigned long long>(progress.filesDone),
                  static_cast<unsigned long long>(progress.filesTotal), HumanSize(progress.bytesDone).c_str(),
                  HumanSize(progress.bytesTotal).c_str(), path.c_str());

@@ -61,15 +61,17 @@ int RunTree(const ArchiveArguments& arguments)
         all.Add(subtree[top.get()]);
 
     OutputBuffer out;
-    out << opened.archive->GetFileName() << "  " << Describe(all) << '\n';
+    out.Escaped(opened.archive->GetFileName()) << "  " << Describe(all) << '\n';
     for (const CDirNode* folder : folders) {
         const Totals own = OwnFiles(catalogue, folder);
-        out << std::string(2 * folder->Depth(), ' ') << folder->m_name << "\\  " << Describe(own);
+        out << std::string(2 * folder->Depth(), ' ');
+        out.Escaped(folder->m_name) << "\\  " << Describe(own);
         if (!folder->m_children.empty())
             out << " (" << Describe(subtree[folder]) << " with sub-folders)";
         out << '\n';
     }
-    out.Flush();
+    if (!out.Finish(reporter))
+        return kExitFailures;
     return ReportLoadAnomalies(*opened.archive) ? kExitFailures : kExitOk;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/message_reporter.h"
 
+#include "framework/escape_controls.h"
+
 #include <cstdio>
 
 namespace vorn {
@@ -11,9 +13,9 @@ std::string OneLine(const Message& message)
 
 void StderrReporter::ShowMessage(const Message& message)
 {
-    std::string lines = m_program + ": " + OneLine(message) + "\n";
+    std::string lines = EscapeControls(m_program + ": " + OneLine(message)) + "\n";
     for (const std::string& item : message.list)
-        lines += m_program + ":   " + item + "\n";
+        lines += EscapeControls(m_program + ":   " + item) + "\n";
     std::fputs(lines.c_str(), stderr);
 }
 

@@ -27,7 +27,7 @@ public:
 };
 
 // Prints "program: text (detail)" lines to standard error, each line of the
-// list indented below.
+// list indented below, control characters escaped.
 class StderrReporter final : public MessageReporter {
 public:
     explicit StderrReporter(std::string program) : m_program(std::move(program)) {}

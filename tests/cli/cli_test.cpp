@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace vorn::testing {
@@ -30,12 +32,16 @@ std::string Quote(const std::string& argument)
 
 class Cli : public ::testing::Test {
 protected:
-    CliRun Run(const std::vector<std::string>& arguments)
+    // Runs vorn-cli with its standard output going to `output` (a shell
+    // redirection or pipe) instead of the file that `out` is read from.
+    CliRun Run(const std::vector<std::string>& arguments, const std::string& output = "")
     {
-        std::string command = Quote(VORN_CLI_PATH);
+        std::string command = "timeout 30 " + Quote(VORN_CLI_PATH);
         for (const std::string& argument : arguments)
             command += " " + Quote(argument);
-        command += " >" + Quote(m_dir / "stdout") + " 2>" + Quote(m_dir / "stderr") + " </dev/null";
+        command += " 2>" + Quote(m_dir / "stderr") + " </dev/null " +
+                   (output.empty() ? ">" + Quote(m_dir / "stdout") : output);
+        WriteFile(m_dir / "stdout", "");
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
     }
@@ -124,6 +130,31 @@ TEST_F(Cli, DamagedCatalogueIsListedAsFarAsItGoesAndExitsOne)
     EXPECT_EQ(json["files"].size(), 1u);
     EXPECT_EQ(json["warnings"].size(), 3u);  // the unknown record, data past the end, truncation
     EXPECT_THAT(run.err, HasSubstr("Unknown file type encountered. (" + path + ": 1 record skipped)"));
+}
+
+TEST_F(Cli, ControlCharactersAreEscapedInTextAndExactInJson)
+{
+    const WriterTree tree{{{"A\nB", "1", "", 0}, {"A\nB", "1", "", 0}, {"C\x9D", "2", "", 0}},
+                          {{"E\x1b[31m", {{"D\x7f", "3", "", 0}}, {}}}};
+    const std::string archive = Archive("ctl\x1b.pck", BuildArchive(ArchiveFormat::Pck, tree));
+    const std::pair<const char*, const char*> cases[] = {
+        {"list", "\\A\\nB\n"},
+        {"list", "\\C\\u009d\n"},
+        {"tree", "ctl\\x1b.pck  4 files, 4 B\n  E\\x1b[31m\\  1 file, 1 B\n"},
+        {"check", "\\A\\nB occurs more than once"},
+    };
+    for (const auto& [command, expected] : cases) {
+        const CliRun run = Run({command, archive});
+        const std::string text = run.out + run.err;
+        EXPECT_THAT(text, HasSubstr(expected)) << command;
+        const auto isControl = [](unsigned char c) { return (c < 0x20 && c != '\n') || c == 0x7f; };
+        EXPECT_EQ(std::count_if(text.begin(), text.end(), isControl), 0) << command << ": " << text;
+        EXPECT_EQ(text.find("\xC2\x9D"), std::string::npos) << command;
+    }
+    const auto json = nlohmann::json::parse(Run({"list", "--json", archive}).out);
+    EXPECT_EQ(json["folders"][0]["name"], "E\x1b[31m");
+    EXPECT_EQ(json["files"][2]["name"], "C\xC2\x9D");
+    EXPECT_EQ(json["files"][3]["name"], "D\x7f");
 }
 
 TEST_F(Cli, TreeShowsFoldersIndentedWithCountsAndSizes)
@@ -215,7 +246,66 @@ TEST_F(Cli, CheckReportsAnomaliesAndExitsOneIfAny)
     EXPECT_THAT(run.out, HasSubstr("6 anomalies"));
 }
 
-TEST_F(Cli, UsageErrorsExitTwoAndHelpExitsZero)
+TEST_F(Cli, CheckReportsNamesThatDifferOnlyInCase)
+{
+    const WriterTree tree{{{"README", "", "", 0}, {"CAF\xC9", "", "", 0}, {"\x8C", "", "", 0}, {"SS", "", "", 0}},
+                          {{"readme", {{"X", "", "", 0}, {"x", "", "", 0}}, {}},
+                           {"caf\xE9", {}, {}},
+                           {"\x9C", {}, {}},
+                           {"\xDF", {}, {}}}};
+    const CliRun run = Run({"check", Archive("case.pck", BuildArchive(ArchiveFormat::Pck, tree))});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_THAT(run.err, HasSubstr("case-collision: \\README differs only in case from \\readme."));
+    EXPECT_THAT(run.err, HasSubstr("case-collision: \\CAF\xC3\x89 differs only in case from \\caf\xC3\xA9."));
+    EXPECT_THAT(run.err, HasSubstr("case-collision: \\readme\\x differs only in case from \\readme\\X."));
+    EXPECT_THAT(run.out, HasSubstr("4 anomalies"));  // also Œ and œ; ß is no SS
+}
+
+TEST_F(Cli, CheckShowsAtMostTenThousandFindingsAndCountsTheRest)
+{
+    WriterFolder folder{"DATA", std::vector<WriterFile>(Catalogue::kMaxAnomalies + 6, WriterFile{"A", "", "", 0}), {}};
+    const CliRun run = Run({"check", Archive("many.pck", BuildArchive(ArchiveFormat::Pck, {{}, {folder}}))});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), Catalogue::kMaxAnomalies + 1);
+    EXPECT_THAT(run.err, HasSubstr("many.pck: 5 more anomalies not shown\n"));
+    EXPECT_THAT(run.out, HasSubstr("10005 anomalies"));
+}
+
+TEST_F(Cli, AnArchiveThatIsNoRegularFileIsRefusedAtOnce)
+{
+    const std::string fifo = m_dir / "fifo.pck";  // no writer: opening it used to wait for ever
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = Target();
+    for (const std::string& path : {fifo, folder, std::string("/dev/null")}) {
+        for (const char* command : {"list", "check"}) {
+            const CliRun run = Run({command, "--format", "pck", path});
+            EXPECT_EQ(run.exit, 2) << command << " " << path;
+            EXPECT_THAT(run.err, HasSubstr(path + ": not a regular file")) << command;
+        }
+    }
+}
+
+TEST_F(Cli, AFailedWriteToStandardOutputIsAnErrorAndAClosedPipeIsQuiet)
+{
+    const std::string archive = Demo();
+    const std::vector<std::vector<std::string>> commands = {
+        {"list", archive}, {"list", "--json", archive}, {"tree", archive}, {"check", archive}, {"--help"}, {"--version"}};
+    for (const auto& command : commands) {
+        const CliRun run = Run(command, ">/dev/full");
+        EXPECT_EQ(run.exit, 1) << command[0];
+        EXPECT_EQ(run.err, "vorn-cli: Could not write to standard output (No space left on device)\n") << command[0];
+    }
+
+    // Far more than a pipe holds, so the reader is gone before the listing ends.
+    WriterFolder folder{"DATA", std::vector<WriterFile>(5000, WriterFile{"A", "", "", 0}), {}};
+    const std::string big = Archive("big.pck", BuildArchive(ArchiveFormat::Pck, {{}, {folder}}));
+    for (const char* ignored : {"", "trap '' PIPE; "}) {
+        const CliRun run = Run({"list", big}, std::string("| head -c 10 >/dev/null; ") + ignored + "true");
+        EXPECT_EQ(run.err, "") << ignored;
+    }
+}
+
+TEST_F(Cli, UsageErrorsExitTwoAndHelpAndVersionExitZero)
 {
     EXPECT_EQ(Run({}).exit, 2);
     EXPECT_EQ(Run({"extract", Demo()}).exit, 2);  // no -C
@@ -225,6 +315,9 @@ TEST_F(Cli, UsageErrorsExitTwoAndHelpExitsZero)
     const CliRun help = Run({"extract", "--help"});
     EXPECT_EQ(help.exit, 0);
     EXPECT_THAT(help.out, HasSubstr("--overwrite"));
+    const CliRun version = Run({"--version"});
+    EXPECT_EQ(version.exit, 0);
+    EXPECT_EQ(version.out, "vorn-cli " VORN_VERSION "\n");
 }
 
 }  // namespace
