@@ -8,6 +8,7 @@
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
+#include "framework/version.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,9 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace vorn {
 namespace {
@@ -40,6 +43,20 @@ CVornApp::CVornApp(MessageReporter* reporter)
 }
 
 CVornApp::~CVornApp() = default;
+
+std::optional<int> CVornApp::AnswerVersion(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOption(version);
+    if (!parser.parse(arguments) || !parser.isSet(version))
+        return std::nullopt;
+    if (std::printf("vorn %s\n", kVersion) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "vorn: Could not write to standard output (%s)\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
 
 bool CVornApp::InitInstance(const QStringList& arguments)
 {

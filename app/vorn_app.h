@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -38,6 +39,11 @@ public:
     // an archive path after the program name is opened. False ends the program:
     // the path could not be opened (after its message) or the arguments are wrong.
     bool InitInstance(const QStringList& arguments);
+
+    // Prints "vorn VERSION" when the arguments ask for --version, and returns the
+    // exit status; nothing otherwise. main() asks before the window system
+    // starts, so that no display is needed.
+    static std::optional<int> AnswerVersion(const QStringList& arguments);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CMorvathDoc* Document() const { return m_document.get(); }
