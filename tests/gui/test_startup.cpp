@@ -16,6 +16,10 @@
 #include <QSplitter>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace vorn;
 using namespace vorn::testing;
 
@@ -69,16 +73,26 @@ private slots:
 
     void unopenablePathEndsStartUpAfterItsMessage()
     {
-        for (const QString& path : {m_archives.filePath(QStringLiteral("missing.pck")), m_archives.path()}) {
+        const QString fifo = m_archives.filePath(QStringLiteral("fifo.pck"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        // A writer keeps the FIFO open, so that reading it as a file fails the test rather than hangs it.
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(writer >= 0);
+        const std::pair<QString, QString> cases[] = {
+            {m_archives.filePath(QStringLiteral("missing.pck")), QStringLiteral("No such file or directory")},
+            {m_archives.path(), QStringLiteral("not a regular file")},
+            {fifo, QStringLiteral("not a regular file")},
+        };
+        for (const auto& [path, reason] : cases) {
             const auto started = StartApp({QStringLiteral("vorn"), path});
             QVERIFY(!started->started);
             QVERIFY(!started->app->MainFrame()->isVisible());
             QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
             QCOMPARE(started->reporter.Messages()[0].text, std::string("Failed to open document."));
-            QVERIFY(QString::fromStdString(started->reporter.Messages()[0].detail).contains(path));
-            QVERIFY(started->reporter.Messages()[0].detail.ends_with("directory"));  // No such file or / Is a
+            QCOMPARE(QString::fromStdString(started->reporter.Messages()[0].detail), path + QStringLiteral(": ") + reason);
             QVERIFY(started->app->RecentFiles().Paths().isEmpty());
         }
+        ::close(writer);
         const QString path = MakeArchive(QStringLiteral("one.pck"));
         QVERIFY(!StartApp({QStringLiteral("vorn"), path, path})->started);
     }
