@@ -12,7 +12,7 @@
 namespace vorn::fuzz {
 namespace {
 
-constexpr std::size_t kFolderPlanPathBudget = 1 << 20;
+constexpr std::size_t kFolderPlanPathBudget = 1 << 16;
 
 }  // namespace
 
