@@ -203,7 +203,7 @@ TEST_F(Extraction, UnsafeNamesAreRefusedAndNothingLandsOutsideTheTarget)
                                      Pair("\\DATA\\TAB\tDIR", ControlCharacter)));
     // check counts what extraction refuses.
     std::size_t unsafe = 0;
-    for (const CatalogueAnomaly& anomaly : CheckCatalogue(Loaded()))
+    for (const CatalogueAnomaly& anomaly : CheckCatalogue(Loaded()).anomalies)
         unsafe += anomaly.kind == AnomalyKind::UnsafeName;
     EXPECT_EQ(unsafe, result.failures.size());
 }
