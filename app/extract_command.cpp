@@ -6,6 +6,7 @@
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
+#include "views/figures.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,12 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& gu
     CExtractDialog dialog(initialFolder, parent);
     if (!dialog.DoModal())
         return std::nullopt;
-    const QString target = dialog.GetPath();
+    return ExtractInto(parent, guard, request, dialog.GetPath());
+}
+
+std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
+                                            const QString& target)
+{
     // A relative folder means the one below the current directory now, as OK is pressed.
     const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
     const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
@@ -77,17 +83,17 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& gu
     return result;
 }
 
-QString StatusAfterRun(const ExtractionResult& result)
+QString OutcomeText(const ExtractionResult& result)
 {
-    const quint64 written = result.filesWritten;
     if (result.cancelled)
-        return QObject::tr("Extraction cancelled: %1 of %2 files extracted").arg(written).arg(result.filesPlanned);
-    const auto failed = std::ranges::count_if(
-        result.failures, [](const Failure& failure) { return SeverityOf(failure.kind) != Severity::Warning; });
-    if (written == 0 && failed == 0)
-        return {};
-    const QString status = written == 1 ? QObject::tr("1 file extracted") : QObject::tr("%1 files extracted").arg(written);
-    return failed == 0 ? status : QObject::tr("%1, %2 failed").arg(status).arg(failed);
+        return QObject::tr("Cancelled after %1 of %2")
+            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
+    // Warnings (a file kept as it stands) are in the report, but are no failures.
+    const auto failed = static_cast<std::uint64_t>(std::ranges::count_if(
+        result.failures, [](const Failure& failure) { return SeverityOf(failure.kind) != Severity::Warning; }));
+    if (failed > 0)
+        return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
+    return QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
 }
 
 }  // namespace vorn

@@ -21,9 +21,12 @@ class CRunGuard;
 // was refused.
 std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                                   const QString& initialFolder);
+// The same without the dialog: extracts into target (Extract Here).
+std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
+                                            const QString& target);
 
-// The status line after a run: the files written, with the entries that failed
-// or, after a cancel, the files planned; empty when the run did nothing.
-QString StatusAfterRun(const ExtractionResult& result);
+// What the status bar says after a run: "1,234 files extracted", "Cancelled
+// after 517 of 1,234 files" or "3 failures — see the report".
+QString OutcomeText(const ExtractionResult& result);
 
 }  // namespace vorn

@@ -1,8 +1,12 @@
 #include "app/main_frame.h"
 
+#include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
 #include "app/run_guard.h"
+#include "app/status_panes.h"
+#include "archive/archive_file.h"
+#include "dialogs/properties_dialog.h"
 #include "res/images.h"
 #include "res/main_frame_resources.h"
 #include "res/resource_ids.h"
@@ -10,10 +14,12 @@
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/files_view.h"
+#include "views/item_facts.h"
 #include "views/pane_activity.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -30,12 +36,18 @@ namespace {
 constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
                                          res::ID_FILE_MRU_FILE4};
 // The commands that replace the document or start a run.
-constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,       res::ID_FILE_OPEN,      res::ID_FILE_EXTRACT,
-                                                res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
-                                                res::ID_FILE_MRU_FILE4};
+constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::ID_FILE_OPEN,
+                                                res::ID_FILE_EXTRACT,      res::ID_FILE_EXTRACT_HERE,
+                                                res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
+                                                res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4};
 
 constexpr QSize kToolBarImageSize(18, 15);
 constexpr QSize kInitialSize(760, 520);
+
+bool ActsOnSomething(const ExtractRequest& request)
+{
+    return request.archive && !request.items.empty();
+}
 
 // "&1 /path/to/archive.pck", with the path's own ampersands kept literal.
 QString RecentFileText(int index, const QString& path)
@@ -107,8 +119,13 @@ void CMainFrame::CreateActions()
         for (const res::MenuItem& item : popup.items)
             if (item.commandId != res::kSeparator)
                 commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
-    for (const res::Accelerator& accelerator : res::MainAccelerators())
-        commandAction(accelerator.commandId)->setShortcut(QKeySequence(QString::fromUtf8(accelerator.keys)));
+    for (const res::MenuItem& item : res::ItemMenu())
+        if (item.text)
+            commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
+    for (const res::Accelerator& accelerator : res::MainAccelerators()) {
+        QAction* action = commandAction(accelerator.commandId);
+        action->setShortcuts(action->shortcuts() << QKeySequence(QString::fromUtf8(accelerator.keys)));
+    }
     for (int commandId : kRecentFileCommands)
         commandAction(commandId);
     // Tooltips name the shortcut too: "Open (Ctrl+O)".
@@ -128,6 +145,12 @@ void CMainFrame::CreateActions()
                 [this, index] { emit RecentFileRequested(index); });
     connect(m_actions.value(res::ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(m_actions.value(res::ID_FILE_EXTRACT), &QAction::triggered, this, &CMainFrame::OnFileExtract);
+    connect(m_actions.value(res::ID_FILE_EXTRACT_HERE), &QAction::triggered, this,
+            [this] { emit ExtractHereRequested(ActiveRequest()); });
+    connect(m_actions.value(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
+    connect(m_actions.value(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
+    // Preview comes with a viewer of its own; until then the entry stays greyed.
+    m_actions.value(res::ID_ITEM_PREVIEW)->setEnabled(false);
     connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
     connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
@@ -146,6 +169,7 @@ void CMainFrame::GuardRuns()
 
 void CMainFrame::ConnectBrowsingCommands()
 {
+    connect(m_actions.value(res::ID_ITEM_OPEN), &QAction::triggered, m_filesPane, &CFilesPane::OpenSelected);
     connect(m_actions.value(res::ID_EDIT_FIND), &QAction::triggered, m_filesPane, &CFilesPane::FocusFilter);
     connect(m_actions.value(res::ID_GO_BACK), &QAction::triggered, m_filesPane, &CFilesPane::GoBack);
     connect(m_actions.value(res::ID_GO_FORWARD), &QAction::triggered, m_filesPane, &CFilesPane::GoForward);
@@ -187,8 +211,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    // The message pane: "Ready" while no command prompt is shown over it.
-    statusBar()->addWidget(new QLabel(res::LoadString(res::AFX_IDS_IDLEMESSAGE), statusBar()), 1);
+    m_statusPanes = new CStatusPanes(*statusBar());
     m_indicators = new CLockKeyIndicators(*statusBar());
 }
 
@@ -216,6 +239,13 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     ConnectBrowsingCommands();
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
+    // What the commands act on, and what the status bar says, follow both panes.
+    connect(m_filesPane, &CFilesPane::ListChanged, this, &CMainFrame::OnListChanged);
+    connect(m_dirView, &CDirView::FolderSelected, this, &CMainFrame::UpdateCommandStates);
+    connect(m_dirView, &CDirView::SelectionCleared, this, &CMainFrame::UpdateCommandStates);
+    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{m_dirView, m_filesView})
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint& position) { OnContextMenu(*view, position); });
     SetActiveView(m_filesView);
 }
 
@@ -227,9 +257,87 @@ void CMainFrame::SetActiveView(QWidget* view)
 
 void CMainFrame::MarkActiveView(QWidget* view)
 {
+    if (view == m_activeView)
+        return;
     m_activeView = view;
     ShowAsActivePane(*m_dirView, view == m_dirView);
     ShowAsActivePane(*m_filesView, view == m_filesView);
+    UpdateCommandStates();
+}
+
+ExtractRequest CMainFrame::ActiveRequest() const
+{
+    return m_activeView == m_dirView ? m_dirView->CurrentRequest() : m_filesView->CurrentRequest();
+}
+
+void CMainFrame::SetExtractHereAvailable(bool available)
+{
+    m_extractHereAvailable = available;
+    UpdateCommandStates();
+}
+
+void CMainFrame::ShowRunOutcome(const QString& outcome)
+{
+    m_statusPanes->ShowOutcome(outcome);
+}
+
+void CMainFrame::ShowArchiveNotice(const QString& notice)
+{
+    m_statusPanes->ShowArchiveNotice(notice);
+}
+
+QString CMainFrame::StatusMessage() const
+{
+    return m_statusPanes->MessageText();
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    // The run guard disables what must wait for a run; these states come back after it.
+    const ExtractRequest request = ActiveRequest();
+    const bool something = ActsOnSomething(request);
+    QAction* extract = m_actions.value(res::ID_FILE_EXTRACT);
+    extract->setEnabled(something);
+    extract->setStatusTip(something ? ExtractPrompt(*request.archive, request.items)
+                                    : res::StatusPrompt(res::ID_FILE_EXTRACT));
+    m_actions.value(res::ID_FILE_EXTRACT_HERE)->setEnabled(something && m_extractHereAvailable);
+    m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(something);
+    m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
+}
+
+void CMainFrame::OnListChanged()
+{
+    m_statusPanes->ShowListSummary(m_filesPane->ContentSummary(), m_filesPane->SelectionSummary());
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
+{
+    if (!view.indexAt(position).isValid())
+        return;
+    SetActiveView(&view);
+    const ExtractRequest request = ActiveRequest();
+    if (ActsOnSomething(request))
+        ShowItemMenu(*this, request, view.viewport()->mapToGlobal(position));
+}
+
+void CMainFrame::OnProperties()
+{
+    const ExtractRequest request = ActiveRequest();
+    if (!ActsOnSomething(request))
+        return;
+    CPropertiesDialog(tr("Properties"), FactLines(FactsOf(*request.archive, request.items)), this).exec();
+}
+
+void CMainFrame::OnCopyPath()
+{
+    const ExtractRequest request = ActiveRequest();
+    if (!request.archive)
+        return;
+    QStringList paths;
+    for (const ExtractionItem& item : request.items)
+        paths << PathOf(request.archive->GetCatalogue(), item);
+    QApplication::clipboard()->setText(paths.join(QLatin1Char('\n')));
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)
@@ -253,10 +361,13 @@ void CMainFrame::SetRecentFiles(const QStringList& paths)
 
 void CMainFrame::OnFileExtract()
 {
+    // While the Extract dialog is up, the status bar says what it will extract.
+    statusBar()->showMessage(m_actions.value(res::ID_FILE_EXTRACT)->statusTip());
     if (m_activeView == m_dirView)
         m_dirView->OnExtract();
     else
         m_filesView->OnExtract();
+    statusBar()->clearMessage();
 }
 
 void CMainFrame::OnFileSave()

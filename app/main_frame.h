@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class QAbstractItemView;
 class QAction;
 class QLabel;
 class QSplitter;
@@ -19,6 +20,7 @@ class CFilesView;
 class CLockKeyIndicators;
 class CMorvathDoc;
 class CRunGuard;
+class CStatusPanes;
 
 // The main window: menu, tool bar and status bar around a splitter with the
 // folder tree on the left and the file list on the right. Its title is always
@@ -50,6 +52,16 @@ public:
     // filter bar belongs to the list). Only its selection is drawn highlighted.
     QWidget* GetActiveView() const { return m_activeView; }
     void SetActiveView(QWidget* view);
+    // What the commands would act on: the active pane's selection.
+    ExtractRequest ActiveRequest() const;
+
+    // Extract Here writes into the default extraction folder, when there is one.
+    void SetExtractHereAvailable(bool available);
+    // The message pane of the status bar: what a run came to, until the list
+    // changes; why an archive shows nothing, while it is open ("" for none).
+    void ShowRunOutcome(const QString& outcome);
+    void ShowArchiveNotice(const QString& notice);
+    QString StatusMessage() const;
 
     // Fills the File menu's recent-file entries, newest first; the greyed
     // placeholder stands in for an empty list.
@@ -59,6 +71,8 @@ signals:
     // The Extract command reached the active pane, which says what to extract.
     // The extraction itself is carried out by whoever connects here.
     void ExtractRequested(const vorn::ExtractRequest& request);
+    // Extract Here: the same into the default extraction folder.
+    void ExtractHereRequested(const vorn::ExtractRequest& request);
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
 
@@ -75,6 +89,11 @@ private:
     void OnCreateClient(CMorvathDoc& document);
     void ConnectBrowsingCommands();
     void MarkActiveView(QWidget* view);
+    void UpdateCommandStates();
+    void OnListChanged();
+    void OnContextMenu(QAbstractItemView& view, const QPoint& position);
+    void OnProperties();
+    void OnCopyPath();
 
     void OnFileExtract();
     void OnFileSave();
@@ -88,11 +107,13 @@ private:
     QString m_recentFilePlaceholder;
     QSplitter* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;
+    CStatusPanes* m_statusPanes = nullptr;
     CLockKeyIndicators* m_indicators = nullptr;
     CDirView* m_dirView = nullptr;
     CFilesPane* m_filesPane = nullptr;
     CFilesView* m_filesView = nullptr;
     QWidget* m_activeView = nullptr;
+    bool m_extractHereAvailable = false;
 };
 
 }  // namespace vorn

@@ -2,6 +2,7 @@
 
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
+#include "archive/archive_file.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "app/extract_command.h"
@@ -97,12 +98,16 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
     connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
+    connect(m_frame.get(), &CMainFrame::ExtractHereRequested, this, &CVornApp::OnExtractHere);
+    m_frame->SetExtractHereAvailable(!m_strExtractDir.isEmpty());
     UpdateRecentFileMenu();
 }
 
 void CVornApp::SetExtractDir(const QString& folder)
 {
     m_strExtractDir = folder;
+    if (m_frame)
+        m_frame->SetExtractHereAvailable(!folder.isEmpty());
     QSettings().setValue(kExtractDirKey, folder);
 }
 
@@ -110,6 +115,9 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 {
     if (!m_document->OnOpenDocument(path))
         return false;
+    // It opens empty and without a message box, as an archive of neither kind always has; the status bar says why.
+    const bool noFormat = m_document->GetArchive()->GetFormat() == ArchiveFormat::None;
+    m_frame->ShowArchiveNotice(noFormat ? res::LoadString(res::IDS_NO_FORMAT) : QString());
     m_recentFiles.Add(path);
     UpdateRecentFileMenu();
     return true;
@@ -131,16 +139,24 @@ void CVornApp::OnExtract(const ExtractRequest& request)
 {
     const std::optional<ExtractionResult> result =
         RunExtractCommand(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
-    if (!result)
+    if (result)
+        m_frame->ShowRunOutcome(OutcomeText(*result));
+}
+
+void CVornApp::OnExtractHere(const ExtractRequest& request)
+{
+    if (m_strExtractDir.isEmpty())
         return;
-    const QString status = StatusAfterRun(*result);
-    if (!status.isEmpty())
-        m_frame->statusBar()->showMessage(status);
+    const std::optional<ExtractionResult> result =
+        ExtractInto(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
+    if (result)
+        m_frame->ShowRunOutcome(OutcomeText(*result));
 }
 
 void CVornApp::OnFileNew()
 {
     m_document->OnNewDocument();
+    m_frame->ShowArchiveNotice({});
 }
 
 void CVornApp::OnFileOpen()

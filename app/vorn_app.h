@@ -65,6 +65,7 @@ public slots:
     void OnOpenRecentFile(int index);
     // The active pane's Extract command: the extraction and its report.
     void OnExtract(const ExtractRequest& request);
+    void OnExtractHere(const ExtractRequest& request);
 
 private:
     void CreateDocumentAndFrame();

@@ -10,6 +10,9 @@ namespace {
 constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
+    MenuItem{ID_FILE_EXTRACT_HERE, "Extract &Here"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_FILE_PROPERTIES, "P&roperties\tAlt+Enter"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_MRU_FILE1, "Recent File"},
     MenuItem{kSeparator, nullptr},
@@ -17,6 +20,8 @@ constexpr std::array kFileMenu{
 };
 
 constexpr std::array kEditMenu{
+    MenuItem{ID_EDIT_COPY_PATH, "&Copy Path\tCtrl+Shift+C"},
+    MenuItem{kSeparator, nullptr},
     MenuItem{ID_EDIT_FIND, "&Find\tCtrl+F"},
 };
 
@@ -35,6 +40,19 @@ constexpr std::array kGoMenu{
 
 constexpr std::array kHelpMenu{
     MenuItem{ID_APP_ABOUT, "&About Vorn..."},
+};
+
+// Open and Preview are this menu's own; the others are the main menu's commands.
+constexpr std::array kItemMenu{
+    MenuItem{ID_FILE_EXTRACT, nullptr},
+    MenuItem{ID_FILE_EXTRACT_HERE, nullptr},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_ITEM_OPEN, "&Open"},
+    MenuItem{ID_ITEM_PREVIEW, "&Preview"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_EDIT_COPY_PATH, nullptr},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_FILE_PROPERTIES, nullptr},
 };
 
 constexpr std::array kMainMenu{
@@ -58,6 +76,9 @@ constexpr std::array kAccelerators{
     Accelerator{"Alt+Left", ID_GO_BACK},
     Accelerator{"Alt+Right", ID_GO_FORWARD},
     Accelerator{"Alt+Up", ID_GO_UP},
+    Accelerator{"Alt+Return", ID_FILE_PROPERTIES},
+    Accelerator{"Alt+Enter", ID_FILE_PROPERTIES},  // the keypad's
+    Accelerator{"Ctrl+Shift+C", ID_EDIT_COPY_PATH},
 };
 
 constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, kSeparator, ID_APP_ABOUT};
@@ -67,6 +88,11 @@ constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, kSepara
 std::span<const MenuPopup> MainMenu()
 {
     return kMainMenu;
+}
+
+std::span<const MenuItem> ItemMenu()
+{
+    return kItemMenu;
 }
 
 std::span<const Accelerator> MainAccelerators()

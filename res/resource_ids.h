@@ -16,9 +16,14 @@ inline constexpr int IDB_FILE_PAGE = 139;       // a file row of the list
 // Commands of this program
 inline constexpr int ID_FILE_EXTRACT = 32776;
 inline constexpr int ID_VIEW_OPTIONS = 32779;
+inline constexpr int ID_FILE_EXTRACT_HERE = 32780;
+inline constexpr int ID_FILE_PROPERTIES = 32781;
+inline constexpr int ID_EDIT_COPY_PATH = 32782;
 inline constexpr int ID_GO_BACK = 32783;
 inline constexpr int ID_GO_FORWARD = 32784;
 inline constexpr int ID_GO_UP = 32785;
+inline constexpr int ID_ITEM_OPEN = 32786;     // a folder row's context menu
+inline constexpr int ID_ITEM_PREVIEW = 32787;  // a file row's context menu
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;
@@ -48,6 +53,7 @@ inline constexpr int IDS_OPEN_FAILED = 61201;        // the file cannot be opene
 inline constexpr int IDS_NOTHING_TO_SAVE = 61202;    // Ctrl+S: archives are read only
 inline constexpr int IDS_OPEN_FILTER = 61203;        // the Open dialog's file filter
 inline constexpr int IDS_OPEN_CAPTION = 61204;       // the Open dialog's caption
+inline constexpr int IDS_NO_FORMAT = 61205;          // an archive of neither extension opens empty
 inline constexpr int IDS_COLUMN_NAME = 61210;
 inline constexpr int IDS_COLUMN_SIZE = 61211;
 inline constexpr int IDS_COLUMN_TYPE = 61212;

@@ -26,6 +26,7 @@ CDirView::CDirView(QWidget* parent) : QTreeView(parent)
     // No expand button on the archive item: it is the only top-level item.
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     header()->setStretchLastSection(false);
@@ -53,20 +54,23 @@ void CDirView::SelectFolder(const CDirNode* folder)
     scrollTo(index);
 }
 
-std::vector<ExtractionItem> CDirView::SelectedItems() const
+ExtractRequest CDirView::CurrentRequest() const
 {
+    ExtractRequest request{ExtractRequest::Pane::Tree, m_archive, {}};
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return {};
-    const QModelIndex item = selected.front();
-    if (const CDirNode* folder = m_model.FolderAt(item))
-        return {ExtractionItem::Folder(*folder)};
-    return {ExtractionItem::TopLevel(item.data().toString().toStdString())};
+    if (!selected.isEmpty()) {
+        const QModelIndex item = selected.front();
+        if (const CDirNode* folder = m_model.FolderAt(item))
+            request.items.push_back(ExtractionItem::Folder(*folder));
+        else
+            request.items.push_back(ExtractionItem::TopLevel(item.data().toString().toStdString()));
+    }
+    return request;
 }
 
 void CDirView::OnExtract()
 {
-    emit ExtractRequested({ExtractRequest::Pane::Tree, m_archive, SelectedItems()});
+    emit ExtractRequested(CurrentRequest());
 }
 
 void CDirView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)

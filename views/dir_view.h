@@ -29,7 +29,7 @@ public:
     // and expanded with its parents.
     void SelectFolder(const CDirNode* folder);
     // What the Extract command would extract: the selected item, if any.
-    std::vector<ExtractionItem> SelectedItems() const;
+    ExtractRequest CurrentRequest() const;
 
     const CDirTreeModel& Model() const { return m_model; }
 

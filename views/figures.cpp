@@ -20,6 +20,13 @@ QString GroupedNumber(std::uint64_t value)
     return FigureLocale().toString(static_cast<qulonglong>(value));
 }
 
+QString ByteSize(std::uint64_t bytes)
+{
+    if (bytes < 1024)
+        return Counted(bytes, "byte", "bytes");
+    return FigureLocale().formattedDataSize(static_cast<qint64>(bytes), 1);
+}
+
 QString Counted(std::uint64_t count, const char* singular, const char* plural)
 {
     return GroupedNumber(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? singular : plural);

@@ -11,6 +11,8 @@ class CDirNode;
 // Figures as the window shows them, always with thousands separators
 // ("1,234"), whatever the system's locale: the texts around them are English.
 QString GroupedNumber(std::uint64_t value);
+// "82 bytes", "1.2 MiB".
+QString ByteSize(std::uint64_t bytes);
 // "1 file", "1,234 files".
 QString Counted(std::uint64_t count, const char* singular, const char* plural);
 

@@ -1,14 +1,15 @@
 #include "views/files_pane.h"
 
 #include "archive/archive_file.h"
+#include "views/figures.h"
 #include "views/files_view.h"
+#include "views/item_facts.h"
 #include "views/name_pattern.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vorn {
@@ -38,7 +39,6 @@ CFilesPane::CFilesPane(QWidget* parent) : QWidget(parent)
     layout->setSpacing(2);
     layout->addLayout(bar);
     layout->addWidget(m_list, 1);
-    setFocusProxy(m_list);
 
     connect(m_filter, &QLineEdit::textChanged, this, &CFilesPane::OnFilterChanged);
     connect(m_wholeArchive, &QCheckBox::toggled, this, &CFilesPane::OnFilterChanged);
@@ -93,6 +93,13 @@ void CFilesPane::FocusFilter()
     m_filter->selectAll();
 }
 
+void CFilesPane::OpenSelected()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    if (selected.size() == 1)
+        OnRowActivated(selected.front().row());
+}
+
 void CFilesPane::GoUp()
 {
     if (m_folder && *m_folder)
@@ -111,6 +118,27 @@ void CFilesPane::GoForward()
     const std::optional<const CDirNode*> next = m_history.Forward();
     if (next)
         NavigateTo(*next, std::nullopt);
+}
+
+QString CFilesPane::ContentSummary() const
+{
+    if (!m_archive || (!m_folder && !InSearch()))
+        return {};
+    const ListRows& rows = m_list->Model().Rows();
+    std::uint64_t bytes = 0;
+    for (const std::uint32_t entry : rows.files)
+        bytes += m_archive->Entries()[entry].m_size;
+    return tr("%1, %2, %3")
+        .arg(Counted(rows.folders.size(), "folder", "folders"), Counted(rows.files.size(), "file", "files"),
+             ByteSize(bytes));
+}
+
+QString CFilesPane::SelectionSummary() const
+{
+    const std::vector<ExtractionItem> selected = m_list->SelectedItems();
+    if (!m_archive || selected.empty())
+        return {};
+    return tr("%1 selected, %2").arg(GroupedNumber(selected.size()), ByteSize(FactsOf(*m_archive, selected).bytes));
 }
 
 bool CFilesPane::eventFilter(QObject* watched, QEvent* event)
@@ -143,6 +171,8 @@ bool CFilesPane::InSearch() const
 
 void CFilesPane::OnFilterChanged()
 {
+    if (m_endingFilter)
+        return;
     m_list->ShowFolderColumn(InSearch());
     if (InSearch())
         StartSearch();
@@ -201,10 +231,11 @@ void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
 
 void CFilesPane::EndFilter()
 {
-    const QSignalBlocker blockText(m_filter);
-    const QSignalBlocker blockSwitch(m_wholeArchive);
+    // Not by blocking the box's signals: its clear button follows them.
+    m_endingFilter = true;
     m_filter->clear();
     m_wholeArchive->setChecked(false);
+    m_endingFilter = false;
     m_list->ShowFolderColumn(false);
 }
 

@@ -34,6 +34,11 @@ public:
     QLineEdit* FilterBox() const { return m_filter; }
     QCheckBox* WholeArchiveSwitch() const { return m_wholeArchive; }
 
+    // The status bar's texts: "5 folders, 2 files, 82 bytes" for the rows
+    // shown and "3 selected, 1.2 MiB"; empty when there is nothing to tell.
+    QString ContentSummary() const;
+    QString SelectionSummary() const;
+
     // Empties the list and forgets the folders visited.
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
     // Lists folder's content (the top level for null); the filter ends.
@@ -42,6 +47,8 @@ public:
     void DeleteAllItems();
 
     void FocusFilter();
+    // Opens the one selected row as Enter would: a folder, or a result's folder.
+    void OpenSelected();
     void GoUp();
     void GoBack();
     void GoForward();
@@ -72,6 +79,7 @@ private:
     FolderHistory m_history;
     std::optional<ExtractionItem> m_pendingSelection;  // selected once the folder asked for is shown
     CArchiveSearch m_search;
+    bool m_endingFilter = false;
     QLineEdit* m_filter;
     QCheckBox* m_wholeArchive;
     CFilesView* m_list;

@@ -53,6 +53,7 @@ CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -123,9 +124,14 @@ void CFilesView::ShowFolderColumn(bool shown)
     setColumnHidden(FolderColumn, !shown);
 }
 
+ExtractRequest CFilesView::CurrentRequest() const
+{
+    return {ExtractRequest::Pane::List, m_archive, SelectedItems()};
+}
+
 void CFilesView::OnExtract()
 {
-    emit ExtractRequested({ExtractRequest::Pane::List, m_archive, SelectedItems()});
+    emit ExtractRequested(CurrentRequest());
 }
 
 void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -36,6 +36,8 @@ public:
 
     // The selected rows, in row order: folders by their node, files by their entry.
     std::vector<ExtractionItem> SelectedItems() const;
+    // What the Extract command would extract: the selected rows.
+    ExtractRequest CurrentRequest() const;
     const CFilesModel& Model() const { return m_model; }
 
     ListSort Sort() const;

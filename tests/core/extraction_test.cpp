@@ -273,6 +273,7 @@ TEST_F(Extraction, CancelStopsAfterTheCurrentFileAndRemovesAPartialOne)
     EXPECT_TRUE(result.cancelled);
     EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/SMALL"));
     EXPECT_EQ(result.filesWritten, 1u);
+    EXPECT_EQ(result.filesPlanned, 3u);
 
     ScriptedObserver lastFile;  // stopped in the middle of the run's last file
     lastFile.cancelAfterBytes = 2;

@@ -1,20 +1,87 @@
-// vorn-screenshots ARCHIVE OUTDIR: renders the main window with ARCHIVE open
-// and its root folder selected into OUTDIR/main.png. Run with QT_QPA_PLATFORM=offscreen;
-// the settings go to a temporary folder, so the user's own stay untouched.
+// vorn-screenshots ARCHIVE OUTDIR: renders the main window with ARCHIVE (the
+// demo archive) open into OUTDIR: main.png (the top folder, a row selected),
+// sorted.png (a folder by size, largest first, with exact sizes), filter.png (a typed filter),
+// search.png (whole-archive results), context-menu.png and properties.png.
+// Run with QT_QPA_PLATFORM=offscreen; the settings go to a temporary folder,
+// so the user's own stay untouched.
 
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
+#include "dialogs/properties_dialog.h"
+#include "res/resource_ids.h"
 #include "views/dir_view.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
+#include <functional>
+
+namespace {
+
+bool Save(const QImage& image, const QDir& outDir, const char* name)
+{
+    const QString path = outDir.filePath(QLatin1String(name));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "vorn-screenshots: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+const vorn::CDirNode* FolderAt(const vorn::CArchiveFile& archive, const std::string& path)
+{
+    const vorn::CDirNode* found = nullptr;
+    ForEachFolder(archive.GetCatalogue(), [&](const vorn::CDirNode& folder) {
+        if (folder.GetPath() == path)
+            found = &folder;
+    });
+    return found;
+}
+
+void SelectRowNamed(vorn::CFilesView& list, const QString& name)
+{
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        if (list.model()->index(row, 0).data().toString() == name)
+            list.selectRow(row);
+}
+
+// Runs show, which opens a popup or a modal dialog, and grabs that window
+// (over the main window for a popup) once it is up.
+QImage GrabWhileOpen(vorn::CMainFrame& frame, const std::function<void()>& show)
+{
+    QImage image;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            image = frame.grab().toImage();
+            QPainter painter(&image);
+            painter.drawPixmap(frame.mapFromGlobal(popup->pos()), popup->grab());
+            popup->close();
+        } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            image = dialog->grab().toImage();
+            dialog->reject();
+        }
+    });
+    show();
+    return image;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,19 +97,52 @@ int main(int argc, char** argv)
     if (!app.InitInstance({QStringLiteral("vorn"), QString::fromLocal8Bit(argv[1])}))
         return 1;
     vorn::CMainFrame& frame = *app.MainFrame();
-    if (!QTest::qWaitForWindowExposed(&frame))
+    const vorn::CArchiveFile* archive = app.Document()->GetArchive();
+    if (!QTest::qWaitForWindowExposed(&frame) || !archive || !archive->GetRoot())
         return 1;
-    // The root folder: its sub-folders and its own files side by side.
-    if (const vorn::CArchiveFile* archive = app.Document()->GetArchive(); archive && archive->GetRoot())
-        frame.DirView()->SelectFolder(archive->GetRoot());
-    frame.FilesView()->selectionModel()->select(frame.FilesView()->model()->index(0, 0),
-                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QApplication::processEvents();
+    const QDir outDir(QString::fromLocal8Bit(argv[2]));
+    vorn::CDirView& tree = *frame.DirView();
+    vorn::CFilesView& list = *frame.FilesView();
+    vorn::CFilesPane& pane = *frame.FilesPane();
+    const auto shot = [&frame] {
+        QApplication::processEvents();
+        return frame.grab().toImage();
+    };
 
-    const QString outPath = QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("main.png"));
-    if (!frame.grab().save(outPath)) {
-        std::fprintf(stderr, "vorn-screenshots: could not write %s\n", qPrintable(outPath));
-        return 1;
-    }
-    return 0;
+    // The root folder: its sub-folders and its own files side by side.
+    tree.SelectFolder(archive->GetRoot());
+    list.selectRow(0);
+    bool saved = Save(shot(), outDir, "main.png");
+
+    // With the exact sizes that the header's menu can add.
+    tree.SelectFolder(FolderAt(*archive, "\\DATA\\MAPS"));
+    list.setColumnHidden(vorn::BytesColumn, false);
+    list.horizontalHeader()->setSortIndicator(vorn::SizeColumn, Qt::DescendingOrder);
+    saved = Save(shot(), outDir, "sorted.png") && saved;
+    list.horizontalHeader()->setSortIndicator(vorn::ListSort::kCatalogueOrder, Qt::AscendingOrder);
+    list.setColumnHidden(vorn::BytesColumn, true);
+
+    pane.FilterBox()->setFocus();
+    QTest::keyClicks(pane.FilterBox(), QStringLiteral("level0?"));
+    saved = Save(shot(), outDir, "filter.png") && saved;
+
+    QSignalSpy found(list.model(), &QAbstractItemModel::modelReset);
+    pane.FilterBox()->setText(QStringLiteral(".txt"));
+    pane.WholeArchiveSwitch()->setChecked(true);
+    found.wait(5000);
+    saved = Save(shot(), outDir, "search.png") && saved;
+
+    tree.SelectFolder(FolderAt(*archive, "\\DATA\\GFX"));
+    SelectRowNamed(list, QStringLiteral("TITLE.BMP"));
+    const QPoint row = list.visualRect(list.currentIndex()).center();
+    saved = Save(GrabWhileOpen(frame, [&] { emit list.customContextMenuRequested(row); }), outDir,
+                 "context-menu.png") &&
+            saved;
+
+    tree.SelectFolder(FolderAt(*archive, "\\DATA\\SOUND\\MUSIC"));
+    SelectRowNamed(list, QStringLiteral("THEME.MID"));
+    saved = Save(GrabWhileOpen(frame, [&] { frame.CommandAction(vorn::res::ID_FILE_PROPERTIES)->trigger(); }), outDir,
+                 "properties.png") &&
+            saved;
+    return saved ? 0 : 1;
 }

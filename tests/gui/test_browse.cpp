@@ -1,17 +1,27 @@
 // Browsing the file list: sorting, the filter, the whole-archive search and
 // the navigation keys, on the real widgets.
 
+#include "app/extract_command.h"
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "archive/archive_file.h"
+#include "dialogs/properties_dialog.h"
+#include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/files_view.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
 
@@ -42,6 +52,23 @@ void ClickHeader(CFilesView& list, int column)
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+// The status bar's panes after the message pane, as they read, visible or not.
+QStringList SummaryPanes(CMainFrame& frame)
+{
+    QStringList texts;
+    for (const QLabel* pane : frame.statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).mid(1, 2))
+        texts << (pane->isVisible() ? pane->text() : QString());
+    return texts;
+}
+
+void SelectRows(CFilesView& list, std::initializer_list<int> rows)
+{
+    list.clearSelection();
+    for (const int row : rows)
+        list.selectionModel()->select(list.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 }  // namespace
@@ -236,6 +263,150 @@ private slots:
         press(Qt::Key_Backspace);
         press(Qt::Key_Backspace);
         QCOMPARE(shown(), QStringLiteral("GAME.PCK"));
+    }
+
+    void statusBarAndCommandsFollowTheSelection()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        QAction& extract = *frame.CommandAction(res::ID_FILE_EXTRACT);
+        QCOMPARE(SummaryPanes(frame), (QStringList{"3 folders, 4 files, 4.9 KiB", ""}));
+        QVERIFY(!extract.isEnabled());  // the list is active and nothing is selected
+
+        const struct {
+            std::initializer_list<int> rows;
+            const char* selection;
+            const char* prompt;
+        } selections[] = {
+            {{2, 5}, "2 selected, 2.9 KiB", "Extract 1 file and 1 folder"},
+            {{2}, "1 selected, 4 bytes", "Extract folder R\\b"},
+            {{3, 4, 6}, "3 selected, 2.0 KiB", "Extract 3 files"},
+        };
+        for (const auto& selection : selections) {
+            SelectRows(list, selection.rows);
+            QCOMPARE(SummaryPanes(frame)[1], QString::fromUtf8(selection.selection));
+            QVERIFY(extract.isEnabled());
+            QCOMPARE(extract.statusTip(), QString::fromUtf8(selection.prompt));
+        }
+        // The filter keeps the selection of the rows it keeps.
+        frame.FilesPane()->FilterBox()->setText(QStringLiteral("z.t"));
+        QCOMPARE(SummaryPanes(frame), (QStringList{"0 folders, 1 file, 10 bytes", "1 selected, 10 bytes"}));
+        QCOMPARE(extract.statusTip(), QStringLiteral("Extract file R\\z.txt"));
+        frame.FilesPane()->FilterBox()->setText(QStringLiteral("nothing"));
+        QVERIFY(!extract.isEnabled());
+
+        // The tree's selection counts while the tree is the active pane.
+        frame.SetActiveView(frame.DirView());
+        QVERIFY(extract.isEnabled());
+        QCOMPARE(extract.statusTip(), QStringLiteral("Extract folder R"));
+
+        // A run's outcome stands in the message pane until the list changes.
+        frame.ShowRunOutcome(QStringLiteral("1 file extracted"));
+        QCOMPARE(frame.StatusMessage(), QStringLiteral("1 file extracted"));
+        frame.FilesPane()->FilterBox()->clear();
+        QCOMPARE(frame.StatusMessage(), QStringLiteral("Ready"));
+
+        // An archive of neither kind opens empty and says why; New takes that back.
+        const QString text = WriteArchive(m_archives, QStringLiteral("notes.txt"), {{File("A", 1)}, {}});
+        QVERIFY(started->app->OpenDocumentFile(text));
+        QCOMPARE(frame.StatusMessage(), QStringLiteral("No DIR or PCK extension: nothing to show"));
+        QVERIFY(!extract.isEnabled());
+        frame.CommandAction(res::ID_FILE_NEW)->trigger();
+        QCOMPARE(frame.StatusMessage(), QStringLiteral("Ready"));
+    }
+
+    void tabGoesThroughNamedControlsInOrder()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesPane& pane = *frame.FilesPane();
+        QWidget* expected[] = {frame.DirView(), pane.FilterBox(), pane.WholeArchiveSwitch(), frame.FilesView()};
+        frame.DirView()->setFocus();
+        for (QWidget* widget : expected) {
+            QCOMPARE(QApplication::focusWidget(), widget);
+            QTest::keyClick(widget, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), frame.DirView());
+        for (const QWidget* widget : frame.findChildren<QWidget*>())
+            if (widget->focusPolicy() & Qt::TabFocus) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+                QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), widget->metaObject()->className());
+            }
+    }
+
+    void runOutcomesCountWithSeparators()
+    {
+        ExtractionResult cancelled;
+        cancelled.cancelled = true;
+        cancelled.filesWritten = 517;
+        cancelled.filesPlanned = 1234;
+        ExtractionResult failed;
+        failed.filesWritten = 1;
+        failed.failures.assign(3, Failure{FailureKind::WriteFailed, "A"});
+        failed.failures.push_back({FailureKind::KeptExisting, "B"});  // a warning, no failure
+        ExtractionResult done;
+        done.filesWritten = 1234;
+        ExtractionResult one;
+        one.filesWritten = 1;
+        QCOMPARE(OutcomeText(cancelled), QStringLiteral("Cancelled after 517 of 1,234 files"));
+        QCOMPARE(OutcomeText(failed), QStringLiteral("3 failures — see the report"));
+        QCOMPARE(OutcomeText(done), QStringLiteral("1,234 files extracted"));
+        QCOMPARE(OutcomeText(one), QStringLiteral("1 file extracted"));
+    }
+
+    void contextMenuPropertiesAndCopyPath()
+    {
+        const auto started = Start();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        ClickHeader(list, NameColumn);
+        list.selectRow(3);  // Map1.bin
+
+        // Alt+Enter: the file's path, exact size and offset.
+        QStringList facts;
+        WhenModal<CPropertiesDialog>([&facts](CPropertiesDialog* dialog) {
+            const auto* form = dialog->findChild<QFormLayout*>();
+            for (int row = 0; row < form->rowCount(); ++row)
+                facts << static_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())->text() + " " +
+                             static_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())->text();
+            dialog->reject();
+        });
+        QTest::keyClick(&list, Qt::Key_Return, Qt::AltModifier);
+        const std::uint32_t offset = started->app->Document()->GetArchive()->Entries()[
+            list.SelectedItems().front().entry].m_offset;
+        QCOMPARE(facts, (QStringList{"Path: R\\Map1.bin", "Size: 2.9 KiB (3,000 bytes)",
+                                     "Offset: " + QLocale(QLocale::English).toString(offset)}));
+        QCOMPARE(list.model()->index(3, NameColumn).data(Qt::ToolTipRole).toString(),
+                 "Size: 3,000 bytes\nOffset: " + QLocale(QLocale::English).toString(offset));
+
+        // A right click on a row: the commands for it, Open for a folder, Preview for a file.
+        const auto menuAt = [&list](int row) {
+            QStringList entries;
+            QTimer::singleShot(0, [&entries] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                for (const QAction* action : menu->actions())
+                    entries << (action->isSeparator() ? QStringLiteral("-") : action->text().section('\t', 0, 0));
+                menu->close();
+            });
+            const QPoint point = list.visualRect(list.model()->index(row, 0)).center();
+            QTest::mouseClick(list.viewport(), Qt::RightButton, {}, point);
+            emit list.customContextMenuRequested(point);
+            return entries;
+        };
+        QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract &Here", "-", "&Open", "-", "&Copy Path", "-",
+                                         "P&roperties"}));
+        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract &Here", "-", "&Preview", "-", "&Copy Path", "-",
+                                         "P&roperties"}));
+
+        // Copy Path: each selected row's path in the archive, a line each.
+        SelectRows(list, {0, 4});
+        frame.CommandAction(res::ID_EDIT_COPY_PATH)->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("R\\b\nR\\map2.bin"));
+        QCOMPARE(frame.CommandAction(res::ID_ITEM_OPEN)->isEnabled(), true);
+        SelectRows(list, {0});
+        frame.CommandAction(res::ID_ITEM_OPEN)->trigger();
+        QCOMPARE(frame.DirView()->currentIndex().data().toString(), QStringLiteral("b"));
     }
 };
 

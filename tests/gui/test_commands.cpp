@@ -93,8 +93,9 @@ private slots:
             titles << popup->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Go", "&Help"}));
         QCOMPARE(MenuItems(*popups[0]->menu()),
-                 (QStringList{"&Open...\tCtrl+O", "&Extract...\tCtrl+E", "-", "Recent File", "-", "E&xit"}));
-        QCOMPARE(MenuItems(*popups[1]->menu()), QStringList{"&Find\tCtrl+F"});
+                 (QStringList{"&Open...\tCtrl+O", "&Extract...\tCtrl+E", "Extract &Here", "-", "P&roperties\tAlt+Enter",
+                              "-", "Recent File", "-", "E&xit"}));
+        QCOMPARE(MenuItems(*popups[1]->menu()), (QStringList{"&Copy Path\tCtrl+Shift+C", "-", "&Find\tCtrl+F"}));
         QCOMPARE(MenuItems(*popups[2]->menu()), (QStringList{"&Toolbar", "&Status Bar", "-", "&Options..."}));
         QCOMPARE(MenuItems(*popups[3]->menu()),
                  (QStringList{"&Back\tAlt+Left", "&Forward\tAlt+Right", "&Up One Level\tAlt+Up"}));
@@ -105,7 +106,7 @@ private slots:
         for (const QAction* popup : popups)
             for (const QAction* action : popup->menu()->actions())
                 if (action->text().contains(QLatin1Char('\t')))
-                    QCOMPARE(action->shortcut(), QKeySequence(action->text().section(QLatin1Char('\t'), 1)));
+                    QVERIFY(action->shortcuts().contains(QKeySequence(action->text().section(QLatin1Char('\t'), 1))));
         const std::pair<int, const char*> accelerators[] = {
             {res::ID_FILE_NEW, "Ctrl+N"}, {res::ID_FILE_SAVE, "Ctrl+S"},
             {res::ID_NEXT_PANE, "F6"},    {res::ID_PREV_PANE, "Shift+F6"},

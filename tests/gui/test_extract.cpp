@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(Tree(m_target.path()), QStringList({"DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/EMPTY/", "DATA/SUB/",
                                                      "DATA/SUB/C.BIN"}));
         QCOMPARE(Contents(m_target.filePath("DATA/A.BIN")), QByteArray(3000, 'x'));
-        QCOMPARE(started->app->MainFrame()->statusBar()->currentMessage(), QStringLiteral("3 files extracted"));
+        QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("3 files extracted"));
     }
 
     void treeArchiveItemExtractsTheWholeArchiveIntoAFolderOfItsName()
@@ -187,6 +187,16 @@ private slots:
         AnswerExtractDialog(QString());
         ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"B.BIN", "SUB"});
         QCOMPARE(Tree(m_target.path()), QStringList({"B.BIN", "SUB/", "SUB/C.BIN"}));
+
+        // Extract Here: the same into the default folder, without asking; only while there is one.
+        QDir(m_target.filePath(QStringLiteral("SUB"))).removeRecursively();
+        QFile::remove(m_target.filePath(QStringLiteral("B.BIN")));
+        QAction* here = started->app->MainFrame()->CommandAction(res::ID_FILE_EXTRACT_HERE);
+        here->trigger();
+        QCOMPARE(Tree(m_target.path()), QStringList({"B.BIN", "SUB/", "SUB/C.BIN"}));
+        QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("2 files extracted"));
+        started->app->SetExtractDir(QString());
+        QVERIFY(!here->isEnabled());
     }
 
     void cancelInTheDialogChangesNothing()
@@ -197,7 +207,7 @@ private slots:
         ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
         QVERIFY(Tree(m_target.path()).isEmpty());
         QCOMPARE(QDir::currentPath(), before);
-        QVERIFY(started->app->MainFrame()->statusBar()->currentMessage().isEmpty());
+        QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("Ready"));
     }
 
     void unreachableTargetIsReportedInEachPanesWordsWithTheReason()
@@ -276,7 +286,7 @@ private slots:
         QVERIFY(lines[0].startsWith(QStringLiteral("Refused unsafe name \\DATA\\..")));
         QVERIFY(lines[1].startsWith(QStringLiteral("Could not read the data of DATA/PAST.BIN")));
         QCOMPARE(Tree(m_target.path()), QStringList({"DATA/", "DATA/OK"}));
-        QCOMPARE(started->app->MainFrame()->statusBar()->currentMessage(), QStringLiteral("1 file extracted, 2 failed"));
+        QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("2 failures — see the report"));
     }
 
     void cancelDuringTheRunLeavesOnlyWholeFiles()
@@ -365,9 +375,10 @@ private slots:
         QCOMPARE(Tree(m_target.path()).size(), 200);
         for (const QString& name : m_manyNames)
             QCOMPARE(Contents(m_target.filePath(name)), QByteArray(8192, 'x'));
-        for (int command : guarded)
+        for (int command : {res::ID_FILE_NEW, res::ID_FILE_OPEN, res::ID_FILE_MRU_FILE1})
             QVERIFY(frame.CommandAction(command)->isEnabled());
         QVERIFY(!frame.CommandAction(res::ID_FILE_MRU_FILE2)->isEnabled());  // hidden, as before the run
+        QVERIFY(!frame.CommandAction(res::ID_FILE_EXTRACT)->isEnabled());   // the archive has gone
     }
 
     void closingTheWindowDuringARunCancelsItAndClosesOnceItEnded()
@@ -415,7 +426,7 @@ private slots:
                 offered = dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"))->text();
                 dialog->reject();
             });
-            next->app->MainFrame()->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+            next->app->OnExtract({ExtractRequest::Pane::List, nullptr, {}});
             QCOMPARE(offered, expected);
         }
     }

@@ -1,0 +1,27 @@
+#include "app/item_menu.h"
+
+#include "app/main_frame.h"
+#include "res/main_frame_resources.h"
+#include "res/resource_ids.h"
+
+#include <QMenu>
+
+namespace vorn {
+
+void ShowItemMenu(const CMainFrame& frame, const ExtractRequest& request, const QPoint& position)
+{
+    const bool oneRow = request.pane == ExtractRequest::Pane::List && request.items.size() == 1;
+    const bool oneFolderRow = oneRow && request.items.front().kind == ExtractionItem::Kind::Folder;
+    QMenu menu(frame.window());
+    for (const res::MenuItem& item : res::ItemMenu()) {
+        if (item.commandId == res::kSeparator) {
+            menu.addSeparator();
+        } else if ((item.commandId != res::ID_ITEM_OPEN || oneFolderRow) &&
+                   (item.commandId != res::ID_ITEM_PREVIEW || (oneRow && !oneFolderRow))) {
+            menu.addAction(frame.CommandAction(item.commandId));
+        }
+    }
+    menu.exec(position);
+}
+
+}  // namespace vorn

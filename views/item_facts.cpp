@@ -1,0 +1,111 @@
+#include "views/item_facts.h"
+
+#include "archive/archive_file.h"
+#include "views/figures.h"
+
+#include <QCoreApplication>
+
+namespace vorn {
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("vorn::ItemFacts", text);
+}
+
+QString FilesAndFolders(std::uint64_t files, std::uint64_t folders)
+{
+    return Tr("%1 and %2").arg(Counted(files, "file", "files"), Counted(folders, "folder", "folders"));
+}
+
+// Counts and sizes everything below folder (the top level for null).
+void AddBelow(const Catalogue& catalogue, const CDirNode* folder, ItemFacts& facts)
+{
+    std::vector<const CDirNode*> pending{folder};
+    while (!pending.empty()) {
+        const CDirNode* current = pending.back();
+        pending.pop_back();
+        for (const std::uint32_t entry : catalogue.FilesOf(current))
+            facts.bytes += catalogue.entries[entry].m_size;
+        facts.filesBelow += catalogue.FilesOf(current).size();
+        for (const auto& child : catalogue.FoldersOf(current)) {
+            pending.push_back(child.get());
+            ++facts.foldersBelow;
+        }
+    }
+}
+
+}  // namespace
+
+QString PathOf(const Catalogue& catalogue, const ExtractionItem& item)
+{
+    switch (item.kind) {
+    case ExtractionItem::Kind::File:
+        return QString::fromStdString(catalogue.entries[item.entry].GetFullPath()).mid(1);
+    case ExtractionItem::Kind::Folder:
+        return FolderPathText(item.folder);
+    case ExtractionItem::Kind::TopLevel:
+        break;
+    }
+    return QString::fromStdString(item.folderName);
+}
+
+ItemFacts FactsOf(const CArchiveFile& archive, const std::vector<ExtractionItem>& items)
+{
+    const Catalogue& catalogue = archive.GetCatalogue();
+    ItemFacts facts;
+    for (const ExtractionItem& item : items) {
+        if (item.kind == ExtractionItem::Kind::File) {
+            ++facts.itemFiles;
+            facts.bytes += catalogue.entries[item.entry].m_size;
+        } else {
+            ++facts.itemFolders;
+            AddBelow(catalogue, item.folder, facts);  // the top level's folder is null
+        }
+    }
+    if (items.size() == 1) {
+        facts.path = PathOf(catalogue, items.front());
+        if (items.front().kind == ExtractionItem::Kind::File)
+            facts.offset = catalogue.entries[items.front().entry].m_offset;
+    }
+    return facts;
+}
+
+QList<QPair<QString, QString>> FactLines(const ItemFacts& facts)
+{
+    QList<QPair<QString, QString>> lines;
+    if (facts.itemFiles + facts.itemFolders == 1)
+        lines.append({Tr("Path:"), facts.path});
+    else
+        lines.append({Tr("Selected:"), FilesAndFolders(facts.itemFiles, facts.itemFolders)});
+    const QString bytes = Counted(facts.bytes, "byte", "bytes");
+    lines.append({Tr("Size:"), facts.bytes < 1024 ? bytes : Tr("%1 (%2)").arg(ByteSize(facts.bytes), bytes)});
+    if (facts.offset)
+        lines.append({Tr("Offset:"), GroupedNumber(*facts.offset)});
+    if (facts.itemFolders > 0)
+        lines.append({Tr("Contains:"), FilesAndFolders(facts.filesBelow, facts.foldersBelow)});
+    return lines;
+}
+
+QString ExtractPrompt(const CArchiveFile& archive, const std::vector<ExtractionItem>& items)
+{
+    if (items.size() == 1) {
+        const ExtractionItem& item = items.front();
+        if (item.kind == ExtractionItem::Kind::TopLevel)
+            return Tr("Extract the whole archive");
+        const QString path = PathOf(archive.GetCatalogue(), item);
+        return item.kind == ExtractionItem::Kind::Folder ? Tr("Extract folder %1").arg(path)
+                                                          : Tr("Extract file %1").arg(path);
+    }
+    std::uint64_t files = 0;
+    for (const ExtractionItem& item : items)
+        files += item.kind == ExtractionItem::Kind::File;
+    const std::uint64_t folders = items.size() - files;
+    if (folders == 0)
+        return Tr("Extract %1").arg(Counted(files, "file", "files"));
+    if (files == 0)
+        return Tr("Extract %1").arg(Counted(folders, "folder", "folders"));
+    return Tr("Extract %1").arg(FilesAndFolders(files, folders));
+}
+
+}  // namespace vorn
