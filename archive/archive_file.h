@@ -40,6 +40,8 @@ public:
     const std::vector<FileEntry>& Entries() const { return m_catalogue.entries; }
     // The open file, for copies that run on other threads (reads never seek).
     int Descriptor() const { return m_file.Descriptor(); }
+    // The same file as bytes, for reading parts of entries from any thread.
+    const ByteSource& Source() const { return m_file; }
 
     // Copies size bytes at offset into the file at path (relative to the current
     // directory or absolute). An existing file is kept and reported unless its

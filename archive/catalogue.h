@@ -27,6 +27,12 @@ enum class AnomalyKind {
 
 const char* AnomalyKindName(AnomalyKind kind);
 
+// Bytes [begin, end) of the archive.
+struct ByteSpan {
+    std::uint64_t begin;
+    std::uint64_t end;
+};
+
 struct CatalogueAnomaly {
     AnomalyKind kind;
     std::uint64_t offset;  // of the record concerned
@@ -45,6 +51,8 @@ struct Catalogue {
     std::vector<CatalogueAnomaly> anomalies;            // at most kMaxAnomalies
     std::size_t anomalyCount = 0;                       // including those not kept
     std::size_t unknownRecords = 0;
+    std::uint64_t recordCount = 0;       // records read, all kinds
+    std::vector<ByteSpan> recordSpans;   // where they lie, runs of adjacent records as one
 
     void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text);
     // Child folders and files of a folder, or of the top level when folder is null.

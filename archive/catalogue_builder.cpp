@@ -55,14 +55,21 @@ void CatalogueBuilder::SkipUnknown(std::uint64_t offset)
                            "Unknown record type at offset " + std::to_string(offset) + "; skipped.");
 }
 
-bool CatalogueBuilder::WithinBudget(std::size_t recordSize)
+bool CatalogueBuilder::WithinBudget(std::uint64_t offset, std::size_t recordSize)
 {
-    if (++m_recordsRead <= m_archiveSize / recordSize)
-        return true;
-    m_catalogue.AddAnomaly(AnomalyKind::Overrun, 0,
-                           "The catalogue's records overlap; reading stopped after " +
-                               std::to_string(m_recordsRead - 1) + " records.");
-    return false;
+    if (m_catalogue.recordCount >= m_archiveSize / recordSize) {
+        m_catalogue.AddAnomaly(AnomalyKind::Overrun, 0,
+                               "The catalogue's records overlap; reading stopped after " +
+                                   std::to_string(m_catalogue.recordCount) + " records.");
+        return false;
+    }
+    ++m_catalogue.recordCount;
+    auto& spans = m_catalogue.recordSpans;
+    if (!spans.empty() && spans.back().end == offset)
+        spans.back().end += recordSize;
+    else
+        spans.push_back({offset, offset + recordSize});
+    return true;
 }
 
 void CatalogueBuilder::NoteTruncated(std::uint64_t offset)

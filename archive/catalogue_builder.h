@@ -17,9 +17,10 @@ public:
     std::size_t Depth() const { return m_depth; }
     void SkipUnknown(std::uint64_t offset);
 
-    // Bounds the walk: a catalogue that reads more records than the file can
-    // hold is revisiting records, whatever path led there.
-    bool WithinBudget(std::size_t recordSize);
+    // Counts the record read at offset and bounds the walk: a catalogue that
+    // reads more records than the file can hold is revisiting records,
+    // whatever path led there.
+    bool WithinBudget(std::uint64_t offset, std::size_t recordSize);
 
     void NoteTruncated(std::uint64_t offset);
 
@@ -28,7 +29,6 @@ private:
     std::uint64_t m_archiveSize;
     CDirNode* m_open = nullptr;
     std::size_t m_depth = 0;
-    std::uint64_t m_recordsRead = 0;
 };
 
 std::string DescribeRecord(const char* what, const std::string& name, std::uint64_t offset);

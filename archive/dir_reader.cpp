@@ -30,7 +30,7 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
             builder.NoteTruncated(offset);
             return;
         }
-        if (!builder.WithinBudget(layout.recordSize))
+        if (!builder.WithinBudget(offset, layout.recordSize))
             return;
         switch (record->type) {
         case static_cast<std::uint8_t>(RecordType::File):

@@ -23,7 +23,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
             builder.NoteTruncated(offset);
             break;
         }
-        if (record->position == 0 || !builder.WithinBudget(layout.recordSize))
+        if (!builder.WithinBudget(offset, layout.recordSize) || record->position == 0)
             break;
         std::uint64_t next = offset + layout.recordSize;
         switch (record->type) {
