@@ -16,6 +16,7 @@
 #include "views/files_view.h"
 #include "views/item_facts.h"
 #include "views/pane_activity.h"
+#include "views/preview_pane.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -43,6 +45,9 @@ constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::
 
 constexpr QSize kToolBarImageSize(18, 15);
 constexpr QSize kInitialSize(760, 520);
+// Narrower windows show the preview below the list rather than beside it.
+constexpr int kPreviewBesideWidth = 960;
+const QString kPreviewShownKey = QStringLiteral("Settings/Preview");
 
 bool ActsOnSomething(const ExtractRequest& request)
 {
@@ -149,8 +154,9 @@ void CMainFrame::CreateActions()
             [this] { emit ExtractHereRequested(ActiveRequest()); });
     connect(m_actions.value(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
     connect(m_actions.value(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
-    // Preview comes with a viewer of its own; until then the entry stays greyed.
-    m_actions.value(res::ID_ITEM_PREVIEW)->setEnabled(false);
+    // The preview follows the list's current file: showing the pane is all Preview has to do.
+    connect(m_actions.value(res::ID_ITEM_PREVIEW), &QAction::triggered, this,
+            [this] { m_actions.value(res::ID_VIEW_PREVIEW)->setChecked(true); });
     connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
     connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
@@ -219,12 +225,15 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
 {
     m_wndSplitter = new QSplitter(Qt::Horizontal, this);
     m_dirView = new CDirView(m_wndSplitter);
-    m_filesPane = new CFilesPane(m_wndSplitter);
+    m_listSplitter = new QSplitter(Qt::Horizontal, m_wndSplitter);
+    m_filesPane = new CFilesPane(m_listSplitter);
     m_filesView = m_filesPane->List();
+    m_previewPane = new CPreviewPane(m_listSplitter);
     document.RegisterView(m_dirView);
     document.RegisterView(m_filesPane);
+    document.RegisterView(m_previewPane);
     m_wndSplitter->addWidget(m_dirView);
-    m_wndSplitter->addWidget(m_filesPane);
+    m_wndSplitter->addWidget(m_listSplitter);
     m_wndSplitter->setCollapsible(0, false);
     m_wndSplitter->setCollapsible(1, false);
     // The tree keeps its width when the window is resized; the list takes the rest.
@@ -246,7 +255,44 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{m_dirView, m_filesView})
         connect(view, &QWidget::customContextMenuRequested, this,
                 [this, view](const QPoint& position) { OnContextMenu(*view, position); });
+    CreatePreview();
     SetActiveView(m_filesView);
+}
+
+void CMainFrame::CreatePreview()
+{
+    m_listSplitter->addWidget(m_filesPane);
+    m_listSplitter->addWidget(m_previewPane);
+    m_listSplitter->setCollapsible(0, false);
+    m_listSplitter->setCollapsible(1, false);
+    QAction* shown = m_actions.value(res::ID_VIEW_PREVIEW);
+    shown->setCheckable(true);
+    connect(shown, &QAction::toggled, this, [this](bool on) {
+        m_previewPane->setVisible(on);
+        QSettings().setValue(kPreviewShownKey, on);
+    });
+    const bool on = QSettings().value(kPreviewShownKey, true).toBool();
+    shown->setChecked(on);
+    m_previewPane->setVisible(on);
+    // The preview follows the list's current row while it is selected.
+    const auto follow = [this] {
+        const QModelIndex current = m_filesView->currentIndex();
+        const bool selected = current.isValid() && m_filesView->selectionModel()->isRowSelected(current.row());
+        m_previewPane->ShowEntry(selected ? m_filesView->Model().EntryAt(current.row()) : std::nullopt);
+    };
+    connect(m_filesPane, &CFilesPane::ListChanged, this, follow);
+    connect(m_filesView->selectionModel(), &QItemSelectionModel::currentChanged, this, follow);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const Qt::Orientation orientation = width() >= kPreviewBesideWidth ? Qt::Horizontal : Qt::Vertical;
+    if (m_listSplitter->orientation() != orientation) {
+        m_listSplitter->setOrientation(orientation);
+        const int length = orientation == Qt::Horizontal ? m_listSplitter->width() : m_listSplitter->height();
+        m_listSplitter->setSizes({length / 2, length - length / 2});
+    }
 }
 
 void CMainFrame::SetActiveView(QWidget* view)

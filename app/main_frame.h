@@ -17,6 +17,7 @@ namespace vorn {
 class CDirView;
 class CFilesPane;
 class CFilesView;
+class CPreviewPane;
 class CLockKeyIndicators;
 class CMorvathDoc;
 class CRunGuard;
@@ -44,6 +45,7 @@ public:
     CDirView* DirView() const { return m_dirView; }
     CFilesView* FilesView() const { return m_filesView; }
     CFilesPane* FilesPane() const { return m_filesPane; }
+    CPreviewPane* PreviewPane() const { return m_previewPane; }
     QSplitter* Splitter() const { return m_wndSplitter; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
 
@@ -79,6 +81,8 @@ signals:
 protected:
     // Closing during a run stops the run; the window closes once it has ended.
     void closeEvent(QCloseEvent* event) override;
+    // The preview goes beside the list in a wide window, below it in a narrow one.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateActions();
@@ -88,6 +92,7 @@ private:
     void CreateStatusBar();
     void OnCreateClient(CMorvathDoc& document);
     void ConnectBrowsingCommands();
+    void CreatePreview();
     void MarkActiveView(QWidget* view);
     void UpdateCommandStates();
     void OnListChanged();
@@ -112,6 +117,8 @@ private:
     CDirView* m_dirView = nullptr;
     CFilesPane* m_filesPane = nullptr;
     CFilesView* m_filesView = nullptr;
+    QSplitter* m_listSplitter = nullptr;  // the list and the preview
+    CPreviewPane* m_previewPane = nullptr;
     QWidget* m_activeView = nullptr;
     bool m_extractHereAvailable = false;
 };

@@ -7,6 +7,7 @@
 #include "res/strings.h"
 #include "views/dir_view.h"
 #include "views/files_pane.h"
+#include "views/preview_pane.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,11 @@ void CMorvathDoc::RegisterView(CFilesPane* view)
     m_listView = view;
 }
 
+void CMorvathDoc::RegisterView(CPreviewPane* view)
+{
+    m_previewView = view;
+}
+
 void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
 {
     // The views let go of the old archive before the document does.
@@ -72,6 +78,8 @@ void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
         m_treeView->SetArchive(archive);
     if (m_listView)
         m_listView->SetArchive(archive);
+    if (m_previewView)
+        m_previewView->SetArchive(archive);
     m_archive = std::move(archive);
 }
 

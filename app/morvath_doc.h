@@ -10,6 +10,7 @@ namespace vorn {
 class CArchiveFile;
 class CDirView;
 class CFilesPane;
+class CPreviewPane;
 class MessageReporter;
 
 // The application's one document: it holds the open archive and hands it to
@@ -41,6 +42,7 @@ public:
     // The frame registers each view once it has made it.
     void RegisterView(CDirView* view);
     void RegisterView(CFilesPane* view);
+    void RegisterView(CPreviewPane* view);
 
 private:
     void InstallArchive(std::shared_ptr<const CArchiveFile> archive);
@@ -49,6 +51,7 @@ private:
     std::shared_ptr<const CArchiveFile> m_archive;
     QPointer<CDirView> m_treeView;
     QPointer<CFilesPane> m_listView;
+    QPointer<CPreviewPane> m_previewView;
 };
 
 }  // namespace vorn

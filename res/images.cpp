@@ -73,6 +73,8 @@ QIcon ToolBarIcon(int commandId)
         return QIcon(LoadPicture("toolbar_open.png"));
     case ID_FILE_EXTRACT:
         return QIcon(LoadPicture("toolbar_extract.png"));
+    case ID_FILE_TEST:
+        return QIcon(LoadPicture("toolbar_test.png"));
     case ID_APP_ABOUT:
         return QIcon(LoadPicture("toolbar_about.png"));
     default:

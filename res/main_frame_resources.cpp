@@ -11,6 +11,7 @@ constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
     MenuItem{ID_FILE_EXTRACT_HERE, "Extract &Here"},
+    MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_PROPERTIES, "P&roperties\tAlt+Enter"},
     MenuItem{kSeparator, nullptr},
@@ -28,6 +29,7 @@ constexpr std::array kEditMenu{
 constexpr std::array kViewMenu{
     MenuItem{ID_VIEW_TOOLBAR, "&Toolbar"},
     MenuItem{ID_VIEW_STATUS_BAR, "&Status Bar"},
+    MenuItem{ID_VIEW_PREVIEW, "&Preview\tF3"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_VIEW_OPTIONS, "&Options..."},
 };
@@ -64,7 +66,7 @@ constexpr std::array kMainMenu{
 };
 
 // Ctrl+E is bound as well: the menu shows it beside Extract. The keys of the
-// Edit and Go menus come after the original table.
+// commands added since come after the original table.
 constexpr std::array kAccelerators{
     Accelerator{"Ctrl+N", ID_FILE_NEW},
     Accelerator{"Ctrl+O", ID_FILE_OPEN},
@@ -79,9 +81,11 @@ constexpr std::array kAccelerators{
     Accelerator{"Alt+Return", ID_FILE_PROPERTIES},
     Accelerator{"Alt+Enter", ID_FILE_PROPERTIES},  // the keypad's
     Accelerator{"Ctrl+Shift+C", ID_EDIT_COPY_PATH},
+    Accelerator{"F3", ID_VIEW_PREVIEW},
+    Accelerator{"Ctrl+T", ID_FILE_TEST},
 };
 
-constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, kSeparator, ID_APP_ABOUT};
+constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, ID_FILE_TEST, kSeparator, ID_APP_ABOUT};
 
 }  // namespace
 

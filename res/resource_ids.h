@@ -24,6 +24,8 @@ inline constexpr int ID_GO_FORWARD = 32784;
 inline constexpr int ID_GO_UP = 32785;
 inline constexpr int ID_ITEM_OPEN = 32786;     // a folder row's context menu
 inline constexpr int ID_ITEM_PREVIEW = 32787;  // a file row's context menu
+inline constexpr int ID_VIEW_PREVIEW = 32790;
+inline constexpr int ID_FILE_TEST = 32791;
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;

@@ -209,6 +209,15 @@ def toolbar_about():
     return c
 
 
+def toolbar_test():
+    """The archive with a check mark over it: every record looked at."""
+    c = Canvas(18, 15)
+    archive_page(c, 1, 0, 11, 15)
+    c.polygon([(4.5, 9.5), (7, 7), (10, 10), (15.5, 2.5), (18, 5), (10, 15)], ARROW_DARK)
+    c.polygon([(5.9, 9.5), (7, 8.4), (10, 11.4), (15.6, 4), (16.6, 5), (10, 13.6)], ARROW)
+    return c
+
+
 def application_icon(size):
     """A cardboard box, seen a little from above, with a page standing in it."""
     c = Canvas(size, size)
@@ -265,6 +274,7 @@ def main():
     pictures["toolbar_open.png"] = toolbar_open()
     pictures["toolbar_extract.png"] = toolbar_extract()
     pictures["toolbar_about.png"] = toolbar_about()
+    pictures["toolbar_test.png"] = toolbar_test()
     for size in (16, 32, 48):
         pictures["vorn_%d.png" % size] = application_icon(size)
 
