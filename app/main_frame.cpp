@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/archive_properties.h"
 #include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
@@ -245,6 +246,7 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     connect(m_dirView, &CDirView::FolderSelected, m_filesPane, &CFilesPane::ShowFolder);
     connect(m_dirView, &CDirView::SelectionCleared, m_filesPane, &CFilesPane::DeleteAllItems);
     connect(m_filesPane, &CFilesPane::FolderRequested, m_dirView, &CDirView::SelectFolder);
+    connect(m_filesPane, &CFilesPane::FileOpenRequested, this, &CMainFrame::FileOpenRequested);
     ConnectBrowsingCommands();
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
@@ -347,7 +349,9 @@ void CMainFrame::UpdateCommandStates()
     extract->setStatusTip(something ? ExtractPrompt(*request.archive, request.items)
                                     : res::StatusPrompt(res::ID_FILE_EXTRACT));
     m_actions.value(res::ID_FILE_EXTRACT_HERE)->setEnabled(something && m_extractHereAvailable);
-    m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(something);
+    // With nothing selected, or the archive's own item, Properties is about the whole archive.
+    m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(request.archive != nullptr);
+    m_actions.value(res::ID_FILE_TEST)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
 }
 
@@ -370,9 +374,14 @@ void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
 void CMainFrame::OnProperties()
 {
     const ExtractRequest request = ActiveRequest();
-    if (!ActsOnSomething(request))
+    if (!request.archive)
         return;
-    CPropertiesDialog(tr("Properties"), FactLines(FactsOf(*request.archive, request.items)), this).exec();
+    const bool wholeArchive = request.items.empty() ||
+                              (request.items.size() == 1 && request.items.front().kind == ExtractionItem::Kind::TopLevel);
+    if (wholeArchive)
+        ShowArchiveProperties(this, *request.archive);
+    else
+        CPropertiesDialog(tr("Properties"), FactLines(FactsOf(*request.archive, request.items)), this).exec();
 }
 
 void CMainFrame::OnCopyPath()

@@ -77,6 +77,8 @@ signals:
     void ExtractHereRequested(const vorn::ExtractRequest& request);
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
+    // A file of the list is to be opened with the desktop.
+    void FileOpenRequested(std::shared_ptr<const vorn::CArchiveFile> archive, std::uint32_t entry);
 
 protected:
     // Closing during a run stops the run; the window closes once it has ended.

@@ -6,6 +6,8 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "app/extract_command.h"
+#include "app/open_command.h"
+#include "app/run_guard.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -100,6 +102,7 @@ void CVornApp::CreateDocumentAndFrame()
     connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
     connect(m_frame.get(), &CMainFrame::ExtractHereRequested, this, &CVornApp::OnExtractHere);
     m_frame->SetExtractHereAvailable(!m_strExtractDir.isEmpty());
+    connect(m_frame.get(), &CMainFrame::FileOpenRequested, this, &CVornApp::OnOpenFile);
     UpdateRecentFileMenu();
 }
 
@@ -151,6 +154,14 @@ void CVornApp::OnExtractHere(const ExtractRequest& request)
         ExtractInto(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
     if (result)
         m_frame->ShowRunOutcome(OutcomeText(*result));
+}
+
+void CVornApp::OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry)
+{
+    // Opening runs an extraction; one run at a time.
+    if (m_frame->RunGuard().IsRunning())
+        return;
+    OpenWithDesktop(m_frame.get(), m_frame->RunGuard(), std::move(archive), entry, m_temporary);
 }
 
 void CVornApp::OnFileNew()

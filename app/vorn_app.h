@@ -2,6 +2,7 @@
 
 #include "app/recent_file_list.h"
 #include "framework/message_box.h"
+#include "framework/private_temp_dir.h"
 #include "extract/extract_request.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ public:
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CMorvathDoc* Document() const { return m_document.get(); }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+    // Where files handed to other programs are extracted; removed with the application.
+    CPrivateTempDir& PrivateTemp() { return m_temporary; }
 
     // The default extraction folder: read at start-up, stored at once when set.
     const QString& GetExtractDir() const { return m_strExtractDir; }
@@ -66,6 +69,8 @@ public slots:
     // The active pane's Extract command: the extraction and its report.
     void OnExtract(const ExtractRequest& request);
     void OnExtractHere(const ExtractRequest& request);
+    // Extracts a file privately and opens it with the desktop's application for it.
+    void OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry);
 
 private:
     void CreateDocumentAndFrame();
@@ -76,6 +81,7 @@ private:
     MessageBoxReporter m_messageBoxes;
     MessageReporter& m_reporter;
     OpenFileChooser m_openFileChooser;
+    CPrivateTempDir m_temporary;
     // The frame goes first: the document it was made with outlives its views.
     std::unique_ptr<CMorvathDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

@@ -32,6 +32,12 @@ QString Counted(std::uint64_t count, const char* singular, const char* plural)
     return GroupedNumber(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? singular : plural);
 }
 
+QString ByteCountText(std::uint64_t bytes)
+{
+    const QString exact = Counted(bytes, "byte", "bytes");
+    return bytes < 1024 ? exact : QStringLiteral("%1 (%2)").arg(ByteSize(bytes), exact);
+}
+
 QString FolderPathText(const CDirNode* folder)
 {
     return folder ? QString::fromStdString(folder->GetPath()).mid(1) : QString();

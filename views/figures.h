@@ -15,6 +15,9 @@ QString GroupedNumber(std::uint64_t value);
 QString ByteSize(std::uint64_t bytes);
 // "1 file", "1,234 files".
 QString Counted(std::uint64_t count, const char* singular, const char* plural);
+// "512 bytes", "3.1 KiB (3,126 bytes)": from 1 KiB on, the size at a glance
+// before the exact count.
+QString ByteCountText(std::uint64_t bytes);
 
 // "DATA\SOUND": a folder's path without the leading backslash; empty for the top level.
 QString FolderPathText(const CDirNode* folder);

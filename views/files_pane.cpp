@@ -204,6 +204,8 @@ void CFilesPane::OnRowActivated(int row)
         NavigateTo(folder ? folder->m_parent : m_archive->Entries()[item.entry].m_folder, item);
     } else if (folder) {
         NavigateTo(folder, std::nullopt);
+    } else if (const std::optional<std::uint32_t> entry = model.EntryAt(row)) {
+        emit FileOpenRequested(m_archive, *entry);
     }
 }
 

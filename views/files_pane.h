@@ -58,6 +58,8 @@ signals:
     void FolderRequested(const vorn::CDirNode* folder);
     // The rows shown or the selection changed.
     void ListChanged();
+    // A file row was opened (Enter or double-click) outside a search.
+    void FileOpenRequested(std::shared_ptr<const vorn::CArchiveFile> archive, std::uint32_t entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -78,8 +78,7 @@ QList<QPair<QString, QString>> FactLines(const ItemFacts& facts)
         lines.append({Tr("Path:"), facts.path});
     else
         lines.append({Tr("Selected:"), FilesAndFolders(facts.itemFiles, facts.itemFolders)});
-    const QString bytes = Counted(facts.bytes, "byte", "bytes");
-    lines.append({Tr("Size:"), facts.bytes < 1024 ? bytes : Tr("%1 (%2)").arg(ByteSize(facts.bytes), bytes)});
+    lines.append({Tr("Size:"), ByteCountText(facts.bytes)});
     if (facts.offset)
         lines.append({Tr("Offset:"), GroupedNumber(*facts.offset)});
     if (facts.itemFolders > 0)

@@ -21,7 +21,7 @@ constexpr int kReadingDelayMs = 150;
 
 QString Bytes(std::uint64_t count)
 {
-    return Counted(count, "byte", "bytes");
+    return ByteCountText(count);
 }
 
 QString EntryPathText(const FileEntry& entry)

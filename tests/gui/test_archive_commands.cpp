@@ -1,0 +1,174 @@
+// Commands about a file or the archive as a whole: Open with the desktop
+// (through a private temporary folder), Test Archive and File > Properties.
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "archive/archive_file.h"
+#include "dialogs/properties_dialog.h"
+#include "res/resource_ids.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/dir_view.h"
+#include "views/files_view.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+using namespace vorn;
+using namespace vorn::testing;
+
+namespace {
+
+// Stands in for the desktop: catches what would be opened.
+class DesktopCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    DesktopCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~DesktopCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+unsigned Mode(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Presses Enter on the list's row.
+void OpenRow(CFilesView& list, int row)
+{
+    list.setFocus();
+    list.setCurrentIndex(list.model()->index(row, 0));
+    QTest::keyClick(&list, Qt::Key_Return);
+}
+
+// The text and detail of the next message box, which is closed.
+std::shared_ptr<QStringList> CatchMessage()
+{
+    auto caught = std::make_shared<QStringList>();
+    WhenModal<QMessageBox>([caught](QMessageBox* box) {
+        *caught << box->text() << box->informativeText();
+        box->accept();
+    });
+    return caught;
+}
+
+}  // namespace
+
+class TestArchiveCommands : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StartedApp> Start(const WriterTree& tree)
+    {
+        auto started = StartApp({QStringLiteral("vorn"), WriteArchive(m_archives, QStringLiteral("game.pck"), tree)});
+        CMainFrame& frame = *started->app->MainFrame();
+        if (!QTest::qWaitForWindowExposed(&frame))
+            qFatal("the main window did not show");
+        frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot());
+        return started;
+    }
+
+    std::unique_ptr<SettingsSandbox> m_settings;
+    QTemporaryDir m_archives;
+
+private slots:
+    void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void init() { m_settings->Clear(); }
+    void cleanup() { ForgetPendingAnswers(); }
+
+    void openExtractsPrivatelyHandsOverAndCleansUpAtExit()
+    {
+        DesktopCatcher desktop;
+        auto started = Start({{}, {Folder("DATA", {File("README.TXT", 5), File("..", 1)})}});
+        CFilesView& list = *started->app->MainFrame()->FilesView();
+
+        OpenRow(list, 0);
+        QTRY_COMPARE(desktop.opened.size(), 1);
+        const QString opened = desktop.opened[0].toLocalFile();
+        QCOMPARE(QFileInfo(opened).fileName(), QStringLiteral("README.TXT"));
+        QCOMPARE(QFileInfo(opened).size(), 5);
+        const QString temporary = started->app->PrivateTemp().Path();
+        QCOMPARE(QFileInfo(QFileInfo(opened).absolutePath()).absolutePath(), temporary);
+        QCOMPARE(Mode(temporary), 0700u);
+        QCOMPARE(Mode(QFileInfo(opened).absolutePath()), 0700u);
+        // Opened again, it comes fresh into a folder of its own.
+        OpenRow(list, 0);
+        QTRY_COMPARE(desktop.opened.size(), 2);
+        QVERIFY(desktop.opened[1] != desktop.opened[0]);
+
+        // A name that cannot be written is refused, and said so.
+        auto message = CatchMessage();
+        OpenRow(list, 1);
+        QTRY_COMPARE(message->size(), 2);
+        QCOMPARE(message->at(0), QStringLiteral("Could not open DATA\\.."));
+        QVERIFY2(message->at(1).contains(QStringLiteral("refers to a folder")), qPrintable(message->at(1)));
+        QCOMPARE(desktop.opened.size(), 2);
+
+        started.reset();
+        QVERIFY(!QFileInfo::exists(temporary));
+    }
+
+    void openWithoutATemporaryFolderSaysWhy()
+    {
+        DesktopCatcher desktop;
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(m_archives.filePath(QStringLiteral("missing"))));
+        auto started = Start({{}, {Folder("DATA", {File("README.TXT", 5)})}});
+        auto message = CatchMessage();
+        OpenRow(*started->app->MainFrame()->FilesView(), 0);
+        QTRY_COMPARE(message->size(), 2);
+        qputenv("TMPDIR", saved);
+        QCOMPARE(message->at(0), QStringLiteral("Could not open DATA\\README.TXT"));
+        QVERIFY2(message->at(1).startsWith(QStringLiteral("No private temporary folder: the system's temporary folder ")),
+                 qPrintable(message->at(1)));
+        QVERIFY(desktop.opened.isEmpty());
+    }
+
+    void propertiesGiveTheArchivesFiguresAndFindings()
+    {
+        auto started = Start({{}, {Folder("DATA", {File("A.BIN", 3000), File("B.BIN", 2)}, {Folder("SUB", {})})}});
+        CMainFrame& frame = *started->app->MainFrame();
+        QVERIFY(frame.CommandAction(res::ID_FILE_PROPERTIES)->isEnabled());
+        QMap<QString, QString> figures;
+        QString findings;
+        WhenModal<CPropertiesDialog>([&](CPropertiesDialog* dialog) {
+            const auto* form = dialog->findChild<QFormLayout*>();
+            for (int row = 0; row < form->rowCount(); ++row)
+                figures[static_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())->text()] =
+                    static_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())->text();
+            findings = dialog->findChild<QPlainTextEdit*>()->toPlainText();
+            dialog->reject();
+        });
+        frame.FilesView()->clearSelection();  // nothing selected: the archive itself
+        frame.CommandAction(res::ID_FILE_PROPERTIES)->trigger();
+        QCOMPARE(figures["Format:"], QStringLiteral("PCK, records of 48 bytes"));
+        QCOMPARE(figures["Catalogue records:"], QStringLiteral("7"));
+        QCOMPARE(figures["Folders:"], QStringLiteral("2"));
+        QCOMPARE(figures["Files:"], QStringLiteral("2"));
+        QCOMPARE(figures["Total size of the files:"], QStringLiteral("2.9 KiB (3,002 bytes)"));
+        QCOMPARE(figures["Data bytes no entry covers:"], QStringLiteral("0 bytes"));
+        QCOMPARE(findings, QStringLiteral("Nothing: the catalogue loaded cleanly."));
+
+        // No archive, nothing to show.
+        frame.CommandAction(res::ID_FILE_NEW)->trigger();
+        QVERIFY(!frame.CommandAction(res::ID_FILE_PROPERTIES)->isEnabled());
+        QVERIFY(!frame.CommandAction(res::ID_FILE_TEST)->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestArchiveCommands)
+#include "test_archive_commands.moc"
