@@ -5,6 +5,7 @@
 #include "views/files_view.h"
 
 #include <QAbstractItemModelTester>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,6 +63,16 @@ std::unique_ptr<StartedApp> StartApp(const QStringList& arguments)
             new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, model);
     }
     return started;
+}
+
+DesktopCatcher::DesktopCatcher()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+}
+
+DesktopCatcher::~DesktopCatcher()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 void ForgetPendingAnswers()

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
@@ -71,5 +72,20 @@ void WhenModal(Act act)
 // Drops the answers that WhenModal still waits to give, so that none of them
 // answers a later test's dialog.
 void ForgetPendingAnswers();
+
+// Stands in for the desktop while it lives: keeps the files that would be
+// opened with their default applications.
+class DesktopCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    DesktopCatcher();
+    ~DesktopCatcher() override;
+
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
 
 }  // namespace vorn::testing

@@ -11,7 +11,6 @@
 #include "views/files_view.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,20 +25,6 @@ using namespace vorn;
 using namespace vorn::testing;
 
 namespace {
-
-// Stands in for the desktop: catches what would be opened.
-class DesktopCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    DesktopCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~DesktopCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
 
 unsigned Mode(const QString& path)
 {

@@ -11,6 +11,7 @@
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/files_view.h"
+#include "views/preview_pane.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 using namespace vorn;
 using namespace vorn::testing;
@@ -256,9 +258,11 @@ private slots:
             QTest::keyClick(&list, pressed, Qt::AltModifier);
             QCOMPARE(shown(), QString::fromLatin1(expected));
         }
-        // A file row opens nothing; the top level has no parent.
+        // A file row goes to the desktop, not to the tree; the top level has no parent.
+        DesktopCatcher desktop;
         list.setCurrentIndex(list.model()->index(3, NameColumn));
         press(Qt::Key_Return);
+        QTRY_COMPARE(desktop.opened.size(), 1);
         QCOMPARE(shown(), QStringLiteral("R"));
         press(Qt::Key_Backspace);
         press(Qt::Key_Backspace);
@@ -321,7 +325,8 @@ private slots:
         const auto started = Start();
         CMainFrame& frame = *started->app->MainFrame();
         CFilesPane& pane = *frame.FilesPane();
-        QWidget* expected[] = {frame.DirView(), pane.FilterBox(), pane.WholeArchiveSwitch(), frame.FilesView()};
+        QWidget* expected[] = {frame.DirView(), pane.FilterBox(), pane.WholeArchiveSwitch(), frame.FilesView(),
+                               frame.PreviewPane()->HexSwitch()};
         frame.DirView()->setFocus();
         for (QWidget* widget : expected) {
             QCOMPARE(QApplication::focusWidget(), widget);

@@ -11,6 +11,7 @@
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/files_view.h"
+#include "views/preview_pane.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -93,10 +94,11 @@ private slots:
             titles << popup->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Go", "&Help"}));
         QCOMPARE(MenuItems(*popups[0]->menu()),
-                 (QStringList{"&Open...\tCtrl+O", "&Extract...\tCtrl+E", "Extract &Here", "-", "P&roperties\tAlt+Enter",
-                              "-", "Recent File", "-", "E&xit"}));
+                 (QStringList{"&Open...\tCtrl+O", "&Extract...\tCtrl+E", "Extract &Here", "&Test Archive\tCtrl+T", "-",
+                              "P&roperties\tAlt+Enter", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuItems(*popups[1]->menu()), (QStringList{"&Copy Path\tCtrl+Shift+C", "-", "&Find\tCtrl+F"}));
-        QCOMPARE(MenuItems(*popups[2]->menu()), (QStringList{"&Toolbar", "&Status Bar", "-", "&Options..."}));
+        QCOMPARE(MenuItems(*popups[2]->menu()),
+                 (QStringList{"&Toolbar", "&Status Bar", "&Preview\tF3", "-", "&Options..."}));
         QCOMPARE(MenuItems(*popups[3]->menu()),
                  (QStringList{"&Back\tAlt+Left", "&Forward\tAlt+Right", "&Up One Level\tAlt+Up"}));
         QCOMPARE(MenuItems(*popups[4]->menu()), QStringList{QStringLiteral("&About Vorn...")});
@@ -122,7 +124,8 @@ private slots:
         QStringList buttons;
         for (const QAction* action : frame.ToolBar()->actions())
             buttons << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
-        QCOMPARE(buttons, (QStringList{"Open (Ctrl+O)", "-", "Extract (Ctrl+E)", "-", "About"}));
+        QCOMPARE(buttons,
+                 (QStringList{"Open (Ctrl+O)", "-", "Extract (Ctrl+E)", "Test Archive (Ctrl+T)", "-", "About"}));
         QCOMPARE(frame.toolBarArea(frame.ToolBar()), Qt::TopToolBarArea);
         QCOMPARE(frame.CommandAction(res::ID_FILE_OPEN)->statusTip(), QStringLiteral("Open DIR or PCK file"));
         QCOMPARE(frame.CommandAction(res::ID_FILE_EXTRACT)->statusTip(),
@@ -170,7 +173,8 @@ private slots:
             QCOMPARE(other->app->MainFrame()->Splitter()->sizes().constFirst(), CMainFrame::kTreeWidth);
         }
         QCOMPARE(frame.Splitter()->widget(0), frame.DirView());
-        QCOMPARE(frame.Splitter()->widget(1), frame.FilesPane());
+        QCOMPARE(frame.FilesPane()->parentWidget(), frame.Splitter()->widget(1));
+        QCOMPARE(frame.PreviewPane()->parentWidget(), frame.Splitter()->widget(1));
         QCOMPARE(frame.GetActiveView(), frame.FilesView());
     }
 
