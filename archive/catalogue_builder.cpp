@@ -1,25 +1,62 @@
 #include "archive/catalogue_builder.h"
 
+#include <algorithm>
 #include <limits>
+#include <new>
+#include <sys/mman.h>
 
 namespace vorn {
+namespace {
+
+// The entries of a large catalogue are written once, front to back: in huge
+// pages that costs a page fault per 2 MiB instead of one per 4 KiB, which is
+// much of a large load's time. Only whole huge pages inside the block qualify.
+void AdviseHugePages(void* block, std::size_t bytes)
+{
+    constexpr std::uintptr_t kHugePage = 2 << 20;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t end = (start + bytes) & ~(kHugePage - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+}  // namespace
 
 std::string DescribeRecord(const char* what, const std::string& name, std::uint64_t offset)
 {
     return std::string(what) + " \"" + name + "\" at offset " + std::to_string(offset);
 }
 
-CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize)
-    : m_catalogue(catalogue), m_archiveSize(archiveSize)
+CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize)
+    : m_catalogue(catalogue), m_archiveSize(archiveSize), m_recordSize(recordSize)
 {
 }
 
-void CatalogueBuilder::AddFile(const RawRecord& record, std::uint64_t offset)
+// A well-formed catalogue lies before the data, so the first file's data offset
+// bounds how many records there are: the entries are sized once instead of
+// regrowing and copying a million entries. Space reserved but never written
+// costs address space only; where even that is refused, the list just grows.
+void CatalogueBuilder::ReserveEntries(std::uint64_t firstDataOffset)
+{
+    auto& entries = m_catalogue.entries;
+    try {
+        entries.reserve(static_cast<std::size_t>(std::min(firstDataOffset, m_archiveSize) / m_recordSize));
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    AdviseHugePages(entries.data(), entries.capacity() * sizeof(FileEntry));
+}
+
+void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
 {
     if (m_catalogue.entries.size() >= std::numeric_limits<std::uint32_t>::max())
         return;  // unreachable within the record budget of a 4 GiB catalogue
+    if (m_catalogue.entries.capacity() == 0)
+        ReserveEntries(record.position);
     const auto index = static_cast<std::uint32_t>(m_catalogue.entries.size());
-    const FileEntry& entry = m_catalogue.entries.emplace_back(m_open, record.name, record.size, record.position);
+    const FileEntry& entry =
+        m_catalogue.entries.emplace_back(m_open, std::move(record.name), record.size, record.position);
     (m_open ? m_open->m_files : m_catalogue.topFiles).push_back(index);
     if (entry.DataEnd() > m_archiveSize) {
         m_catalogue.AddAnomaly(AnomalyKind::DataPastEnd, offset,
@@ -55,9 +92,9 @@ void CatalogueBuilder::SkipUnknown(std::uint64_t offset)
                            "Unknown record type at offset " + std::to_string(offset) + "; skipped.");
 }
 
-bool CatalogueBuilder::WithinBudget(std::uint64_t offset, std::size_t recordSize)
+bool CatalogueBuilder::WithinBudget(std::uint64_t offset)
 {
-    if (m_catalogue.recordCount >= m_archiveSize / recordSize) {
+    if (m_catalogue.recordCount >= m_archiveSize / m_recordSize) {
         m_catalogue.AddAnomaly(AnomalyKind::Overrun, 0,
                                "The catalogue's records overlap; reading stopped after " +
                                    std::to_string(m_catalogue.recordCount) + " records.");
@@ -66,9 +103,9 @@ bool CatalogueBuilder::WithinBudget(std::uint64_t offset, std::size_t recordSize
     ++m_catalogue.recordCount;
     auto& spans = m_catalogue.recordSpans;
     if (!spans.empty() && spans.back().end == offset)
-        spans.back().end += recordSize;
+        spans.back().end += m_recordSize;
     else
-        spans.push_back({offset, offset + recordSize});
+        spans.push_back({offset, offset + m_recordSize});
     return true;
 }
 

@@ -8,9 +8,9 @@ namespace vorn {
 // open and close folders, file records under the open folder, and keep count.
 class CatalogueBuilder {
 public:
-    CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize);
+    CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize);
 
-    void AddFile(const RawRecord& record, std::uint64_t offset);
+    void AddFile(RawRecord&& record, std::uint64_t offset);
     void OpenFolder(const RawRecord& record);
     // Makes the open folder's parent the open folder; false when none is open.
     bool CloseFolder();
@@ -20,13 +20,16 @@ public:
     // Counts the record read at offset and bounds the walk: a catalogue that
     // reads more records than the file can hold is revisiting records,
     // whatever path led there.
-    bool WithinBudget(std::uint64_t offset, std::size_t recordSize);
+    bool WithinBudget(std::uint64_t offset);
 
     void NoteTruncated(std::uint64_t offset);
 
 private:
+    void ReserveEntries(std::uint64_t firstDataOffset);
+
     Catalogue& m_catalogue;
     std::uint64_t m_archiveSize;
+    std::size_t m_recordSize;
     CDirNode* m_open = nullptr;
     std::size_t m_depth = 0;
 };

@@ -11,7 +11,7 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
 {
     const RecordLayout layout = kDirLayout;
     RecordReader reader(source, layout);
-    CatalogueBuilder builder(catalogue, source.Size());
+    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
     // One per open folder: where its run began and where its parent's run goes on.
     struct OpenRun {
         std::uint64_t start;
@@ -25,16 +25,16 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
 
     std::uint64_t offset = 0;
     for (;;) {
-        const std::optional<RawRecord> record = reader.ReadRecord(offset);
+        std::optional<RawRecord> record = reader.ReadRecord(offset);
         if (!record) {
             builder.NoteTruncated(offset);
             return;
         }
-        if (!builder.WithinBudget(offset, layout.recordSize))
+        if (!builder.WithinBudget(offset))
             return;
         switch (record->type) {
         case static_cast<std::uint8_t>(RecordType::File):
-            builder.AddFile(*record, offset);
+            builder.AddFile(std::move(*record), offset);
             offset += layout.recordSize;
             break;
         case static_cast<std::uint8_t>(RecordType::Folder):

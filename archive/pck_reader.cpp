@@ -9,7 +9,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
 {
     const RecordLayout layout = kPckLayout;
     RecordReader reader(source, layout);
-    CatalogueBuilder builder(catalogue, source.Size());
+    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
     // Folders below the depth bound are not opened; their records are counted
     // here so that their end records close them, not the folders above.
     std::size_t skippedLevels = 0;
@@ -18,12 +18,12 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
 
     std::uint64_t offset = 0;
     for (bool reading = true; reading;) {
-        const std::optional<RawRecord> record = reader.ReadRecord(offset);
+        std::optional<RawRecord> record = reader.ReadRecord(offset);
         if (!record) {
             builder.NoteTruncated(offset);
             break;
         }
-        if (!builder.WithinBudget(offset, layout.recordSize) || record->position == 0)
+        if (!builder.WithinBudget(offset) || record->position == 0)
             break;
         std::uint64_t next = offset + layout.recordSize;
         switch (record->type) {
@@ -31,7 +31,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
             if (skippedLevels > 0)
                 ++skippedFiles;
             else
-                builder.AddFile(*record, offset);
+                builder.AddFile(std::move(*record), offset);
             break;
         case static_cast<std::uint8_t>(RecordType::Folder):
             if (skippedLevels > 0 || builder.Depth() >= Catalogue::kMaxFolderDepth) {

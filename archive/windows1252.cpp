@@ -1,5 +1,6 @@
 #include "archive/windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -100,6 +101,9 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8)
 
 std::string DecodeWindows1252(std::string_view bytes)
 {
+    // Most names are plain ASCII, which reads the same in UTF-8.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
