@@ -32,11 +32,11 @@ const char* AnomalyKindName(AnomalyKind kind)
     return "unknown";
 }
 
-void Catalogue::AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text)
+void Catalogue::AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text, std::string path)
 {
     ++anomalyCount;
     if (anomalies.size() < kMaxAnomalies)
-        anomalies.push_back({kind, offset, std::move(text)});
+        anomalies.push_back({kind, offset, std::move(text), std::move(path)});
 }
 
 const std::vector<std::unique_ptr<CDirNode>>& Catalogue::FoldersOf(const CDirNode* folder) const

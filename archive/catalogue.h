@@ -37,6 +37,7 @@ struct CatalogueAnomaly {
     AnomalyKind kind;
     std::uint64_t offset;  // of the record concerned
     std::string text;
+    std::string path;      // of the file or folder concerned ("DATA\\A.BIN"); empty when no item is
 };
 
 // Everything a catalogue walk found: the folder tree, the file list in
@@ -54,7 +55,7 @@ struct Catalogue {
     std::uint64_t recordCount = 0;       // records read, all kinds
     std::vector<ByteSpan> recordSpans;   // where they lie, runs of adjacent records as one
 
-    void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text);
+    void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text, std::string path = {});
     // Child folders and files of a folder, or of the top level when folder is null.
     const std::vector<std::unique_ptr<CDirNode>>& FoldersOf(const CDirNode* folder) const;
     const std::vector<std::uint32_t>& FilesOf(const CDirNode* folder) const;

@@ -63,8 +63,14 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
                                "The data of " + entry.GetPath() + "\\" + entry.m_name +
                                    " lies past the end of the archive (offset " + std::to_string(entry.m_offset) +
                                    ", size " + std::to_string(entry.m_size) + ", archive size " +
-                                   std::to_string(m_archiveSize) + ").");
+                                   std::to_string(m_archiveSize) + ").",
+                               entry.GetFullPath().substr(1));
     }
+}
+
+std::string CatalogueBuilder::PathInOpenFolder(const std::string& name) const
+{
+    return m_open ? m_open->GetPath().substr(1) + '\\' + name : name;
 }
 
 void CatalogueBuilder::OpenFolder(const RawRecord& record)

@@ -15,6 +15,8 @@ public:
     // Makes the open folder's parent the open folder; false when none is open.
     bool CloseFolder();
     std::size_t Depth() const { return m_depth; }
+    // "DATA\\SUB\\name": where a record named name in the open folder stands.
+    std::string PathInOpenFolder(const std::string& name) const;
     void SkipUnknown(std::uint64_t offset);
 
     // Counts the record read at offset and bounds the walk: a catalogue that

@@ -10,7 +10,35 @@
 namespace vorn {
 namespace {
 
-void CheckOverlaps(const Catalogue& catalogue, CatalogueFindings& out)
+// Each file is a step of the overlap pass and one of the name pass.
+class StepCounter {
+public:
+    StepCounter(const CheckProgress& progress, std::uint64_t total) : m_progress(progress), m_total(total) {}
+
+    // False once the check is to stop.
+    bool Advance(std::uint64_t steps)
+    {
+        m_done += steps;
+        if (!m_progress || m_done < m_nextReport)
+            return true;
+        m_nextReport = m_done + kReportEvery;
+        return m_progress(m_done, m_total);
+    }
+
+private:
+    static constexpr std::uint64_t kReportEvery = 16384;
+    const CheckProgress& m_progress;
+    std::uint64_t m_total;
+    std::uint64_t m_done = 0;
+    std::uint64_t m_nextReport = 0;
+};
+
+std::string PathIn(const std::string& where, const std::string& name)
+{
+    return where.empty() ? name : where.substr(1) + '\\' + name;
+}
+
+bool CheckOverlaps(const Catalogue& catalogue, StepCounter& steps, CatalogueFindings& out)
 {
     const auto& entries = catalogue.entries;
     std::vector<std::uint32_t> order;
@@ -24,11 +52,15 @@ void CheckOverlaps(const Catalogue& catalogue, CatalogueFindings& out)
         const FileEntry& entry = entries[index];
         if (reaching && entry.m_offset < reaching->DataEnd()) {
             out.Add(AnomalyKind::Overlap,
-                    "The data of " + entry.GetFullPath() + " overlaps that of " + reaching->GetFullPath() + ".");
+                    "The data of " + entry.GetFullPath() + " overlaps that of " + reaching->GetFullPath() + ".",
+                    entry.GetFullPath().substr(1));
         }
         if (!reaching || entry.DataEnd() > reaching->DataEnd())
             reaching = &entry;
+        if (!steps.Advance(1))
+            return false;
     }
+    return steps.Advance(entries.size() - order.size());  // the empty files
 }
 
 void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, CatalogueFindings& out)
@@ -40,12 +72,14 @@ void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, CatalogueFi
         if (const auto reason = UnsafeNameReason(name)) {
             out.Add(AnomalyKind::UnsafeName,
                     std::string(what) + " \"" + name + "\" in " + (where.empty() ? "\\" : where) + ": " +
-                        DescribeUnsafeName(*reason) + ".");
+                        DescribeUnsafeName(*reason) + ".",
+                    PathIn(where, name));
         } else if (!names.insert(name).second) {
-            out.Add(AnomalyKind::Duplicate, where + "\\" + name + " occurs more than once.");
+            out.Add(AnomalyKind::Duplicate, where + "\\" + name + " occurs more than once.", PathIn(where, name));
         } else if (const auto [first, isNew] = byFoldedName.try_emplace(FoldCase(name), name); !isNew) {
             out.Add(AnomalyKind::CaseCollision,
-                    where + "\\" + name + " differs only in case from " + where + "\\" + first->second + ".");
+                    where + "\\" + name + " differs only in case from " + where + "\\" + first->second + ".",
+                    PathIn(where, name));
         }
     };
     for (const auto& child : catalogue.FoldersOf(folder))
@@ -56,19 +90,29 @@ void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, CatalogueFi
 
 }  // namespace
 
-void CatalogueFindings::Add(AnomalyKind kind, std::string text)
+void CatalogueFindings::Add(AnomalyKind kind, std::string text, std::string path)
 {
     if (anomalies.size() < Catalogue::kMaxAnomalies)
-        anomalies.push_back({kind, 0, std::move(text)});
+        anomalies.push_back({kind, 0, std::move(text), std::move(path)});
     ++count;
 }
 
-CatalogueFindings CheckCatalogue(const Catalogue& catalogue)
+CatalogueFindings CheckCatalogue(const Catalogue& catalogue, const CheckProgress& progress)
 {
     CatalogueFindings out{catalogue.anomalies, catalogue.anomalyCount};
-    CheckOverlaps(catalogue, out);
+    StepCounter steps(progress, 2 * std::uint64_t{catalogue.entries.size()});
+    if (!CheckOverlaps(catalogue, steps, out)) {
+        out.stopped = true;
+        return out;
+    }
     CheckFolder(catalogue, nullptr, out);
-    ForEachFolder(catalogue, [&](const CDirNode& folder) { CheckFolder(catalogue, &folder, out); });
+    out.stopped = !steps.Advance(catalogue.topFiles.size());
+    ForEachFolder(catalogue, [&](const CDirNode& folder) {
+        if (out.stopped)
+            return;
+        CheckFolder(catalogue, &folder, out);
+        out.stopped = !steps.Advance(folder.m_files.size());
+    });
     return out;
 }
 

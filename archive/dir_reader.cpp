@@ -41,12 +41,14 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
             if (builder.Depth() >= Catalogue::kMaxFolderDepth) {
                 catalogue.AddAnomaly(AnomalyKind::TooDeep, offset,
                                      DescribeRecord("Folder", record->name, offset) +
-                                         " is nested too deep; its contents were not read.");
+                                         " is nested too deep; its contents were not read.",
+                                     builder.PathInOpenFolder(record->name));
             } else if (!openStarts.insert(record->position).second) {
                 catalogue.AddAnomaly(AnomalyKind::Loop, offset,
                                      DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
                                          std::to_string(record->position) +
-                                         ", a run that is still being read; not followed.");
+                                         ", a run that is still being read; not followed.",
+                                     builder.PathInOpenFolder(record->name));
             } else {
                 builder.OpenFolder(*record);
                 openRuns.push_back({record->position, offset + layout.recordSize});

@@ -40,14 +40,15 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
                 ++skippedLevels;
                 break;
             }
-            builder.OpenFolder(*record);
-            if (record->position > offset) {
-                next = record->position;
-            } else {
+            if (record->position <= offset) {
                 catalogue.AddAnomaly(AnomalyKind::Loop, offset,
                                      DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
-                                         std::to_string(record->position) + "; not followed.");
+                                         std::to_string(record->position) + "; not followed.",
+                                     builder.PathInOpenFolder(record->name));
             }
+            builder.OpenFolder(*record);
+            if (record->position > offset)
+                next = record->position;
             break;
         case static_cast<std::uint8_t>(RecordType::End):
             if (skippedLevels > 0) {

@@ -1,7 +1,10 @@
+#include "archive/catalogue_check.h"
 #include "tests/core/catalogue_test_helpers.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace vorn::testing {
 namespace {
@@ -188,6 +191,7 @@ TEST(Loader, LoopsAreReportedAndNotFollowed)
     EXPECT_THAT(EntryPaths(dir), ElementsAre("\\DATA\\A"));
     EXPECT_THAT(FolderPaths(dir), ElementsAre("\\DATA"));
     EXPECT_EQ(CountAnomalies(dir, AnomalyKind::Loop), 2u);
+    EXPECT_EQ(dir.anomalies[0].path + " " + dir.anomalies[1].path, "DATA\\AGAIN DATA\\TOP");
 
     // A PCK folder pointing at itself or backwards is opened without moving.
     const std::string pckBack = FolderRecord(kPck, "DATA", 48) + FolderRecord(kPck, "BACK", 10) +
@@ -195,6 +199,25 @@ TEST(Loader, LoopsAreReportedAndNotFollowed)
     const Catalogue pck = Load(kPck, pckBack);
     EXPECT_THAT(EntryPaths(pck), ElementsAre("\\DATA\\BACK\\A"));
     EXPECT_EQ(CountAnomalies(pck, AnomalyKind::Loop), 1u);
+    EXPECT_EQ(pck.anomalies[0].path, "DATA\\BACK");
+}
+
+TEST(Loader, CheckReportsItsProgressAndStopsWhenAsked)
+{
+    WriterTree tree;
+    for (int index = 0; index < 40000; ++index)
+        tree.files.push_back({"F" + std::to_string(index), "x", {}, 0});
+    const Catalogue catalogue = Load(kPck, BuildArchive(kPck, tree));
+    std::vector<std::uint64_t> reported;
+    const auto follow = [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_EQ(total, 80000u);
+        reported.push_back(done);
+        return true;
+    };
+    EXPECT_FALSE(CheckCatalogue(catalogue, follow).stopped);
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()) && reported.size() >= 4 && reported.back() <= 80000);
+    const CatalogueFindings stopped = CheckCatalogue(catalogue, [](std::uint64_t, std::uint64_t) { return false; });
+    EXPECT_TRUE(stopped.stopped);
 }
 
 TEST(Loader, DirFoldersSharingAClosedRunEachHoldItsContent)
