@@ -6,6 +6,7 @@
 #include "app/morvath_doc.h"
 #include "app/run_guard.h"
 #include "app/status_panes.h"
+#include "app/test_command.h"
 #include "archive/archive_file.h"
 #include "dialogs/properties_dialog.h"
 #include "res/images.h"
@@ -41,6 +42,7 @@ constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MR
 // The commands that replace the document or start a run.
 constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::ID_FILE_OPEN,
                                                 res::ID_FILE_EXTRACT,      res::ID_FILE_EXTRACT_HERE,
+                                                res::ID_FILE_TEST,
                                                 res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
                                                 res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4};
 
@@ -154,6 +156,10 @@ void CMainFrame::CreateActions()
     connect(m_actions.value(res::ID_FILE_EXTRACT_HERE), &QAction::triggered, this,
             [this] { emit ExtractHereRequested(ActiveRequest()); });
     connect(m_actions.value(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
+    connect(m_actions.value(res::ID_FILE_TEST), &QAction::triggered, this, [this] {
+        if (std::shared_ptr<const CArchiveFile> archive = ActiveRequest().archive)
+            TestArchive(this, *m_runGuard, std::move(archive));
+    });
     connect(m_actions.value(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
     // The preview follows the list's current file: showing the pane is all Preview has to do.
     connect(m_actions.value(res::ID_ITEM_PREVIEW), &QAction::triggered, this,

@@ -5,6 +5,7 @@
 #include "app/morvath_doc.h"
 #include "archive/archive_file.h"
 #include "dialogs/properties_dialog.h"
+#include "dialogs/test_report_dialog.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTableWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -121,6 +124,36 @@ private slots:
         QVERIFY2(message->at(1).startsWith(QStringLiteral("No private temporary folder: the system's temporary folder ")),
                  qPrintable(message->at(1)));
         QVERIFY(desktop.opened.isEmpty());
+    }
+
+    void testFindsWhatTheCommandLineCheckFinds()
+    {
+        const QString sound = WriteArchive(m_archives, QStringLiteral("sound.pck"), {{}, {Folder("A", {File("B", 1)})}});
+        for (const QString& path : {QStringLiteral(VORN_DEMO_DIR "/damaged.pck"), sound}) {
+            auto started = StartApp({QStringLiteral("vorn"), path});
+            QString summary;
+            QStringList findings;
+            WhenModal<CTestReportDialog>([&](CTestReportDialog* report) {
+                summary = report->findChild<QLabel*>()->text();
+                const QTableWidget& table = *report->Table();
+                for (int row = 0; row < table.rowCount(); ++row)
+                    findings << QStringLiteral("%1: %2: %3").arg(path, table.item(row, 0)->text(),
+                                                                 table.item(row, 2)->text());
+                QVERIFY(table.item(0, 1) == nullptr || !table.item(0, 1)->text().startsWith('\\'));
+                report->reject();
+            });
+            started->app->MainFrame()->CommandAction(res::ID_FILE_TEST)->trigger();
+            QTRY_VERIFY(!summary.isEmpty());
+
+            QProcess check;
+            check.start(QStringLiteral(VORN_CLI), {QStringLiteral("check"), path});
+            QVERIFY(check.waitForFinished());
+            QStringList expected;
+            for (const QString& line : QString::fromUtf8(check.readAllStandardError()).split('\n', Qt::SkipEmptyParts))
+                expected << line.section(QStringLiteral("vorn-cli: "), 1);
+            QCOMPARE(findings, expected);
+            QCOMPARE(summary.startsWith(QStringLiteral("No findings")), expected.isEmpty());
+        }
     }
 
     void propertiesGiveTheArchivesFiguresAndFindings()

@@ -1,0 +1,88 @@
+#include "app/test_command.h"
+
+#include "app/run_guard.h"
+#include "archive/archive_file.h"
+#include "archive/catalogue_check.h"
+#include "dialogs/test_report_dialog.h"
+#include "views/figures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+namespace vorn {
+namespace {
+
+QString Summary(const QString& name, std::size_t files, const CatalogueFindings& findings)
+{
+    const QString checked = Counted(files, "file", "files");
+    if (findings.count == 0)
+        return QObject::tr("No findings: the catalogue of %1 and its %2 look sound.").arg(name, checked);
+    QString summary = QObject::tr("%1 in %2 (%3).").arg(Counted(findings.count, "finding", "findings"), name, checked);
+    if (findings.anomalies.size() < findings.count)
+        summary += QObject::tr(" The first %1 are listed.").arg(GroupedNumber(findings.anomalies.size()));
+    return summary;
+}
+
+}  // namespace
+
+void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
+{
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(QApplication::applicationName());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setRange(0, 1000);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(300);
+    progress.setMinimumWidth(420);
+    progress.setLabelText(QObject::tr("Testing the archive..."));
+
+    std::atomic<int> permille{0};
+    std::atomic<bool> cancel{false};
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel = true; });
+    QObject::connect(&guard, &CRunGuard::StopRequested, &progress, [&cancel] { cancel = true; });
+
+    CatalogueFindings findings;
+    QThread* worker = QThread::create([&, archive] {
+        findings = CheckCatalogue(archive->GetCatalogue(), [&](std::uint64_t done, std::uint64_t total) {
+            permille = total ? static_cast<int>(1000 * done / total) : 1000;
+            return !cancel.load();
+        });
+    });
+    QEventLoop loop;
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer refresh;
+    QObject::connect(&refresh, &QTimer::timeout, &progress, [&] { progress.setValue(permille.load()); });
+    refresh.start(100);
+    {
+        const CRunGuard::Scope running(guard);
+        worker->start();
+        loop.exec();
+        worker->wait();
+    }
+    delete worker;
+    progress.close();
+    if (findings.stopped)
+        return;
+
+    QList<CTestReportDialog::Finding> rows;
+    rows.reserve(static_cast<qsizetype>(findings.anomalies.size()));
+    for (const CatalogueAnomaly& anomaly : findings.anomalies)
+        rows.append({QString::fromLatin1(AnomalyKindName(anomaly.kind)), QString::fromStdString(anomaly.path),
+                     QString::fromStdString(anomaly.text)});
+    const QString name =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(archive->GetPathName()))).fileName();
+    CTestReportDialog(QObject::tr("Test of %1").arg(name), Summary(name, archive->Entries().size(), findings), rows,
+                      parent)
+        .exec();
+}
+
+}  // namespace vorn
