@@ -8,6 +8,7 @@
 #include "app/status_panes.h"
 #include "app/test_command.h"
 #include "archive/archive_file.h"
+#include "archive/name_encoding.h"
 #include "dialogs/properties_dialog.h"
 #include "res/images.h"
 #include "res/main_frame_resources.h"
@@ -21,11 +22,13 @@
 #include "views/preview_pane.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSplitter>
@@ -42,7 +45,7 @@ constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MR
 // The commands that replace the document or start a run.
 constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::ID_FILE_OPEN,
                                                 res::ID_FILE_EXTRACT,      res::ID_FILE_EXTRACT_HERE,
-                                                res::ID_FILE_TEST,
+                                                res::ID_FILE_TEST,         res::ID_VIEW_NAME_ENCODING,
                                                 res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
                                                 res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4};
 
@@ -142,6 +145,8 @@ void CMainFrame::CreateActions()
             action->setToolTip(QStringLiteral("%1 (%2)").arg(
                 action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
 
+    CreateNameEncodingMenu();
+
     QAction* statusBarAction = m_actions.value(res::ID_VIEW_STATUS_BAR);
     statusBarAction->setCheckable(true);
     statusBarAction->setChecked(true);
@@ -167,6 +172,28 @@ void CMainFrame::CreateActions()
     connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
     connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
+}
+
+void CMainFrame::CreateNameEncodingMenu()
+{
+    auto* encodings = new QMenu(this);
+    m_nameEncodings = new QActionGroup(this);
+    for (const std::string& encoding : NameEncodings()) {
+        const QString name = QString::fromStdString(encoding);
+        QAction* action = encodings->addAction(name);
+        action->setCheckable(true);
+        action->setData(name);
+        m_nameEncodings->addAction(action);
+        connect(action, &QAction::triggered, this, [this, name] { emit NameEncodingRequested(name); });
+    }
+    m_actions.value(res::ID_VIEW_NAME_ENCODING)->setMenu(encodings);
+    SetNameEncoding(QString::fromStdString(kDefaultNameEncoding));
+}
+
+void CMainFrame::SetNameEncoding(const QString& encoding)
+{
+    for (QAction* action : m_nameEncodings->actions())
+        action->setChecked(action->data().toString() == encoding);
 }
 
 void CMainFrame::GuardRuns()
@@ -358,6 +385,7 @@ void CMainFrame::UpdateCommandStates()
     // With nothing selected, or the archive's own item, Properties is about the whole archive.
     m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_FILE_TEST)->setEnabled(request.archive != nullptr);
+    m_actions.value(res::ID_VIEW_NAME_ENCODING)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
 }
 

@@ -8,6 +8,7 @@
 
 class QAbstractItemView;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QSplitter;
 class QToolBar;
@@ -65,6 +66,9 @@ public:
     void ShowArchiveNotice(const QString& notice);
     QString StatusMessage() const;
 
+    // Checks the encoding in View > Name Encoding.
+    void SetNameEncoding(const QString& encoding);
+
     // Fills the File menu's recent-file entries, newest first; the greyed
     // placeholder stands in for an empty list.
     void SetRecentFiles(const QStringList& paths);
@@ -77,6 +81,8 @@ signals:
     void ExtractHereRequested(const vorn::ExtractRequest& request);
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
+    // An encoding was chosen in View > Name Encoding.
+    void NameEncodingRequested(const QString& encoding);
     // A file of the list is to be opened with the desktop.
     void FileOpenRequested(std::shared_ptr<const vorn::CArchiveFile> archive, std::uint32_t entry);
 
@@ -88,6 +94,7 @@ protected:
 
 private:
     void CreateActions();
+    void CreateNameEncodingMenu();
     void GuardRuns();
     void CreateMenus();
     void CreateToolBar();
@@ -111,6 +118,7 @@ private:
     CRunGuard* m_runGuard;
     bool m_closeAfterRun = false;
     QHash<int, QAction*> m_actions;
+    QActionGroup* m_nameEncodings = nullptr;
     QString m_recentFilePlaceholder;
     QSplitter* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;

@@ -29,10 +29,12 @@ bool CMorvathDoc::OnNewDocument()
     return true;
 }
 
-bool CMorvathDoc::OnOpenDocument(const QString& path)
+bool CMorvathDoc::OnOpenDocument(const QString& path, const std::string& nameEncoding)
 {
     // The core's open alone: it refuses what is not a regular file without waiting on it.
-    auto archive = std::make_shared<const CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter);
+    auto archive = std::make_shared<const CArchiveFile>(QFile::encodeName(path).toStdString(), m_reporter,
+                                                        std::nullopt,
+                                                        NameDecoder::For(nameEncoding).value_or(NameDecoder::Default()));
     const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
     if (!archive->IsOpen()) {
         m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
@@ -44,6 +46,12 @@ bool CMorvathDoc::OnOpenDocument(const QString& path)
     if (const std::optional<Message> report = LoadReport(*m_archive, shownPath))
         m_reporter.ShowMessage(*report);
     return true;
+}
+
+void CMorvathDoc::ReplaceArchive(std::shared_ptr<const CArchiveFile> archive)
+{
+    InstallArchive(std::move(archive));
+    RefreshViews();
 }
 
 void CMorvathDoc::RefreshViews()

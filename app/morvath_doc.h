@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/name_encoding.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -33,7 +35,11 @@ public:
     // changed, when the file cannot be opened for reading; an archive that
     // loads badly still opens, with what could be read, and one message tells
     // everything its load found wrong.
-    bool OnOpenDocument(const QString& path);
+    bool OnOpenDocument(const QString& path, const std::string& nameEncoding = kDefaultNameEncoding);
+    // Puts archive, the open archive read once more (with other names), in
+    // its place; the views show it anew.
+    void ReplaceArchive(std::shared_ptr<const CArchiveFile> archive);
+    const std::shared_ptr<const CArchiveFile>& SharedArchive() const { return m_archive; }
     // Empties the list and rebuilds the tree for the current archive.
     void RefreshViews();
 

@@ -11,14 +11,19 @@
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
+#include "views/dir_view.h"
 #include "framework/version.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStatusBar>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdio>
@@ -28,6 +33,50 @@ namespace vorn {
 namespace {
 
 const QString kExtractDirKey = QStringLiteral("Settings/ExtractDir");
+// Each archive's name encoding other than the default, by absolute path.
+const QString kNameEncodingsKey = QStringLiteral("Settings/NameEncodings");
+
+QString RememberedNameEncoding(const QString& path)
+{
+    return QSettings()
+        .value(kNameEncodingsKey)
+        .toMap()
+        .value(QFileInfo(path).absoluteFilePath(), QString::fromStdString(kDefaultNameEncoding))
+        .toString();
+}
+
+void RememberNameEncoding(const QString& path, const QString& encoding)
+{
+    QSettings settings;
+    QVariantMap encodings = settings.value(kNameEncodingsKey).toMap();
+    if (encoding == QString::fromStdString(kDefaultNameEncoding))
+        encodings.remove(QFileInfo(path).absoluteFilePath());
+    else
+        encodings.insert(QFileInfo(path).absoluteFilePath(), encoding);
+    settings.setValue(kNameEncodingsKey, encodings);
+}
+
+// The folder's place in the tree, as the row of each folder from the top down.
+std::vector<std::size_t> RowsOf(const CDirNode* folder)
+{
+    std::vector<std::size_t> rows;
+    for (; folder; folder = folder->m_parent)
+        rows.insert(rows.begin(), folder->m_row);
+    return rows;
+}
+
+// The folder at rows in catalogue, which has the tree the rows were taken from.
+const CDirNode* FolderAtRows(const Catalogue& catalogue, const std::vector<std::size_t>& rows)
+{
+    const CDirNode* folder = nullptr;
+    for (const std::size_t row : rows) {
+        const auto& children = catalogue.FoldersOf(folder);
+        if (row >= children.size())
+            return nullptr;
+        folder = children[row].get();
+    }
+    return folder;
+}
 
 QString ChooseArchive(QWidget* parent)
 {
@@ -99,6 +148,7 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_FILE_NEW, &CVornApp::OnFileNew);
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
+    connect(m_frame.get(), &CMainFrame::NameEncodingRequested, this, &CVornApp::OnNameEncoding);
     connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
     connect(m_frame.get(), &CMainFrame::ExtractHereRequested, this, &CVornApp::OnExtractHere);
     m_frame->SetExtractHereAvailable(!m_strExtractDir.isEmpty());
@@ -116,14 +166,56 @@ void CVornApp::SetExtractDir(const QString& folder)
 
 bool CVornApp::OpenDocumentFile(const QString& path)
 {
-    if (!m_document->OnOpenDocument(path))
+    if (!m_document->OnOpenDocument(path, RememberedNameEncoding(path).toStdString()))
         return false;
+    m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
     // It opens empty and without a message box, as an archive of neither kind always has; the status bar says why.
     const bool noFormat = m_document->GetArchive()->GetFormat() == ArchiveFormat::None;
     m_frame->ShowArchiveNotice(noFormat ? res::LoadString(res::IDS_NO_FORMAT) : QString());
     m_recentFiles.Add(path);
     UpdateRecentFileMenu();
     return true;
+}
+
+void CVornApp::OnNameEncoding(const QString& encoding)
+{
+    const std::shared_ptr<const CArchiveFile> current = m_document->SharedArchive();
+    std::optional<NameDecoder> names = NameDecoder::For(encoding.toStdString());
+    if (!current || !names || m_frame->RunGuard().IsRunning())
+        return;
+    const ExtractRequest shown = m_frame->DirView()->CurrentRequest();
+    const bool inFolder = !shown.items.empty() && shown.items.front().kind == ExtractionItem::Kind::Folder;
+    const std::vector<std::size_t> rows = inFolder ? RowsOf(shown.items.front().folder) : std::vector<std::size_t>{};
+
+    // The catalogue is read again, on a worker thread, while the commands that could replace it wait.
+    std::shared_ptr<const CArchiveFile> redecoded;
+    {
+        const CRunGuard::Scope running(m_frame->RunGuard());
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        QThread* worker = QThread::create([&] {
+            redecoded = std::make_shared<const CArchiveFile>(current->GetPathName(), m_reporter, current->GetFormat(),
+                                                             std::move(*names));
+        });
+        QEventLoop loop;
+        connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+        worker->start();
+        loop.exec();
+        worker->wait();
+        delete worker;
+        QApplication::restoreOverrideCursor();
+    }
+    const QString path = QFile::decodeName(QByteArray::fromStdString(current->GetPathName()));
+    if (!redecoded->IsOpen()) {
+        m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
+                                QDir::toNativeSeparators(path).toStdString() + ": " +
+                                    OpenErrorText(redecoded->GetOpenError())});
+        m_frame->SetNameEncoding(QString::fromStdString(current->GetNameEncoding()));
+        return;
+    }
+    m_document->ReplaceArchive(redecoded);
+    m_frame->DirView()->SelectFolder(FolderAtRows(redecoded->GetCatalogue(), rows));
+    m_frame->SetNameEncoding(encoding);
+    RememberNameEncoding(path, encoding);
 }
 
 void CVornApp::OnAppAbout()

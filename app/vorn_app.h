@@ -66,6 +66,9 @@ public slots:
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecentFile(int index);
+    // View > Name Encoding: the names read again in encoding, off the
+    // user-interface thread, the folder shown kept; remembered for the archive.
+    void OnNameEncoding(const QString& encoding);
     // The active pane's Extract command: the extraction and its report.
     void OnExtract(const ExtractRequest& request);
     void OnExtractHere(const ExtractRequest& request);

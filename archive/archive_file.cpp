@@ -10,15 +10,16 @@
 
 namespace vorn {
 
-CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat)
-    : m_pathName(std::move(path)), m_file(m_pathName), m_reporter(reporter)
+CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat,
+                           NameDecoder names)
+    : m_pathName(std::move(path)), m_file(m_pathName), m_nameEncoding(names.Encoding()), m_reporter(reporter)
 {
     if (!m_file.IsOpen()) {
         m_pathName.clear();
         return;
     }
     m_format = forcedFormat.value_or(FormatFromPath(m_pathName));
-    m_catalogue = LoadCatalogue(m_file, m_format);
+    m_catalogue = LoadCatalogue(m_file, m_format, std::move(names));
     m_isOpen = true;
 }
 

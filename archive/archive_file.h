@@ -17,9 +17,11 @@ namespace vorn {
 // and the archive is left with what could be read.
 class CArchiveFile {
 public:
-    // The format comes from the path's extension unless forced. reporter
-    // receives the failures of WriteEntry and WriteEntryByName.
-    CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {});
+    // The format comes from the path's extension unless forced; names are
+    // decoded by names. reporter receives the failures of WriteEntry and
+    // WriteEntryByName.
+    CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {},
+                 NameDecoder names = NameDecoder::Default());
     ~CArchiveFile();
     CArchiveFile(const CArchiveFile&) = delete;
     CArchiveFile& operator=(const CArchiveFile&) = delete;
@@ -36,6 +38,8 @@ public:
     const OpenError& GetOpenError() const { return m_file.GetOpenError(); }
     const std::string& GetPathName() const { return m_pathName; }
     ArchiveFormat GetFormat() const { return m_format; }
+    // What the names were decoded from: "Windows-1252", "Windows-1251", ...
+    const std::string& GetNameEncoding() const { return m_nameEncoding; }
     const Catalogue& GetCatalogue() const { return m_catalogue; }
     const std::vector<FileEntry>& Entries() const { return m_catalogue.entries; }
     // The open file, for copies that run on other threads (reads never seek).
@@ -60,6 +64,7 @@ private:
     std::string m_pathName;
     FileByteSource m_file;
     ArchiveFormat m_format = ArchiveFormat::None;
+    std::string m_nameEncoding;
     Catalogue m_catalogue;
     MessageReporter& m_reporter;
 };

@@ -1,6 +1,6 @@
 #include "archive/archive_format.h"
 
-#include "archive/windows1252.h"
+#include "archive/name_encoding.h"
 
 #include <cstring>
 
@@ -61,13 +61,13 @@ RecordLayout LayoutOf(ArchiveFormat format)
     return format == ArchiveFormat::Pck ? kPckLayout : kDirLayout;
 }
 
-RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout)
+RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout, NameDecoder& names)
 {
     const void* nul = std::memchr(bytes, 0, layout.nameField);
     const std::size_t nameLength =
         nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - bytes) : layout.nameField;
     RawRecord record;
-    record.name = DecodeWindows1252(std::string_view(reinterpret_cast<const char*>(bytes), nameLength));
+    record.name = names.Decode(std::string_view(reinterpret_cast<const char*>(bytes), nameLength));
     const unsigned char* words = bytes + layout.nameField;
     record.type = words[0];
     record.size = ReadWord(words + 4);

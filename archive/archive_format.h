@@ -34,8 +34,10 @@ constexpr RecordLayout kPckLayout{48, 36};
 
 RecordLayout LayoutOf(ArchiveFormat format);
 
+class NameDecoder;
+
 struct RawRecord {
-    std::string name;  // UTF-8, decoded from Windows-1252, up to the first NUL
+    std::string name;  // UTF-8, decoded from the archive's name encoding, up to the first NUL
     std::uint8_t type = 0;  // low byte of the type word
     std::uint32_t size = 0;
     std::uint32_t position = 0;
@@ -43,6 +45,6 @@ struct RawRecord {
 
 // Decodes one record of `layout.recordSize` bytes. A name field without NUL
 // contributes all of its bytes.
-RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout);
+RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout, NameDecoder& names);
 
 }  // namespace vorn

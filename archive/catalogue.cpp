@@ -49,13 +49,13 @@ const std::vector<std::uint32_t>& Catalogue::FilesOf(const CDirNode* folder) con
     return folder ? folder->m_files : topFiles;
 }
 
-Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format)
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names)
 {
     Catalogue catalogue;
     if (format == ArchiveFormat::Dir)
-        ReadDirCatalogue(source, catalogue);
+        ReadDirCatalogue(source, catalogue, names);
     else if (format == ArchiveFormat::Pck)
-        ReadPckCatalogue(source, catalogue);
+        ReadPckCatalogue(source, catalogue, names);
     return catalogue;
 }
 

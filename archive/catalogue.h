@@ -4,6 +4,7 @@
 #include "archive/byte_source.h"
 #include "archive/dir_node.h"
 #include "archive/file_entry.h"
+#include "archive/name_encoding.h"
 
 #include <cstdint>
 #include <memory>
@@ -83,6 +84,7 @@ void ForEachFolder(const Catalogue& catalogue, Visit visit)
 
 // Reads the whole catalogue of the given format from source. Never fails:
 // whatever could be read stays, and every irregularity becomes an anomaly.
-Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format);
+// Names are decoded by names, Windows-1252 unless told otherwise.
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names = NameDecoder::Default());
 
 }  // namespace vorn

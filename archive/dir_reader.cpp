@@ -7,10 +7,10 @@
 
 namespace vorn {
 
-void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue)
+void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names)
 {
     const RecordLayout layout = kDirLayout;
-    RecordReader reader(source, layout);
+    RecordReader reader(source, layout, names);
     CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
     // One per open folder: where its run began and where its parent's run goes on.
     struct OpenRun {

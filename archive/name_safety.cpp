@@ -31,6 +31,8 @@ std::optional<UnsafeName> UnsafeNameReason(std::string_view name)
         return UnsafeName::Drive;
     if (HoldsControlCharacter(name))
         return UnsafeName::ControlCharacter;
+    if (name.find("\xEF\xBF\xBD") != std::string_view::npos)
+        return UnsafeName::Undecodable;
     return std::nullopt;
 }
 
@@ -45,6 +47,8 @@ const char* DescribeUnsafeName(UnsafeName reason)
         return "the name holds a path separator";
     case UnsafeName::Drive:
         return "the name starts with a drive";
+    case UnsafeName::Undecodable:
+        return "the name does not decode in the chosen name encoding";
     case UnsafeName::ControlCharacter:
         break;
     }

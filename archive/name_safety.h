@@ -14,6 +14,7 @@ enum class UnsafeName {
     PathSeparator,
     Drive,  // "C:..."
     ControlCharacter,
+    Undecodable,  // bytes the chosen name encoding does not define, shown as U+FFFD
 };
 
 // Nothing when the name is safe.

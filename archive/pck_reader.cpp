@@ -5,10 +5,10 @@
 
 namespace vorn {
 
-void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue)
+void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names)
 {
     const RecordLayout layout = kPckLayout;
-    RecordReader reader(source, layout);
+    RecordReader reader(source, layout, names);
     CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
     // Folders below the depth bound are not opened; their records are counted
     // here so that their end records close them, not the folders above.

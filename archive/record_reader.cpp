@@ -5,7 +5,8 @@
 
 namespace vorn {
 
-RecordReader::RecordReader(const ByteSource& source, RecordLayout layout) : m_source(source), m_layout(layout)
+RecordReader::RecordReader(const ByteSource& source, RecordLayout layout, NameDecoder& names)
+    : m_source(source), m_layout(layout), m_names(names)
 {
 }
 
@@ -50,7 +51,7 @@ std::optional<RawRecord> RecordReader::ReadRecord(std::uint64_t offset)
         std::memcpy(record + copied, block.bytes.data() + start, count);
         copied += count;
     }
-    return DecodeRecord(record, m_layout);
+    return DecodeRecord(record, m_layout, m_names);
 }
 
 }  // namespace vorn

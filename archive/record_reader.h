@@ -2,6 +2,7 @@
 
 #include "archive/archive_format.h"
 #include "archive/byte_source.h"
+#include "archive/name_encoding.h"
 
 #include <optional>
 #include <vector>
@@ -15,7 +16,7 @@ namespace vorn {
 // record at worst.
 class RecordReader {
 public:
-    RecordReader(const ByteSource& source, RecordLayout layout);
+    RecordReader(const ByteSource& source, RecordLayout layout, NameDecoder& names);
 
     // The record at offset, or nothing when fewer than a whole record remain.
     std::optional<RawRecord> ReadRecord(std::uint64_t offset);
@@ -36,6 +37,7 @@ private:
 
     const ByteSource& m_source;
     RecordLayout m_layout;
+    NameDecoder& m_names;
     std::vector<Block> m_blocks;
     std::size_t m_lastBlock = 0;
     std::uint64_t m_uses = 0;

@@ -11,7 +11,14 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
         forced = ArchiveFormat::Pck;
 
     OpenedArchive opened;
-    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced);
+    std::optional<NameDecoder> names = NameDecoder::For(arguments.encoding);
+    if (!names) {
+        opened.problem = "Unknown name encoding " + arguments.encoding + ".";
+        reporter.ShowMessage({opened.problem, ""});
+        opened.exit = kExitUsage;
+        return opened;
+    }
+    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced, std::move(*names));
     if (!opened.archive->IsOpen()) {
         opened.problem = "Error opening file.";
         reporter.ShowMessage({opened.problem, arguments.path + ": " + OpenErrorText(opened.archive->GetOpenError())});

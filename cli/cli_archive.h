@@ -13,10 +13,12 @@ enum ExitCode { kExitOk = 0, kExitFailures = 1, kExitUsage = 2 };
 struct ArchiveArguments {
     std::string path;
     std::string format;  // "", "dir" or "pck"
+    std::string encoding = kDefaultNameEncoding;  // of the names
 };
 
 // Opens the archive for a command. Reports on standard error and leaves `exit`
-// at kExitUsage when the file cannot be opened or its format is unknown; the
+// at kExitUsage when the file cannot be opened or its format or name encoding
+// is unknown; the
 // unknown records of the load are reported once, with their count.
 struct OpenedArchive {
     std::unique_ptr<CArchiveFile> archive;  // null when the file could not be opened

@@ -17,6 +17,9 @@ void AddArchiveArguments(CLI::App& command, ArchiveArguments& archive)
     command.add_option("ARCHIVE", archive.path, "The DIR or PCK archive")->required();
     command.add_option("--format", archive.format, "Read the archive as this format, whatever its extension")
         ->check(CLI::IsMember({"dir", "pck"}));
+    command.add_option("--encoding", archive.encoding,
+                       "Decode names from this encoding (default Windows-1252; also Windows-1250, Windows-1251, "
+                       "Shift-JIS, UTF-8 or any name iconv knows)");
 }
 
 // What the argument parser says: help and the version on standard output, a

@@ -30,6 +30,7 @@ constexpr std::array kViewMenu{
     MenuItem{ID_VIEW_TOOLBAR, "&Toolbar"},
     MenuItem{ID_VIEW_STATUS_BAR, "&Status Bar"},
     MenuItem{ID_VIEW_PREVIEW, "&Preview\tF3"},
+    MenuItem{ID_VIEW_NAME_ENCODING, "Name &Encoding"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_VIEW_OPTIONS, "&Options..."},
 };

@@ -26,6 +26,7 @@ inline constexpr int ID_ITEM_OPEN = 32786;     // a folder row's context menu
 inline constexpr int ID_ITEM_PREVIEW = 32787;  // a file row's context menu
 inline constexpr int ID_VIEW_PREVIEW = 32790;
 inline constexpr int ID_FILE_TEST = 32791;
+inline constexpr int ID_VIEW_NAME_ENCODING = 32792;  // the View menu's sub-menu
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;

@@ -31,6 +31,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_GO_FORWARD, "Go forward to the folder shown next\nForward"},
     StringEntry{ID_GO_UP, "Show the folder that holds this one\nUp One Level"},
     StringEntry{ID_VIEW_PREVIEW, "Show or hide the preview of the selected file\nPreview"},
+    StringEntry{ID_VIEW_NAME_ENCODING, "Choose the code page the names of this archive are decoded from\nName Encoding"},
     StringEntry{ID_FILE_TEST, "Check the whole archive for damage and hostile names\nTest Archive"},
     StringEntry{ID_FILE_NEW, "Create a new document\nNew"},
     StringEntry{ID_FILE_SAVE, "Save the active document\nSave"},

@@ -187,6 +187,26 @@ TEST_F(Cli, ExtractWritesTheWholeArchiveOrTheItemsGiven)
     EXPECT_THAT(items.err, HasSubstr("No folder or file \\NOPE in " + archive));
 }
 
+TEST_F(Cli, EncodingDecidesTheNamesListedAndExtracted)
+{
+    const std::string archive = Demo();
+    EXPECT_THAT(Run({"list", "--encoding", "Windows-1251", archive}).out, HasSubstr("\\DATA\\CAF\xD0\x99.TXT\n"));
+    EXPECT_THAT(Run({"tree", "--encoding", "Windows-1251", archive}).exit, 0);
+    const CliRun cyrillic = Run({"extract", "--encoding", "Windows-1251", archive, "-C", Target(), "DATA\\CAF\xC9.TXT"});
+    EXPECT_EQ(cyrillic.exit, 1);  // the name is looked up in the encoding too
+    EXPECT_EQ(Run({"extract", "--encoding", "Windows-1251", archive, "-C", Target(), "DATA\\CAF\xD0\x99.TXT"}).exit, 0);
+    EXPECT_THAT(ListTree(Target()), ElementsAre("CAF\xD0\x99.TXT"));
+
+    // A name the encoding does not define shows U+FFFD and is refused.
+    std::filesystem::remove_all(Target());
+    const CliRun utf8 = Run({"extract", "--encoding", "UTF-8", archive, "-C", Target()});
+    EXPECT_EQ(utf8.exit, 1);
+    EXPECT_THAT(utf8.err, HasSubstr("does not decode in the chosen name encoding"));
+    EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/EMPTY/", "DATA/SUB/", "DATA/SUB/B.BIN",
+                                                "TOP.TXT"));
+    EXPECT_EQ(Run({"list", "--encoding", "NO-SUCH", archive}).exit, 2);
+}
+
 TEST_F(Cli, ExtractKeepsExistingFilesUnlessToldToOverwrite)
 {
     const std::string archive = Demo();

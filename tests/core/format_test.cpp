@@ -1,4 +1,6 @@
 #include "archive/archive_file.h"
+#include "archive/name_encoding.h"
+#include "archive/name_safety.h"
 #include "archive/windows1252.h"
 #include "tests/core/catalogue_test_helpers.h"
 #include "tests/support/temp_dir.h"
@@ -36,6 +38,29 @@ TEST(Windows1252, DecodesEveryByteAndEncodesBack)
     EXPECT_EQ(DecodeWindows1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
     EXPECT_EQ(EncodeWindows1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
     EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
+}
+
+TEST(NameDecoder, DecodesEachEncodingAndMarksWhatItDoesNotDefine)
+{
+    const struct {
+        const char* encoding;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"Windows-1252", "CAF\xC9", "CAF\xC3\x89"},
+        {"Windows-1251", "\xD7\xC8\xD2\xC0\xC9.TXT", "\xD0\xA7\xD0\x98\xD0\xA2\xD0\x90\xD0\x99.TXT"},
+        {"Shift-JIS", "\x83\x5C.BIN", "\xE3\x82\xBD.BIN"},  // the second byte is a backslash, not a separator
+        {"UTF-8", "CAF\xC9.TXT", "CAF\xEF\xBF\xBD.TXT"},
+        {"UTF-8", "\xC3\x89\xC3", "\xC3\x89\xEF\xBF\xBD"},  // cut short
+        {"Windows-1253", "\xAA", "\xEF\xBF\xBD"},  // undefined in the code page
+    };
+    for (const auto& [encoding, bytes, text] : cases) {
+        std::optional<NameDecoder> names = NameDecoder::For(encoding);
+        ASSERT_TRUE(names) << encoding;
+        EXPECT_EQ(names->Decode(bytes), text) << encoding;
+        EXPECT_EQ(UnsafeNameReason(text) == UnsafeName::Undecodable, text.find("\xEF\xBF\xBD") != std::string::npos);
+    }
+    EXPECT_FALSE(NameDecoder::For("NO-SUCH-ENCODING"));
 }
 
 TEST(Windows1252, FoldCaseMakesEveryCapitalOfTheCodePageSmall)

@@ -9,12 +9,16 @@
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -153,6 +157,51 @@ private slots:
                 expected << line.section(QStringLiteral("vorn-cli: "), 1);
             QCOMPARE(findings, expected);
             QCOMPARE(summary.startsWith(QStringLiteral("No findings")), expected.isEmpty());
+        }
+    }
+
+    void nameEncodingReadsTheNamesAgainEverywhereAndIsRemembered()
+    {
+        const QString path = WriteArchive(m_archives, QStringLiteral("names.pck"),
+                                          {{}, {Folder("DATA", {File("\xD7\xC8\xD2\xC0\xC9.TXT", 3), File("OK", 1)})}});
+        QTemporaryDir target;
+        const auto names = [](const QAbstractItemModel& model) {
+            QStringList shown;
+            for (int row = 0; row < model.rowCount(); ++row)
+                shown << model.index(row, 0).data().toString();
+            return shown;
+        };
+        const QString cyrillic = QStringLiteral("\u0427\u0418\u0422\u0410\u0419.TXT");
+        for (const auto& [encoding, shown, written] :
+             {std::tuple{"Windows-1251", cyrillic, QStringList{"OK", cyrillic}},
+              std::tuple{"UTF-8", QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD.TXT"), QStringList{"OK"}}}) {
+            auto started = StartApp({QStringLiteral("vorn"), path});
+            CMainFrame& frame = *started->app->MainFrame();
+            CFilesView& list = *frame.FilesView();
+            frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot());
+            for (QAction* action : frame.CommandAction(res::ID_VIEW_NAME_ENCODING)->menu()->actions())
+                if (action->text() == QLatin1String(encoding))
+                    action->trigger();
+            // The folder shown stays; the list, the search and extraction take the new names.
+            QCOMPARE(frame.DirView()->currentIndex().data().toString(), QStringLiteral("DATA"));
+            QCOMPARE(names(*list.model()), (QStringList{shown, "OK"}));
+            frame.FilesPane()->WholeArchiveSwitch()->setChecked(true);
+            frame.FilesPane()->FilterBox()->setText(shown.left(2));
+            QTRY_COMPARE(names(*list.model()), QStringList{shown});
+            frame.FilesPane()->WholeArchiveSwitch()->setChecked(false);
+            frame.FilesPane()->FilterBox()->clear();
+
+            started->app->SetExtractDir(target.filePath(QLatin1String(encoding)));
+            QDir().mkpath(started->app->GetExtractDir());
+            list.selectAll();
+            WhenModal<QDialog>([](QDialog* report) { report->reject(); });  // what was refused
+            frame.CommandAction(res::ID_FILE_EXTRACT_HERE)->trigger();
+            QCOMPARE(QDir(started->app->GetExtractDir()).entryList(QDir::Files), written);
+            ForgetPendingAnswers();
+
+            // Opened again, the archive keeps its encoding.
+            started = StartApp({QStringLiteral("vorn"), path});
+            QCOMPARE(started->app->Document()->GetArchive()->GetNameEncoding(), std::string(encoding));
         }
     }
 
