@@ -1,7 +1,11 @@
 // vorn-screenshots ARCHIVE OUTDIR: renders the main window with ARCHIVE (the
 // demo archive) open into OUTDIR: main.png (the top folder, a row selected),
 // sorted.png (a folder by size, largest first, with exact sizes), filter.png (a typed filter),
-// search.png (whole-archive results), context-menu.png and properties.png.
+// search.png (whole-archive results), context-menu.png, properties.png, the
+// preview of a picture, a text and other data (preview-image.png,
+// preview-text.png, preview-hex.png), encoding.png (a name read as
+// Windows-1251) and test-report.png (Test Archive on damaged.pck, found beside
+// ARCHIVE).
 // Run with QT_QPA_PLATFORM=offscreen; the settings go to a temporary folder,
 // so the user's own stay untouched.
 
@@ -10,15 +14,18 @@
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
 #include "dialogs/properties_dialog.h"
+#include "dialogs/test_report_dialog.h"
 #include "res/resource_ids.h"
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/files_view.h"
+#include "views/preview_pane.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,6 +84,25 @@ QImage GrabWhileOpen(vorn::CMainFrame& frame, const std::function<void()>& show)
             dialog->reject();
         }
     });
+    show();
+    return image;
+}
+
+// Runs show, which ends in a modal T, and grabs T once it is up.
+template <typename T>
+QImage GrabDialog(const std::function<void()>& show)
+{
+    QImage image;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            QApplication::processEvents();
+            image = dialog->grab().toImage();
+            dialog->reject();
+        }
+    });
+    poll.start(20);
     show();
     return image;
 }
@@ -143,6 +169,40 @@ int main(int argc, char** argv)
     SelectRowNamed(list, QStringLiteral("THEME.MID"));
     saved = Save(GrabWhileOpen(frame, [&] { frame.CommandAction(vorn::res::ID_FILE_PROPERTIES)->trigger(); }), outDir,
                  "properties.png") &&
+            saved;
+
+    // The preview beside the list, as in a wide window.
+    frame.resize(1120, 620);
+    vorn::CPreviewPane& preview = *frame.PreviewPane();
+    const auto previewOf = [&](const char* folder, const char* name) {
+        QSignalSpy shown(&preview, &vorn::CPreviewPane::ContentShown);
+        tree.SelectFolder(FolderAt(*archive, folder));
+        SelectRowNamed(list, QString::fromUtf8(name));
+        if (shown.isEmpty())
+            shown.wait(5000);
+        return shot();
+    };
+    saved = Save(previewOf("\\DATA\\GFX", "TITLE.BMP"), outDir, "preview-image.png") && saved;
+    saved = Save(previewOf("\\DATA\\TEXT", "INTRO.TXT"), outDir, "preview-text.png") && saved;
+    saved = Save(previewOf("\\DATA\\SOUND", "CLICK.WAV"), outDir, "preview-hex.png") && saved;
+
+    // Right after choosing Windows-1251: the name its bytes were written in.
+    frame.CommandAction(vorn::res::ID_VIEW_PREVIEW)->setChecked(false);
+    frame.resize(760, 520);
+    for (QAction* action : frame.CommandAction(vorn::res::ID_VIEW_NAME_ENCODING)->menu()->actions())
+        if (action->text() == QLatin1String("Windows-1251"))
+            action->trigger();
+    archive = app.Document()->GetArchive();
+    tree.SelectFolder(FolderAt(*archive, "\\DATA\\TEXT"));
+    SelectRowNamed(list, QString::fromUtf8("\u0427\u0418\u0422\u0410\u0419.TXT"));
+    saved = Save(shot(), outDir, "encoding.png") && saved;
+
+    const QString damaged = QFileInfo(QString::fromLocal8Bit(argv[1])).dir().filePath(QStringLiteral("damaged.pck"));
+    if (!app.OpenDocumentFile(damaged))
+        return 1;
+    saved = Save(GrabDialog<vorn::CTestReportDialog>(
+                     [&] { frame.CommandAction(vorn::res::ID_FILE_TEST)->trigger(); }),
+                 outDir, "test-report.png") &&
             saved;
     return saved ? 0 : 1;
 }
