@@ -31,9 +31,10 @@ QString Summary(const QString& name, std::size_t files, const CatalogueFindings&
     return summary;
 }
 
-}  // namespace
-
-void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
+// Runs the check on a worker thread under a progress dialog; the dialog is
+// gone by the time this returns, so that its delayed showing cannot come up
+// over the report.
+CatalogueFindings CheckWithProgress(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
 {
     QProgressDialog progress(parent);
     progress.setWindowTitle(QApplication::applicationName());
@@ -51,7 +52,7 @@ void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchi
     QObject::connect(&guard, &CRunGuard::StopRequested, &progress, [&cancel] { cancel = true; });
 
     CatalogueFindings findings;
-    QThread* worker = QThread::create([&, archive] {
+    QThread* worker = QThread::create([&, archive = std::move(archive)] {
         findings = CheckCatalogue(archive->GetCatalogue(), [&](std::uint64_t done, std::uint64_t total) {
             permille = total ? static_cast<int>(1000 * done / total) : 1000;
             return !cancel.load();
@@ -62,14 +63,19 @@ void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchi
     QTimer refresh;
     QObject::connect(&refresh, &QTimer::timeout, &progress, [&] { progress.setValue(permille.load()); });
     refresh.start(100);
-    {
-        const CRunGuard::Scope running(guard);
-        worker->start();
-        loop.exec();
-        worker->wait();
-    }
+    const CRunGuard::Scope running(guard);
+    worker->start();
+    loop.exec();
+    worker->wait();
     delete worker;
-    progress.close();
+    return findings;
+}
+
+}  // namespace
+
+void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
+{
+    const CatalogueFindings findings = CheckWithProgress(parent, guard, archive);
     if (findings.stopped)
         return;
 

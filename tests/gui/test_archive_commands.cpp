@@ -138,6 +138,8 @@ private slots:
             QString summary;
             QStringList findings;
             WhenModal<CTestReportDialog>([&](CTestReportDialog* report) {
+                QTest::qWait(400);  // the progress dialog's delayed showing must not come up over the report
+                QCOMPARE(QApplication::activeModalWidget(), report);
                 summary = report->findChild<QLabel*>()->text();
                 const QTableWidget& table = *report->Table();
                 for (int row = 0; row < table.rowCount(); ++row)
