@@ -31,7 +31,8 @@ QString FormatText(ArchiveFormat format)
 void ShowArchiveProperties(QWidget* parent, const CArchiveFile& archive)
 {
     const ArchiveSummary summary = Summarize(archive);
-    const QString path = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(archive.GetPathName())));
+    const QString path = QDir::toNativeSeparators(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(archive.GetPathName()))).absoluteFilePath());
     const CPropertiesDialog::Lines lines = {
         {QObject::tr("Location:"), path},
         {QObject::tr("Format:"), FormatText(summary.format)},
