@@ -1,4 +1,5 @@
 // vorn-gui-timing [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]
+// vorn-gui-timing --look [--rounds N] [ARCHIVE]
 //
 // Opens a 1,000,000-entry archive in the GUI (offscreen) and shows its folder
 // of 100,000 files, and compares both times with loading the same catalogue
@@ -9,10 +10,19 @@
 // own, so each peak RSS is that program's alone; the kinds alternate round by
 // round and the report gives medians of the per-round ratios. Without ARCHIVE
 // the archive is written to a temporary folder first.
+//
+// With --look it times looking inside instead: the preview's first screen of
+// files of the big folder, reading the catalogue's names again in another
+// encoding (and the longest stall meanwhile), and scrolling the hex view of a
+// 1 GiB entry from end to end (the longest stall, and the peak memory above
+// the archive's load) in an archive of its own.
 
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
+#include "res/resource_ids.h"
+#include "views/hex_view.h"
+#include "views/preview_pane.h"
 #include "archive/archive_file.h"
 #include "tests/support/archive_writer.h"
 #include "views/dir_view.h"
@@ -23,6 +33,8 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -234,6 +246,103 @@ int MeasureGui(int argc, char** argv, const std::string& path)
     return 0;
 }
 
+// A sparse archive of one 1 GiB file of zeros.
+constexpr std::uint32_t kHugeEntry = 1u << 30;
+
+void MakeHugeEntryArchive(const std::string& path)
+{
+    std::string bytes = vorn::testing::BuildArchive(vorn::ArchiveFormat::Pck, {{{"HUGE.BIN", "x", {}, 0}}, {}});
+    const std::size_t record = bytes.find(std::string("HUGE.BIN") + '\0');
+    std::uint32_t position = 0;
+    std::memcpy(&position, bytes.data() + record + 44, 4);
+    std::memcpy(bytes.data() + record + 40, &kHugeEntry, 4);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    if (truncate(path.c_str(), static_cast<off_t>(position) + kHugeEntry) != 0)
+        throw std::runtime_error("could not size " + path);
+}
+
+// Selects the list's row and waits until the preview has painted it.
+double PreviewMs(vorn::CMainFrame& frame, int row)
+{
+    QSignalSpy shown(frame.PreviewPane(), &vorn::CPreviewPane::ContentShown);
+    const auto start = Clock::now();
+    frame.FilesView()->selectRow(row);
+    if (shown.isEmpty() && !shown.wait(10000))
+        throw std::runtime_error("no preview");
+    frame.repaint();
+    return MillisecondsSince(start);
+}
+
+vorn::CVornApp* StartApp(int argc, char** argv, const std::string& path)
+{
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+    static vorn::StderrReporter reporter("vorn-gui-timing");
+    auto* app = new vorn::CVornApp(&reporter);
+    if (!app->InitInstance({QStringLiteral("vorn"), QString::fromStdString(path)}) ||
+        !QTest::qWaitForWindowExposed(app->MainFrame()))
+        throw std::runtime_error("could not open " + path);
+    app->MainFrame()->resize(1200, 800);  // the preview beside the list
+    return app;
+}
+
+// Child: the preview and the names read again. Prints "preview_ms redecode_ms stall_ms".
+int MeasureLook(int argc, char** argv, const std::string& path)
+{
+    vorn::CVornApp& app = *StartApp(argc, argv, path);
+    vorn::CMainFrame& frame = *app.MainFrame();
+    for (const auto& child : app.Document()->GetArchive()->GetRoot()->m_children)
+        if (child->m_name == kBigFolder)
+            frame.DirView()->SelectFolder(child.get());
+    double previewMs = 0;
+    for (const int row : {0, kBigFolderFiles / 2, kBigFolderFiles - 1, 1})
+        previewMs = std::max(previewMs, PreviewMs(frame, row));
+
+    StallWatch stalls;
+    QAction* windows1251 = nullptr;
+    for (QAction* action : frame.CommandAction(vorn::res::ID_VIEW_NAME_ENCODING)->menu()->actions())
+        if (action->text() == QLatin1String("Windows-1251"))
+            windows1251 = action;
+    const auto start = Clock::now();
+    windows1251->trigger();
+    frame.repaint();
+    const double redecodeMs = MillisecondsSince(start);
+    std::printf("%.1f %.1f %.1f\n", previewMs, redecodeMs, stalls.LongestMs());
+    return 0;
+}
+
+// Child: the hex view of a 1 GiB entry scrolled from end to end in 400 steps.
+// Prints "first_screen_ms stall_ms load_kib peak_kib".
+int MeasureHex(int argc, char** argv, const std::string& path)
+{
+    vorn::CVornApp& app = *StartApp(argc, argv, path);
+    vorn::CMainFrame& frame = *app.MainFrame();
+    frame.DirView()->SelectFolder(nullptr);
+    const long loadKiB = PeakRssKiB();
+    int row = 0;
+    while (frame.FilesView()->model()->index(row, 0).data().toString() != QLatin1String("HUGE.BIN"))
+        ++row;
+    const double firstMs = PreviewMs(frame, row);
+    QScrollBar* bar = frame.PreviewPane()->HexView()->verticalScrollBar();
+    StallWatch stalls;
+    constexpr int kSteps = 400;
+    for (int step = 0; step <= kSteps; ++step) {
+        bar->setValue(static_cast<int>(static_cast<qint64>(bar->maximum()) * step / kSteps));
+        QApplication::processEvents();
+        frame.repaint();
+    }
+    for (int page = 0; page < 50; ++page) {
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QApplication::processEvents();
+        frame.repaint();
+    }
+    std::printf("%.1f %.1f %ld %ld\n", firstMs, stalls.LongestMs(), loadKiB, PeakRssKiB());
+    return 0;
+}
+
 struct ChildRun {
     std::string output;
     double wallMs = 0;
@@ -307,6 +416,20 @@ int main(int argc, char** argv)
         MakeArchive(argv[2]);
         return 0;
     }
+    for (const char* child : {"--child-look", "--child-hex"}) {
+        if (argc == 3 && std::strcmp(argv[1], child) == 0) {
+            const QTemporaryDir settings;
+            setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            try {
+                return std::strcmp(child, "--child-look") == 0 ? MeasureLook(argc, argv, argv[2])
+                                                               : MeasureHex(argc, argv, argv[2]);
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "vorn-gui-timing: %s\n", error.what());
+                return 1;
+            }
+        }
+    }
 
     int rounds = 5;
     std::string cli;
@@ -315,6 +438,7 @@ int main(int argc, char** argv)
 #endif
     std::string peer;
     std::string archive;
+    bool look = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rounds" && i + 1 < argc)
@@ -323,10 +447,12 @@ int main(int argc, char** argv)
             cli = argv[++i];
         else if (arg == "--peer" && i + 1 < argc)
             peer = argv[++i];
+        else if (arg == "--look")
+            look = true;
         else if (!arg.empty() && arg[0] != '-')
             archive = arg;
         else {
-            std::fputs("usage: vorn-gui-timing [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
+            std::fputs("usage: vorn-gui-timing [--look] [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
                        stderr);
             return 2;
         }
@@ -339,6 +465,37 @@ int main(int argc, char** argv)
             archive = scratch.filePath(QStringLiteral("huge.pck")).toStdString();
             const ChildRun made = Run({self, "--child-make", archive}, false);
             std::printf("wrote %s in %.0f ms\n", archive.c_str(), made.wallMs);
+        }
+        if (look) {
+            const std::string huge = scratch.filePath(QStringLiteral("huge-entry.pck")).toStdString();
+            MakeHugeEntryArchive(huge);
+            std::printf("%-5s %11s %11s %11s %9s %9s %13s\n", "round", "preview ms", "redecode ms", "stall ms",
+                        "hex 1st ms", "hex stall", "hex peak+KiB");
+            std::vector<double> preview, redecode, stall, hexFirst, hexStall, hexPeak;
+            for (int round = 1; round <= rounds; ++round) {
+                ReadFileOnce(archive);
+                double previewMs = 0, redecodeMs = 0, stallMs = 0, firstMs = 0, hexStallMs = 0;
+                long loadKiB = 0, peakKiB = 0;
+                std::sscanf(Run({self, "--child-look", archive}, true).output.c_str(), "%lf %lf %lf", &previewMs,
+                            &redecodeMs, &stallMs);
+                std::sscanf(Run({self, "--child-hex", huge}, true).output.c_str(), "%lf %lf %ld %ld", &firstMs,
+                            &hexStallMs, &loadKiB, &peakKiB);
+                std::printf("%-5d %11.1f %11.1f %11.1f %9.1f %9.1f %13ld\n", round, previewMs, redecodeMs, stallMs,
+                            firstMs, hexStallMs, peakKiB - loadKiB);
+                preview.push_back(previewMs);
+                redecode.push_back(redecodeMs);
+                stall.push_back(stallMs);
+                hexFirst.push_back(firstMs);
+                hexStall.push_back(hexStallMs);
+                hexPeak.push_back(static_cast<double>(peakKiB - loadKiB));
+            }
+            std::printf("\nmedian slowest preview, first screen:   %.1f ms (aim: 100)\n", Median(preview));
+            std::printf("median re-decode of the names:         %.1f ms (aim: 1000), longest stall %.1f ms\n",
+                        Median(redecode), Median(stall));
+            std::printf("median hex of 1 GiB: first screen %.1f ms, longest stall %.1f ms (aim: 50), "
+                        "peak %.0f KiB above the load (aim: 32768)\n",
+                        Median(hexFirst), Median(hexStall), Median(hexPeak));
+            return 0;
         }
         std::printf("%-5s %9s %9s %9s %7s %9s %9s %9s %9s %9s %9s\n", "round", "load ms", "open ms", "select ms",
                     "rows", "cli ms", "load KiB", "gui KiB", "peak KiB", "peer KiB", "cli KiB");
