@@ -11,13 +11,13 @@ namespace vorn {
 void ShowItemMenu(const CMainFrame& frame, const ExtractRequest& request, const QPoint& position)
 {
     const bool oneRow = request.pane == ExtractRequest::Pane::List && request.items.size() == 1;
-    const bool oneFolderRow = oneRow && request.items.front().kind == ExtractionItem::Kind::Folder;
+    const bool oneFileRow = oneRow && request.items.front().kind == ExtractionItem::Kind::File;
     QMenu menu(frame.window());
     for (const res::MenuItem& item : res::ItemMenu()) {
         if (item.commandId == res::kSeparator) {
             menu.addSeparator();
-        } else if ((item.commandId != res::ID_ITEM_OPEN || oneFolderRow) &&
-                   (item.commandId != res::ID_ITEM_PREVIEW || (oneRow && !oneFolderRow))) {
+        } else if ((item.commandId != res::ID_ITEM_OPEN || oneRow) &&
+                   (item.commandId != res::ID_ITEM_PREVIEW || oneFileRow)) {
             menu.addAction(frame.CommandAction(item.commandId));
         }
     }

@@ -10,8 +10,9 @@ class CMainFrame;
 
 // The context menu of list rows and tree items, made of the main window's
 // commands, which act on the active pane's selection: Extract..., Extract
-// Here, then Open for one folder row or Preview for one file row of the list,
-// Copy Path and Properties. Shown at position (global) until it is closed.
+// Here, then for one row of the list Open (a folder in the list, a file with
+// the desktop) and, for a file, Preview; Copy Path and Properties. Shown at
+// position (global) until it is closed.
 void ShowItemMenu(const CMainFrame& frame, const ExtractRequest& request, const QPoint& position);
 
 }  // namespace vorn

@@ -24,7 +24,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_FILE_EXTRACT_HERE, "Extract the selection into the default extraction folder\nExtract Here"},
     StringEntry{ID_FILE_PROPERTIES, "Show the path, size and place in the archive of the selection, or the figures of the archive itself\nProperties"},
     StringEntry{ID_EDIT_COPY_PATH, "Copy the paths of the selection in the archive\nCopy Path"},
-    StringEntry{ID_ITEM_OPEN, "Show the folder's content\nOpen"},
+    StringEntry{ID_ITEM_OPEN, "Show the folder's content, or open the file with the desktop's application for it\nOpen"},
     StringEntry{ID_ITEM_PREVIEW, "Show the file's content\nPreview"},
     StringEntry{ID_EDIT_FIND, "Show only the names that match a text\nFind"},
     StringEntry{ID_GO_BACK, "Go back to the folder shown before\nBack"},

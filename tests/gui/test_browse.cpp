@@ -385,7 +385,7 @@ private slots:
         QCOMPARE(list.model()->index(3, NameColumn).data(Qt::ToolTipRole).toString(),
                  "Size: 3,000 bytes\nOffset: " + QLocale(QLocale::English).toString(offset));
 
-        // A right click on a row: the commands for it, Open for a folder, Preview for a file.
+        // A right click on a row: the commands for it, Open for a folder, Open and Preview for a file.
         const auto menuAt = [&list](int row) {
             QStringList entries;
             QTimer::singleShot(0, [&entries] {
@@ -401,7 +401,7 @@ private slots:
         };
         QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract &Here", "-", "&Open", "-", "&Copy Path", "-",
                                          "P&roperties"}));
-        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract &Here", "-", "&Preview", "-", "&Copy Path", "-",
+        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract &Here", "-", "&Open", "&Preview", "-", "&Copy Path", "-",
                                          "P&roperties"}));
 
         // Copy Path: each selected row's path in the archive, a line each.
