@@ -73,7 +73,8 @@ std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, c
     // The run and its report: nothing may replace the archive or start another run meanwhile.
     const CRunGuard::Scope running(guard);
     const ExtractionResult result =
-        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items, {OverwritePolicy::Ask});
+        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items,
+                                  {OverwritePolicy::Ask, ExistingFolder::Refuse, DefaultExtractionJobs()});
     if (!result.failures.empty()) {
         std::vector<Message> report;
         for (const Failure& failure : result.failures)

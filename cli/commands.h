@@ -18,6 +18,7 @@ struct ExtractOptions {
     std::vector<std::string> items;
     bool overwrite = false;
     bool quiet = false;
+    unsigned jobs = 0;  // 0: DefaultExtractionJobs()
 };
 
 int RunList(const ListOptions& options);

@@ -47,7 +47,7 @@ int RunExtract(const ExtractOptions& options)
 
     // Like tar, a second run into the same target completes what the first left out.
     const ExtractionOptions extraction{options.overwrite ? OverwritePolicy::Replace : OverwritePolicy::Skip,
-                                       ExistingFolder::Merge};
+                                       ExistingFolder::Merge, options.jobs ? options.jobs : DefaultExtractionJobs()};
     ExtractionResult result;
     int signal = 0;
     {

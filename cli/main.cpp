@@ -70,6 +70,10 @@ int main(int argc, char** argv)
                                "A folder or file inside the archive, as \\DATA\\SUB or DATA/SUB (default: everything)");
     extractCommand->add_flag("--overwrite", extract.overwrite, "Replace files that already exist in TARGET");
     extractCommand->add_flag("-q,--quiet", extract.quiet, "Do not show progress");
+    extractCommand
+        ->add_option("-j,--jobs", extract.jobs,
+                     "Files written at once (default: the number of cores, at most 8; 1 writes in catalogue order)")
+        ->check(CLI::Range(1u, 64u));
 
     ArchiveArguments check;
     CLI::App* checkCommand =

@@ -3,9 +3,18 @@
 #include "archive/archive_file.h"
 #include "archive/entry_copy.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -13,186 +22,537 @@ namespace vorn {
 
 namespace {
 
-class Executor final : private CopyMonitor {
+// A batch of a folder's files is small enough to spread a folder over the
+// workers and large enough that handing it over costs nothing next to the files.
+constexpr std::size_t kBatchFiles = 64;
+constexpr std::uint64_t kBatchBytes = 8 << 20;
+// How often the thread that runs the extraction looks for a cancel and reports
+// progress while workers write.
+constexpr auto kObserverInterval = std::chrono::milliseconds(50);
+
+// An open folder, shared by the walk that entered it and the batches of its files.
+struct FolderHandle {
+    FolderHandle(int descriptor, bool made) : fd(descriptor), madeByRun(made) {}
+    ~FolderHandle() { ::close(fd); }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    int fd;
+    bool madeByRun;  // so every name in it was written by this run
+};
+using Folder = std::shared_ptr<const FolderHandle>;
+
+struct Batch {
+    Folder folder;
+    std::vector<std::size_t> steps;  // plan indices, in plan order
+    std::uint64_t bytes = 0;
+};
+
+class Run;
+
+// The copy of one file on one thread: its bytes go into the run's progress and
+// come out again if the copy fails.
+class FileCopier final : public CopyMonitor {
 public:
-    Executor(const CArchiveFile& archive, const ExtractionPlan& plan, const ExtractionOptions& options,
-             ExtractionObserver* observer)
+    FileCopier(Run& run, bool onRunThread) : m_run(run), m_onRunThread(onRunThread) {}
+
+    bool OnRunThread() const { return m_onRunThread; }
+    CopyResult Copy(const FileEntry& entry, int dirFd, const std::string& name, ExistingFile existing);
+
+    void BytesCopied(std::uint64_t count) override;
+    bool ShouldStop() const override;
+
+private:
+    Run& m_run;
+    bool m_onRunThread;
+    std::uint64_t m_fileBytes = 0;
+};
+
+// One extraction. With one job, the thread that runs it walks the plan and
+// writes each file in turn. With more, it makes every folder first, then hands
+// batches of files whose folders exist to a pool of workers. The observer is
+// only ever called from the thread that runs the extraction: workers leave
+// their questions to it and it polls for a cancel and reports progress while
+// they write.
+class Run {
+public:
+    Run(const CArchiveFile& archive, const ExtractionPlan& plan, const ExtractionOptions& options,
+        ExtractionObserver* observer)
         : m_archive(archive), m_source(CopySourceOf(archive.Descriptor())), m_plan(plan), m_options(options),
           m_observer(observer), m_overwrite(options.overwrite)
     {
-        m_progress.filesTotal = plan.totalFiles;
-        m_progress.bytesTotal = plan.totalBytes;
     }
 
-    ~Executor() override
-    {
-        for (const OpenFolder& folder : m_folders)
-            ::close(folder.fd);
-    }
+    ~Run() { StopWorkers(); }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
 
-    ExtractionResult Run(const std::string& target)
+    ExtractionResult Execute(const std::string& target)
     {
-        m_result.failures = m_plan.refused;
-        m_result.filesPlanned = m_plan.totalFiles;
+        ExtractionResult result;
+        result.failures = m_plan.refused;
+        result.filesPlanned = m_plan.totalFiles;
         // A folder opened as a path only can be written into without being listed.
         const int targetFd = ::open(target.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (targetFd < 0) {
-            m_result.failures.push_back({FailureKind::TargetNotOpened, target, errno});
-            return m_result;
+            result.failures.push_back({FailureKind::TargetNotOpened, target, errno});
+            return result;
         }
-        m_folders.push_back({targetFd, false});
+        const auto targetFolder = std::make_shared<const FolderHandle>(targetFd, false);
+        m_entered.assign(m_plan.steps.size(), Entered::No);
         if (m_observer)
-            m_observer->Progress(m_progress);  // the totals, before the first file
-        for (std::size_t i = 0; i < m_plan.steps.size();) {
-            if (ShouldStop()) {
-                m_result.cancelled = true;
-                break;
-            }
-            const PlanStep& step = m_plan.steps[i];
-            CloseFoldersAbove(step.depth);
-            if (step.action == PlanStep::Action::MakeFolder)
-                i = MakeFolder(step) ? i + 1 : step.subtreeEnd;
-            else {
-                WriteFile(step);
-                ++i;
-            }
-        }
-        // A stop during the last file, or a Cancel to its question, ends the loop as well.
-        m_result.cancelled = m_result.cancelled || m_cancelRequested;
-        return m_result;
+            m_observer->Progress(Snapshot());  // the totals, before the first file
+
+        if (m_options.jobs > 1 && StartWorkers(std::min<std::uint64_t>(m_options.jobs, m_plan.totalFiles)))
+            WriteFoldersFirst(targetFolder);
+        else
+            WalkInOrder(targetFolder);
+
+        std::stable_sort(m_failures.begin(), m_failures.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto& [step, failure] : m_failures)
+            result.failures.push_back(std::move(failure));
+        result.filesWritten = m_filesWritten;
+        result.foldersCreated = m_foldersCreated;
+        result.bytesWritten = m_bytesWritten;
+        result.filesKept = m_filesKept;
+        result.cancelled = m_stop;
+        return result;
     }
 
 private:
-    // Keeps the target and the first `depth` folders made below it open.
-    void CloseFoldersAbove(std::size_t depth)
+    friend class FileCopier;
+
+    // One job: folders and files exactly in plan order.
+    void WalkInOrder(const Folder& target)
     {
-        while (m_folders.size() > depth + 1) {
-            ::close(m_folders.back().fd);
-            m_folders.pop_back();
+        FileCopier copier(*this, true);
+        m_open = {target};
+        for (std::size_t i = 0; i < m_plan.steps.size();) {
+            if (StopRequested())
+                break;
+            const PlanStep& step = m_plan.steps[i];
+            CloseFoldersAbove(step.depth);
+            if (step.action == PlanStep::Action::MakeFolder) {
+                i = MakeFolder(i) ? i + 1 : step.subtreeEnd;
+            } else {
+                WriteFile(i, *m_open.back(), copier);
+                ++i;
+            }
         }
+        m_open.clear();
     }
 
-    bool MakeFolder(const PlanStep& step)
+    // Several jobs: every folder first, then the files in batches.
+    void WriteFoldersFirst(const Folder& target)
     {
-        const int parent = m_folders.back().fd;
+        m_open = {target};
+        for (std::size_t i = 0; i < m_plan.steps.size();) {
+            const PlanStep& step = m_plan.steps[i];
+            if (step.action == PlanStep::Action::WriteFile) {
+                ++i;
+                continue;
+            }
+            if (StopRequested())
+                break;
+            CloseFoldersAbove(step.depth);
+            i = MakeFolder(i) ? i + 1 : step.subtreeEnd;
+        }
+        m_open = {target};
+        if (!m_stop)
+            DispatchFiles();
+        m_open.clear();
+        Await([this] { return m_queue.empty() && m_busy == 0; });
+        StopWorkers();
+        if (m_observer)
+            m_observer->Progress(Snapshot());  // the exact counts, whatever was reported meanwhile
+    }
+
+    // Walks the plan again through the folders made, handing their files out in
+    // batches. A name given twice waits until its first file is written; so do
+    // the questions about a folder the run did not make, which come in plan order.
+    void DispatchFiles()
+    {
+        Batch batch;
+        std::unordered_set<std::size_t> handedOut;        // files' paths, hashed, since the last wait
+        std::unordered_set<std::size_t> askedFolders;     // folders files may be asked about, likewise
+        std::vector<std::size_t> batchPaths;
+        const auto send = [&] {
+            if (batch.steps.empty())
+                return;
+            handedOut.insert(batchPaths.begin(), batchPaths.end());
+            batchPaths.clear();
+            Hand(std::move(batch));
+            batch = {};
+        };
+        const auto waitForAll = [&] {
+            send();
+            Await([this] { return m_queue.empty() && m_busy == 0; });
+            handedOut.clear();
+            askedFolders.clear();
+        };
+        const std::hash<std::string_view> hash;
+        for (std::size_t i = 0; i < m_plan.steps.size() && !StopRequested();) {
+            const PlanStep& step = m_plan.steps[i];
+            CloseFoldersAbove(step.depth);
+            if (step.action == PlanStep::Action::MakeFolder) {
+                i = EnterAgain(i) ? i + 1 : step.subtreeEnd;
+                continue;
+            }
+            const Folder& folder = m_open.back();
+            const bool mayAsk = !folder->madeByRun && m_options.overwrite == OverwritePolicy::Ask;
+            const std::size_t path = hash(step.relativePath);
+            const std::string_view parent(step.relativePath.data(), step.relativePath.size() - step.name.size());
+            const std::size_t folderPath = hash(parent);
+            if (batch.folder != folder ||
+                (!mayAsk && (batch.steps.size() >= kBatchFiles || batch.bytes >= kBatchBytes)))
+                send();
+            if (handedOut.contains(path) || (mayAsk && batch.steps.empty() && askedFolders.contains(folderPath)))
+                waitForAll();
+            if (mayAsk)
+                askedFolders.insert(folderPath);
+            batch.folder = folder;
+            batch.steps.push_back(i);
+            batch.bytes += m_archive.Entries()[step.entry].m_size;
+            batchPaths.push_back(path);
+            ++i;
+        }
+        send();
+    }
+
+    // Keeps the target and the first `depth` folders entered below it open.
+    void CloseFoldersAbove(std::size_t depth)
+    {
+        while (m_open.size() > depth + 1)
+            m_open.pop_back();
+    }
+
+    bool MakeFolder(std::size_t index)
+    {
+        const PlanStep& step = m_plan.steps[index];
+        const int parent = m_open.back()->fd;
         const bool made = ::mkdirat(parent, step.name.c_str(), 0777) == 0;
         const int error = made ? 0 : errno;
         if (!made && (error != EEXIST || m_options.existingFolder == ExistingFolder::Refuse)) {
-            Fail({error == EEXIST ? FailureKind::FolderExists : FailureKind::FolderNotCreated, step.relativePath, error});
-            return false;
-        }
-        // O_NOFOLLOW with O_DIRECTORY refuses a symbolic link (ENOTDIR) even for a path-only open.
-        const int folder = ::openat(parent, step.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (folder < 0) {
-            Fail({FailureKind::FolderNotEntered, step.relativePath, errno});
+            Fail(index, {error == EEXIST ? FailureKind::FolderExists : FailureKind::FolderNotCreated,
+                         step.relativePath, error});
             return false;
         }
         if (made) {
-            ++m_result.foldersCreated;
+            ++m_foldersCreated;
             m_foldersMade.insert(step.relativePath);
         }
-        m_folders.push_back({folder, made || m_foldersMade.contains(step.relativePath)});
+        const bool madeByRun = made || m_foldersMade.contains(step.relativePath);
+        if (!Enter(index, madeByRun))
+            return false;
+        m_entered[index] = madeByRun ? Entered::Made : Entered::Merged;
         return true;
     }
 
-    void WriteFile(const PlanStep& step)
+    // The second walk enters the folders the first one made or merged into.
+    bool EnterAgain(std::size_t index)
     {
+        return m_entered[index] != Entered::No && Enter(index, m_entered[index] == Entered::Made);
+    }
+
+    bool Enter(std::size_t index, bool madeByRun)
+    {
+        const PlanStep& step = m_plan.steps[index];
+        // O_NOFOLLOW with O_DIRECTORY refuses a symbolic link (ENOTDIR) even for a path-only open.
+        const int fd = ::openat(m_open.back()->fd, step.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            Fail(index, {FailureKind::FolderNotEntered, step.relativePath, errno});
+            return false;
+        }
+        m_open.push_back(std::make_shared<const FolderHandle>(fd, madeByRun));
+        return true;
+    }
+
+    void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier)
+    {
+        const PlanStep& step = m_plan.steps[index];
         const FileEntry& entry = m_archive.Entries()[step.entry];
-        m_progress.currentPath = step.relativePath;
+        m_currentStep.store(index, std::memory_order_relaxed);
         // Inside a folder this run made, and for a name this run wrote itself,
         // a second record of the same name replaces the first.
-        const bool inFolderMade = m_folders.back().madeByRun;
-        const bool ownName = inFolderMade || m_filesWritten.contains(step.relativePath);
-        const bool replace = ownName || m_overwrite == OverwritePolicy::Replace;
-        CopyResult copy = Copy(entry, step, replace ? ExistingFile::Replace : ExistingFile::Keep);
-        if (copy.status == CopyStatus::Exists && m_overwrite == OverwritePolicy::Ask && m_observer) {
-            switch (m_observer->AskOverwrite(step.relativePath)) {
-            case OverwriteAnswer::YesToAll:
-                m_overwrite = OverwritePolicy::Replace;
-                [[fallthrough]];
+        const bool ownName = folder.madeByRun || WroteItself(step.relativePath);
+        const OverwritePolicy policy = m_overwrite.load(std::memory_order_relaxed);
+        const bool replace = ownName || policy == OverwritePolicy::Replace;
+        CopyResult copy = copier.Copy(entry, folder.fd, step.name, replace ? ExistingFile::Replace : ExistingFile::Keep);
+        if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
+            switch (copier.OnRunThread() ? Answer(step.relativePath) : AskFromWorker(step.relativePath)) {
             case OverwriteAnswer::Yes:
-                copy = Copy(entry, step, ExistingFile::Replace);
+            case OverwriteAnswer::YesToAll:
+                copy = copier.Copy(entry, folder.fd, step.name, ExistingFile::Replace);
                 break;
             case OverwriteAnswer::Cancel:
-                m_cancelRequested = true;
-                [[fallthrough]];
             case OverwriteAnswer::No:
-                ++m_result.filesKept;
-                FinishFile();
+                ++m_filesKept;
+                FinishFile(copier);
                 return;
             }
         }
         if (copy.status == CopyStatus::Copied) {
-            ++m_result.filesWritten;
-            m_result.bytesWritten += entry.m_size;
-            if (!inFolderMade)
-                m_filesWritten.insert(step.relativePath);
+            ++m_filesWritten;
+            m_bytesWritten += entry.m_size;
+            if (!folder.madeByRun)
+                NoteWrittenItself(step.relativePath);
         } else if (copy.status == CopyStatus::Stopped) {
-            m_cancelRequested = true;  // the run stops here, whatever the observer says next
+            m_stop = true;  // the run stops here, whatever the observer says next
+            return;         // and the file is not done
         } else if (auto failure = CopyFailure(copy, step.relativePath)) {
-            Fail(std::move(*failure));
+            Fail(index, std::move(*failure));
         }
-        FinishFile();
+        FinishFile(copier);
     }
 
-    CopyResult Copy(const FileEntry& entry, const PlanStep& step, ExistingFile existing)
+    void FinishFile(const FileCopier& copier)
     {
-        const std::uint64_t bytesBeforeFile = m_progress.bytesDone;
-        const CopyResult result = CopyArchiveRange(m_source, {entry.m_offset, entry.m_size}, m_folders.back().fd,
-                                                   step.name, existing, this);
-        if (result.status != CopyStatus::Copied)
-            m_progress.bytesDone = bytesBeforeFile;  // a failed copy left nothing behind
-        return result;
+        ++m_filesDone;
+        if (copier.OnRunThread() && m_observer)
+            m_observer->Progress(Snapshot());
     }
 
-    void FinishFile()
+    // On the thread that runs the extraction only.
+    OverwriteAnswer Answer(const std::string& relativePath)
     {
-        ++m_progress.filesDone;
-        if (m_observer)
-            m_observer->Progress(m_progress);
+        if (m_overwrite.load(std::memory_order_relaxed) == OverwritePolicy::Replace)
+            return OverwriteAnswer::Yes;  // a Yes to all given meanwhile
+        if (m_stop)
+            return OverwriteAnswer::Cancel;
+        const OverwriteAnswer answer = m_observer->AskOverwrite(relativePath);
+        if (answer == OverwriteAnswer::YesToAll)
+            m_overwrite.store(OverwritePolicy::Replace, std::memory_order_relaxed);
+        if (answer == OverwriteAnswer::Cancel)
+            m_stop = true;
+        return answer;
     }
 
-    void Fail(Failure failure) { m_result.failures.push_back(std::move(failure)); }
-
-    void BytesCopied(std::uint64_t count) override
-    {
-        m_progress.bytesDone += count;
-        if (m_observer)
-            m_observer->Progress(m_progress);
-    }
-
-    bool ShouldStop() const override
-    {
-        return m_cancelRequested || (m_observer && m_observer->CancelRequested());
-    }
-
-    struct OpenFolder {
-        int fd;
-        bool madeByRun;  // so every name in it was written by this run
+    struct Question {
+        const std::string& relativePath;
+        std::optional<OverwriteAnswer> answer;
     };
+
+    OverwriteAnswer AskFromWorker(const std::string& relativePath)
+    {
+        Question question{relativePath, std::nullopt};
+        std::unique_lock lock(m_mutex);
+        if (m_closing)
+            return OverwriteAnswer::Cancel;
+        m_questions.push_back(&question);
+        m_runThreadWake.notify_one();
+        m_answered.wait(lock, [&] { return question.answer.has_value(); });
+        return *question.answer;
+    }
+
+    // Answers the workers' questions one at a time, in the order they came.
+    void AnswerQuestions(std::unique_lock<std::mutex>& lock)
+    {
+        while (!m_questions.empty()) {
+            Question* question = m_questions.front();
+            m_questions.pop_front();
+            lock.unlock();
+            const OverwriteAnswer answer = Answer(question->relativePath);
+            lock.lock();
+            question->answer = answer;
+            m_answered.notify_all();
+        }
+    }
+
+    // Waits until `done` holds (checked under the lock), serving questions,
+    // cancels and progress meanwhile.
+    template <typename Done>
+    void Await(Done done)
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            AnswerQuestions(lock);
+            if (done())
+                return;
+            m_runThreadWake.wait_for(lock, kObserverInterval);
+            lock.unlock();
+            StopRequested();
+            if (m_observer)
+                m_observer->Progress(Snapshot());
+            lock.lock();
+        }
+    }
+
+    void Hand(Batch&& batch)
+    {
+        Await([this] { return m_queue.size() < 2 * m_workers.size() || m_stop; });
+        const std::lock_guard lock(m_mutex);
+        if (m_stop)
+            return;
+        m_queue.push_back(std::move(batch));
+        m_workReady.notify_one();
+    }
+
+    bool StartWorkers(std::uint64_t count)
+    {
+        try {
+            while (m_workers.size() < count)
+                m_workers.emplace_back([this] { Work(); });
+        } catch (const std::system_error&) {
+            // As many as the system gives; none means one job.
+        }
+        return !m_workers.empty();
+    }
+
+    void Work()
+    {
+        FileCopier copier(*this, false);
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_workReady.wait(lock, [this] { return !m_queue.empty() || m_closing; });
+            if (m_queue.empty())
+                return;
+            Batch batch = std::move(m_queue.front());
+            m_queue.pop_front();
+            ++m_busy;
+            m_runThreadWake.notify_one();  // there is room for another batch
+            lock.unlock();
+            for (const std::size_t index : batch.steps) {
+                if (m_stop)
+                    break;
+                WriteFile(index, *batch.folder, copier);
+            }
+            batch = {};  // lets go of the folder outside the lock
+            lock.lock();
+            --m_busy;
+            m_runThreadWake.notify_one();
+        }
+    }
+
+    void StopWorkers()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_closing = true;
+            // Only a run given up on the way leaves batches and questions behind.
+            m_stop = m_stop || !m_queue.empty() || !m_questions.empty();
+            for (Question* question : m_questions)
+                question->answer = OverwriteAnswer::Cancel;
+            m_questions.clear();
+        }
+        m_answered.notify_all();
+        m_workReady.notify_all();
+        for (std::thread& worker : m_workers)
+            worker.join();
+        m_workers.clear();
+    }
+
+    // On the thread that runs the extraction only.
+    bool StopRequested()
+    {
+        if (!m_stop && m_observer && m_observer->CancelRequested())
+            m_stop = true;
+        return m_stop;
+    }
+
+    ExtractionProgress Snapshot() const
+    {
+        ExtractionProgress progress;
+        progress.filesTotal = m_plan.totalFiles;
+        progress.bytesTotal = m_plan.totalBytes;
+        progress.filesDone = m_filesDone;
+        progress.bytesDone = m_bytesDone;
+        const std::size_t current = m_currentStep.load(std::memory_order_relaxed);
+        if (current < m_plan.steps.size())
+            progress.currentPath = m_plan.steps[current].relativePath;
+        return progress;
+    }
+
+    bool WroteItself(const std::string& relativePath)
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_ownFiles.contains(relativePath);
+    }
+
+    void NoteWrittenItself(const std::string& relativePath)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_ownFiles.insert(relativePath);
+    }
+
+    void Fail(std::size_t index, Failure failure)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_failures.emplace_back(index, std::move(failure));
+    }
 
     const CArchiveFile& m_archive;
     const CopySource m_source;
     const ExtractionPlan& m_plan;
     const ExtractionOptions& m_options;
     ExtractionObserver* m_observer;
-    OverwritePolicy m_overwrite;
-    bool m_cancelRequested = false;
-    std::vector<OpenFolder> m_folders;  // the target, then each folder entered below it, innermost last
-    std::unordered_set<std::string> m_foldersMade;   // relative paths
-    std::unordered_set<std::string> m_filesWritten;  // relative paths, in folders this run did not make
-    ExtractionProgress m_progress;
-    ExtractionResult m_result;
+
+    // The walk's own, on the thread that runs the extraction.
+    std::vector<Folder> m_open;  // the target, then each folder entered below it, innermost last
+    std::unordered_set<std::string> m_foldersMade;  // relative paths
+    enum class Entered : std::uint8_t { No, Merged, Made };
+    std::vector<Entered> m_entered;  // by plan index, for the MakeFolder steps
+    std::uint64_t m_foldersCreated = 0;
+
+    // Shared with the workers.
+    std::atomic<OverwritePolicy> m_overwrite;
+    std::atomic<bool> m_stop{false};
+    std::atomic<std::uint64_t> m_filesDone{0};
+    std::atomic<std::uint64_t> m_bytesDone{0};
+    std::atomic<std::uint64_t> m_filesWritten{0};
+    std::atomic<std::uint64_t> m_bytesWritten{0};
+    std::atomic<std::uint64_t> m_filesKept{0};
+    std::atomic<std::size_t> m_currentStep{SIZE_MAX};
+
+    std::mutex m_mutex;  // guards what follows
+    std::unordered_set<std::string> m_ownFiles;  // relative paths written in folders the run did not make
+    std::vector<std::pair<std::size_t, Failure>> m_failures;  // with their plan index
+    std::deque<Batch> m_queue;
+    std::size_t m_busy = 0;  // batches being written
+    bool m_closing = false;
+    std::deque<Question*> m_questions;
+    std::condition_variable m_workReady;
+    std::condition_variable m_runThreadWake;
+    std::condition_variable m_answered;
+    std::vector<std::thread> m_workers;
 };
 
+CopyResult FileCopier::Copy(const FileEntry& entry, int dirFd, const std::string& name, ExistingFile existing)
+{
+    m_fileBytes = 0;
+    const CopyResult result = CopyArchiveRange(m_run.m_source, {entry.m_offset, entry.m_size}, dirFd, name, existing,
+                                               this);
+    if (result.status != CopyStatus::Copied)
+        m_run.m_bytesDone -= m_fileBytes;  // a failed copy left nothing behind
+    return result;
+}
+
+void FileCopier::BytesCopied(std::uint64_t count)
+{
+    m_fileBytes += count;
+    m_run.m_bytesDone += count;
+    if (m_onRunThread && m_run.m_observer)
+        m_run.m_observer->Progress(m_run.Snapshot());
+}
+
+bool FileCopier::ShouldStop() const
+{
+    return m_onRunThread ? m_run.StopRequested() : m_run.m_stop.load(std::memory_order_relaxed);
+}
+
 }  // namespace
+
+unsigned DefaultExtractionJobs()
+{
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
 
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
                                const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
                                ExtractionObserver* observer)
 {
     const ExtractionPlan plan = PlanExtraction(archive.GetCatalogue(), items);
-    return Executor(archive, plan, options, observer).Run(target);
+    return Run(archive, plan, options, observer).Execute(target);
 }
 
 }  // namespace vorn

@@ -25,7 +25,14 @@ enum class ExistingFolder { Refuse, Merge };
 struct ExtractionOptions {
     OverwritePolicy overwrite = OverwritePolicy::Skip;
     ExistingFolder existingFolder = ExistingFolder::Refuse;
+    // Threads writing files. One writes folders and files in plan order; more
+    // make every folder first, then write the files in batches, several at once.
+    unsigned jobs = 1;
 };
+
+// The number of cores, at most 8: file creation is kernel work that more
+// threads than cores do not speed up.
+unsigned DefaultExtractionJobs();
 
 struct ExtractionProgress {
     std::uint64_t filesDone = 0;
@@ -35,17 +42,20 @@ struct ExtractionProgress {
     std::string currentPath;  // relative to the target
 };
 
-// Watches a run from the thread that carries it out.
+// Watches a run. Every call comes from the thread that called RunExtraction,
+// whichever threads write the files.
 class ExtractionObserver {
 public:
     virtual ~ExtractionObserver() = default;
     // Once with the run's totals before the first file, then after every file
-    // and every chunk of a large one.
+    // and every chunk of a large one (with several jobs: every few hundredths
+    // of a second, and once at the end).
     virtual void Progress(const ExtractionProgress& progress) = 0;
     // Polled between files and between chunks; a cancelled run stops after
     // removing the file it was writing.
     virtual bool CancelRequested() const = 0;
-    // Asked with OverwritePolicy::Ask for each file that already exists.
+    // Asked with OverwritePolicy::Ask for each file that already exists, one
+    // question at a time, in plan order within a folder.
     virtual OverwriteAnswer AskOverwrite(const std::string& relativePath) = 0;
 };
 
@@ -55,7 +65,7 @@ struct ExtractionResult {
     std::uint64_t foldersCreated = 0;
     std::uint64_t bytesWritten = 0;
     std::uint64_t filesKept = 0;  // existing files the user chose to keep
-    std::vector<Failure> failures;  // in the order they happened
+    std::vector<Failure> failures;  // refused names first, then in plan order
     bool cancelled = false;
 };
 

@@ -2,7 +2,8 @@
 //
 // Extracts the "many small" tree (100,000 files of 0-8 KiB in about 2,000
 // folders, up to 6 deep) through the GUI's path (the engine on a worker thread
-// under the progress dialog) and with `vorn-cli extract`, alternating round by
+// under the progress dialog) and with `vorn-cli extract`, both with the default
+// number of jobs, alternating round by
 // round, each run into a new folder. It reports the medians, the median of the
 // per-round ratios and the longest gap between the ticks of a 10 ms timer on
 // the user-interface thread during the GUI runs. Which of the two goes first
@@ -109,7 +110,7 @@ GuiRun RunGui(QWidget& window, const std::string& archivePath, const QString& ta
     vorn::CRunGuard guard;
     const vorn::ExtractionResult result = vorn::RunExtractionWithProgress(
         &window, guard, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
-        {vorn::OverwritePolicy::Ask});
+        {vorn::OverwritePolicy::Ask, vorn::ExistingFolder::Refuse, vorn::DefaultExtractionJobs()});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     longestGap = std::max(longestGap, sinceTick.elapsed());
     if (!result.failures.empty() || result.filesWritten != 100000)

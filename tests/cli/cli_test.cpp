@@ -181,7 +181,8 @@ TEST_F(Cli, ExtractWritesTheWholeArchiveOrTheItemsGiven)
     EXPECT_EQ(all.err, "");  // no progress line when standard error is not a terminal
 
     std::filesystem::remove_all(Target());
-    const CliRun items = Run({"extract", archive, "-C", Target(), "/DATA/SUB", "DATA\\A.BIN", "\\NOPE"});
+    const CliRun items =
+        Run({"extract", archive, "-C", Target(), "--jobs", "1", "/DATA/SUB", "DATA\\A.BIN", "\\NOPE"});
     EXPECT_EQ(items.exit, 1);
     EXPECT_THAT(ListTree(Target()), ElementsAre("A.BIN", "SUB/", "SUB/B.BIN"));
     EXPECT_THAT(items.err, HasSubstr("No folder or file \\NOPE in " + archive));
@@ -328,6 +329,7 @@ TEST_F(Cli, UsageErrorsExitTwoAndHelpAndVersionExitZero)
     EXPECT_EQ(Run({}).exit, 2);
     EXPECT_EQ(Run({"extract", Demo()}).exit, 2);  // no -C
     EXPECT_EQ(Run({"extract", Demo(), "-C", m_dir / "missing"}).exit, 2);
+    EXPECT_EQ(Run({"extract", Demo(), "-C", Target(), "--jobs", "0"}).exit, 2);
     EXPECT_EQ(Run({"list", "--format", "zip", Demo()}).exit, 2);
     EXPECT_EQ(Run({"tree", Archive("plain", "")}).exit, 2);
     const CliRun help = Run({"extract", "--help"});

@@ -3,8 +3,10 @@
 #include "tests/core/catalogue_test_helpers.h"
 
 #include <climits>
+#include <map>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vorn::testing {
@@ -33,6 +35,7 @@ public:
     }
     OverwriteAnswer AskOverwrite(const std::string& relativePath) override
     {
+        askedElsewhere = askedElsewhere || std::this_thread::get_id() != m_thread;
         asked.push_back(relativePath);
         const OverwriteAnswer answer = answers.at(0);
         answers.erase(answers.begin());
@@ -43,6 +46,8 @@ public:
     std::uint64_t cancelAfterBytes = UINT64_MAX;
     std::vector<OverwriteAnswer> answers;
     std::vector<std::string> asked;
+    bool askedElsewhere = false;  // from a thread other than the one that made the observer
+    std::thread::id m_thread = std::this_thread::get_id();
     std::vector<std::string> m_finished;  // each file's path as it finished
     std::optional<ExtractionProgress> m_first;
     ExtractionProgress m_last;
@@ -334,6 +339,145 @@ TEST_F(Extraction, TargetPermissionsDecideWhatIsWritten)
     }
     EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/A.BIN", "DATA/B.BIN", "DATA/MAPS/", "DATA/SND/",
                                                 "DATA/SND/X.WAV"));
+}
+
+
+// Folders two deep with files of assorted sizes and contents, a folder whose 70
+// files span two batches with one name at the end of the first and the start
+// of the second, and a refused name.
+WriterTree GeneratedTree()
+{
+    int made = 0;
+    const auto file = [&made](std::string name) {
+        ++made;
+        return File(std::move(name), std::string(static_cast<std::size_t>(made * 37 % 5000), char('a' + made % 26)));
+    };
+    WriterTree tree;
+    for (int f = 0; f < 8; ++f) {
+        WriterFolder folder{"F" + std::to_string(f), {}, {}};
+        for (int i = 0; i < 20; ++i)
+            folder.files.push_back(file("N" + std::to_string(i)));
+        for (int s = 0; s < 3; ++s) {
+            WriterFolder sub{"S" + std::to_string(s), {}, {}};
+            for (int i = 0; i < 10; ++i)
+                sub.files.push_back(file("N" + std::to_string(i)));
+            folder.folders.push_back(std::move(sub));
+        }
+        tree.folders.push_back(std::move(folder));
+    }
+    WriterFolder wide{"WIDE", {}, {}};
+    for (int i = 0; i < 70; ++i)
+        wide.files.push_back(file("N" + std::to_string(i == 64 ? 63 : i)));
+    tree.folders.push_back(std::move(wide));
+    tree.files = {file("TOP"), File("..", "refused")};
+    return tree;
+}
+
+// Every file under root with its bytes.
+std::map<std::string, std::string> Contents(const std::string& root)
+{
+    std::map<std::string, std::string> contents;
+    for (const std::string& path : ListTree(root))
+        contents[path] = path.ends_with('/') ? "" : ReadFile(root + "/" + path);
+    return contents;
+}
+
+class ParallelExtraction : public ArchiveFixture {
+protected:
+    void SetUp() override
+    {
+        ArchiveFixture::SetUp();
+        Open(GeneratedTree());
+        for (const auto& folder : Loaded().topFolders)
+            m_items.push_back(ExtractionItem::Folder(*folder));
+        for (const std::uint32_t index : Loaded().topFiles)
+            m_items.push_back(ExtractionItem::File(index));
+    }
+
+    std::string FreshTarget(const std::string& name)
+    {
+        const std::string target = m_dir / name;
+        std::filesystem::create_directory(target);
+        return target;
+    }
+
+    std::vector<ExtractionItem> m_items;
+};
+
+TEST_F(ParallelExtraction, WritesTheSameFilesBytesAndFailuresAsOneJob)
+{
+    struct Outcome {
+        std::map<std::string, std::string> contents;
+        std::vector<KindAndPath> failures;
+        std::uint64_t written, kept, bytes, filesDone, bytesDone;
+        bool operator==(const Outcome&) const = default;
+    };
+    const auto run = [&](unsigned jobs) {
+        const std::string target = FreshTarget("jobs" + std::to_string(jobs));
+        std::filesystem::create_directories(target + "/F3/S1");
+        for (const char* existing : {"F3/N5", "F3/S1/N2", "TOP"})
+            WriteFile(target + "/" + existing, "old");
+        ScriptedObserver observer;
+        const ExtractionResult result = RunExtraction(*m_archive, target, m_items,
+                                                      {OverwritePolicy::Skip, ExistingFolder::Merge, jobs}, &observer);
+        return Outcome{Contents(target), KindsAndPaths(result.failures), result.filesWritten, result.filesKept,
+                       result.bytesWritten, observer.m_last.filesDone, observer.m_last.bytesDone};
+    };
+    const Outcome one = run(1);
+    EXPECT_EQ(one.contents.size(), 8u * (1 + 20 + 3 * 11) + 1 + 69 + 1);
+    EXPECT_EQ(one.contents.at("WIDE/N63").size(), 465u * 37 % 5000);  // the later record
+    EXPECT_EQ(one.contents.at("F3/N5"), "old");
+    EXPECT_THAT(one.failures, ElementsAre(KindAndPath{K::RefusedName, "\\.."}, KindAndPath{K::KeptExisting, "F3/N5"},
+                                          KindAndPath{K::KeptExisting, "F3/S1/N2"}, KindAndPath{K::KeptExisting, "TOP"}));
+    EXPECT_EQ(one.filesDone, 8u * 50 + 70 + 1);
+    EXPECT_EQ(one.bytesDone, one.bytes);
+    for (const unsigned jobs : {2u, 3u, 8u})
+        EXPECT_TRUE(run(jobs) == one) << jobs << " jobs";
+}
+
+TEST_F(ParallelExtraction, CancelStopsEveryWorkerAndLeavesOnlyWholeFiles)
+{
+    const std::map<std::string, std::string> whole = [&] {
+        const std::string target = FreshTarget("whole");
+        RunExtraction(*m_archive, target, m_items, {});
+        return Contents(target);
+    }();
+    ScriptedObserver observer;
+    observer.cancelAfterFiles = 40;
+    const ExtractionResult result =
+        RunExtraction(*m_archive, Target(), m_items, {OverwritePolicy::Skip, ExistingFolder::Refuse, 4}, &observer);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_LT(result.filesWritten, result.filesPlanned);
+    std::uint64_t files = 0;
+    for (const auto& [path, bytes] : Contents(Target())) {
+        EXPECT_EQ(bytes, whole.at(path)) << path;  // which also rules out a temporary
+        files += !path.ends_with('/');
+    }
+    EXPECT_EQ(files, result.filesWritten);
+    EXPECT_EQ(observer.m_last.filesDone, result.filesWritten);
+    EXPECT_EQ(observer.m_last.bytesDone, result.bytesWritten);
+}
+
+TEST_F(ParallelExtraction, QuestionsComeOneAtATimeFromTheCallingThreadInPlanOrder)
+{
+    const auto run = [&](unsigned jobs) {
+        const std::string target = FreshTarget("asked" + std::to_string(jobs));
+        std::filesystem::create_directories(target + "/WIDE");
+        for (const char* existing : {"WIDE/N3", "WIDE/N40", "WIDE/N68", "WIDE/N0"})
+            WriteFile(target + "/" + existing, "old");
+        ScriptedObserver observer;
+        observer.answers = {OverwriteAnswer::No, OverwriteAnswer::Yes, OverwriteAnswer::No, OverwriteAnswer::YesToAll};
+        const ExtractionResult result = RunExtraction(*m_archive, target, m_items,
+                                                      {OverwritePolicy::Ask, ExistingFolder::Merge, jobs}, &observer);
+        EXPECT_FALSE(observer.askedElsewhere) << jobs << " jobs";
+        EXPECT_EQ(result.filesKept, 2u);
+        return std::pair(observer.asked, Contents(target));
+    };
+    const auto one = run(1);
+    EXPECT_THAT(one.first, ElementsAre("WIDE/N0", "WIDE/N3", "WIDE/N40", "WIDE/N68"));
+    EXPECT_EQ(one.second.at("WIDE/N40"), "old");
+    EXPECT_NE(one.second.at("WIDE/N68"), "old");
+    EXPECT_EQ(run(4), one);
 }
 
 }  // namespace
