@@ -84,15 +84,19 @@ std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, c
     return result;
 }
 
+std::uint64_t FailureCount(const ExtractionResult& result)
+{
+    // Warnings (a file kept as it stands) are in the report, but are no failures.
+    return static_cast<std::uint64_t>(std::ranges::count_if(
+        result.failures, [](const Failure& failure) { return SeverityOf(failure.kind) != Severity::Warning; }));
+}
+
 QString OutcomeText(const ExtractionResult& result)
 {
     if (result.cancelled)
         return QObject::tr("Cancelled after %1 of %2")
             .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
-    // Warnings (a file kept as it stands) are in the report, but are no failures.
-    const auto failed = static_cast<std::uint64_t>(std::ranges::count_if(
-        result.failures, [](const Failure& failure) { return SeverityOf(failure.kind) != Severity::Warning; }));
-    if (failed > 0)
+    if (const std::uint64_t failed = FailureCount(result); failed > 0)
         return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
     return QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
 }

@@ -25,6 +25,9 @@ std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& gu
 std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                             const QString& target);
 
+// The failures of a run, not counting its warnings.
+std::uint64_t FailureCount(const ExtractionResult& result);
+
 // What the status bar says after a run: "1,234 files extracted", "Cancelled
 // after 517 of 1,234 files" or "3 failures — see the report".
 QString OutcomeText(const ExtractionResult& result);

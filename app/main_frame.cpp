@@ -7,7 +7,9 @@
 #include "app/run_guard.h"
 #include "app/status_panes.h"
 #include "app/test_command.h"
+#include "app/window_layout.h"
 #include "archive/archive_file.h"
+#include "archive/archive_format.h"
 #include "archive/name_encoding.h"
 #include "dialogs/properties_dialog.h"
 #include "res/images.h"
@@ -27,9 +29,12 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -60,6 +65,18 @@ bool ActsOnSomething(const ExtractRequest& request)
     return request.archive && !request.items.empty();
 }
 
+// The first DIR or PCK file among what another program drags over the window;
+// rows dragged out of this window's own list are not taken back.
+QString DroppableArchive(const QDropEvent& event)
+{
+    if (event.source() || !event.mimeData()->hasUrls())
+        return {};
+    for (const QUrl& url : event.mimeData()->urls())
+        if (url.isLocalFile() && FormatFromPath(QFile::encodeName(url.toLocalFile()).toStdString()) != ArchiveFormat::None)
+            return url.toLocalFile();
+    return {};
+}
+
 // "&1 /path/to/archive.pck", with the path's own ampersands kept literal.
 QString RecentFileText(int index, const QString& path)
 {
@@ -81,6 +98,7 @@ CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(par
     CreateStatusBar();
     OnCreateClient(document);
     resize(kInitialSize);
+    setAcceptDrops(true);
     m_focusTracking =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
@@ -99,7 +117,23 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    SaveWindowLayout(*this);
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppableArchive(*event).isEmpty() && m_actions.value(res::ID_FILE_OPEN)->isEnabled())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppableArchive(*event);
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit ArchiveDropped(path);
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const
@@ -112,6 +146,8 @@ void CMainFrame::CreateActions()
     // The tool bar's own show/hide action keeps its check mark in step with the bar.
     m_wndToolBar = new QToolBar(this);
     m_wndToolBar->setObjectName(QStringLiteral("m_wndToolBar"));
+    // Not a window title: that would rename the tool bar's show/hide command.
+    m_wndToolBar->setAccessibleName(tr("Toolbar"));
     m_actions.insert(res::ID_VIEW_TOOLBAR, m_wndToolBar->toggleViewAction());
 
     const auto commandAction = [this](int commandId) {
@@ -251,6 +287,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
+    statusBar()->setAccessibleName(tr("Status bar"));
     m_statusPanes = new CStatusPanes(*statusBar());
     m_indicators = new CLockKeyIndicators(*statusBar());
 }
@@ -283,6 +320,7 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     ConnectBrowsingCommands();
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
+    connect(m_filesView, &CFilesView::DragRequested, this, &CMainFrame::DragRequested);
     // What the commands act on, and what the status bar says, follow both panes.
     connect(m_filesPane, &CFilesPane::ListChanged, this, &CMainFrame::OnListChanged);
     connect(m_dirView, &CDirView::FolderSelected, this, &CMainFrame::UpdateCommandStates);

@@ -85,12 +85,18 @@ signals:
     void NameEncodingRequested(const QString& encoding);
     // A file of the list is to be opened with the desktop.
     void FileOpenRequested(std::shared_ptr<const vorn::CArchiveFile> archive, std::uint32_t entry);
+    // Rows are dragged out of the list; whoever connects hands them over.
+    void DragRequested(const vorn::ExtractRequest& request);
+    // A DIR or PCK file from another program was dropped on the window.
+    void ArchiveDropped(const QString& path);
 
 protected:
     // Closing during a run stops the run; the window closes once it has ended.
     void closeEvent(QCloseEvent* event) override;
     // The preview goes beside the list in a wide window, below it in a narrow one.
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();

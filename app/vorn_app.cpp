@@ -5,10 +5,13 @@
 #include "archive/archive_file.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "app/drag_out.h"
 #include "app/extract_command.h"
 #include "app/open_command.h"
 #include "app/run_guard.h"
+#include "app/window_layout.h"
 #include "res/images.h"
+#include "views/files_view.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 #include "views/dir_view.h"
@@ -77,17 +80,20 @@ const CDirNode* FolderAtRows(const Catalogue& catalogue, const std::vector<std::
     }
     return folder;
 }
+// The folder the Open dialog was last left in; it starts there next time.
+const QString kOpenFolderKey = QStringLiteral("Settings/OpenFolder");
 
 QString ChooseArchive(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, res::LoadString(res::IDS_OPEN_CAPTION), QString(),
+    return QFileDialog::getOpenFileName(parent, res::LoadString(res::IDS_OPEN_CAPTION),
+                                        QSettings().value(kOpenFolderKey).toString(),
                                         res::LoadString(res::IDS_OPEN_FILTER));
 }
 
 }  // namespace
 
 CVornApp::CVornApp(MessageReporter* reporter)
-    : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive)
+    : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive), m_dragHandOver(StartDrag)
 {
     // The title names the settings and captions every message box.
     QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
@@ -139,6 +145,7 @@ void CVornApp::CreateDocumentAndFrame()
 {
     m_document = std::make_unique<CMorvathDoc>(m_reporter);
     m_frame = std::make_unique<CMainFrame>(*m_document);
+    RestoreWindowLayout(*m_frame);
     m_messageBoxes.SetParent(m_frame.get());
     const auto route = [this](int commandId, void (CVornApp::*handler)()) {
         connect(m_frame->CommandAction(commandId), &QAction::triggered, this, handler);
@@ -151,6 +158,8 @@ void CVornApp::CreateDocumentAndFrame()
     connect(m_frame.get(), &CMainFrame::NameEncodingRequested, this, &CVornApp::OnNameEncoding);
     connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
     connect(m_frame.get(), &CMainFrame::ExtractHereRequested, this, &CVornApp::OnExtractHere);
+    connect(m_frame.get(), &CMainFrame::DragRequested, this, &CVornApp::OnDragOut);
+    connect(m_frame.get(), &CMainFrame::ArchiveDropped, this, &CVornApp::OnArchiveDropped);
     m_frame->SetExtractHereAvailable(!m_strExtractDir.isEmpty());
     connect(m_frame.get(), &CMainFrame::FileOpenRequested, this, &CVornApp::OnOpenFile);
     UpdateRecentFileMenu();
@@ -256,6 +265,36 @@ void CVornApp::OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint
     OpenWithDesktop(m_frame.get(), m_frame->RunGuard(), std::move(archive), entry, m_temporary);
 }
 
+void CVornApp::OnDragOut(const ExtractRequest& request)
+{
+    if (m_frame->RunGuard().IsRunning())
+        return;
+    const CPrivateTempDir::NewFolder folder = m_temporary.MakeFolder();
+    if (!folder.error.isEmpty()) {
+        ShowMessageBox(m_frame.get(),
+                       {"Could not drag the rows out", "No private temporary folder: " + folder.error.toStdString()});
+        return;
+    }
+    const std::optional<ExtractionResult> result =
+        ExtractInto(m_frame.get(), m_frame->RunGuard(), request, folder.path);
+    if (!result)
+        return;
+    // Half a hand-over is no hand-over: what the run came to is in its report and the status bar.
+    if (result->cancelled || FailureCount(*result) > 0) {
+        m_frame->ShowRunOutcome(OutcomeText(*result));
+        QDir(folder.path).removeRecursively();
+        return;
+    }
+    m_dragHandOver(m_frame->FilesView(), HandOverData(folder.path));
+}
+
+void CVornApp::OnArchiveDropped(const QString& path)
+{
+    // The same way as File > Open, which waits while a run goes on.
+    if (m_frame->CommandAction(res::ID_FILE_OPEN)->isEnabled())
+        OpenDocumentFile(path);
+}
+
 void CVornApp::OnFileNew()
 {
     m_document->OnNewDocument();
@@ -265,8 +304,10 @@ void CVornApp::OnFileNew()
 void CVornApp::OnFileOpen()
 {
     const QString path = m_openFileChooser(m_frame.get());
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    if (path.isEmpty())
+        return;
+    QSettings().setValue(kOpenFolderKey, QFileInfo(path).absolutePath());
+    OpenDocumentFile(path);
 }
 
 void CVornApp::OnOpenRecentFile(int index)

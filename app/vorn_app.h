@@ -5,6 +5,7 @@
 #include "framework/private_temp_dir.h"
 #include "extract/extract_request.h"
 
+#include <QMimeData>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,8 @@ class CVornApp final : public QObject {
 public:
     // Chooses the archive for File > Open; an empty string means cancelled.
     using OpenFileChooser = std::function<QString(QWidget* parent)>;
+    // Drags the files of rows dragged out of the list from source.
+    using DragHandOver = std::function<void(QWidget* source, std::unique_ptr<QMimeData> data)>;
 
     // Messages go to reporter, or to message boxes over the main window when it is null.
     explicit CVornApp(MessageReporter* reporter = nullptr);
@@ -59,6 +62,7 @@ public:
     // Opens path as the document's archive and puts it first in the recent-file list.
     bool OpenDocumentFile(const QString& path);
     void SetOpenFileChooser(OpenFileChooser chooser) { m_openFileChooser = std::move(chooser); }
+    void SetDragHandOver(DragHandOver handOver) { m_dragHandOver = std::move(handOver); }
 
 public slots:
     void OnAppAbout();
@@ -74,6 +78,11 @@ public slots:
     void OnExtractHere(const ExtractRequest& request);
     // Extracts a file privately and opens it with the desktop's application for it.
     void OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry);
+    // Rows dragged out of the list: extracted into a new private temporary
+    // folder, then handed over; a cancelled or failed extraction drags nothing.
+    void OnDragOut(const ExtractRequest& request);
+    // An archive dropped on the window opens as File > Open would open it.
+    void OnArchiveDropped(const QString& path);
 
 private:
     void CreateDocumentAndFrame();
@@ -84,6 +93,8 @@ private:
     MessageBoxReporter m_messageBoxes;
     MessageReporter& m_reporter;
     OpenFileChooser m_openFileChooser;
+    DragHandOver m_dragHandOver;
+    // Removed, with whatever was handed over from it, after the window has gone.
     CPrivateTempDir m_temporary;
     // The frame goes first: the document it was made with outlives its views.
     std::unique_ptr<CMorvathDoc> m_document;

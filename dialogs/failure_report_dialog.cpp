@@ -20,6 +20,7 @@ CFailureReportDialog::CFailureReportDialog(const std::vector<Message>& failures,
     for (const Message& failure : failures)
         lines << QString::fromStdString(OneLine(failure));
     m_list->setPlainText(lines.join('\n'));
+    m_list->setAccessibleName(tr("Failures"));
     m_list->setReadOnly(true);
     m_list->setLineWrapMode(QPlainTextEdit::NoWrap);
 

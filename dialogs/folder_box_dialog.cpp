@@ -19,6 +19,7 @@ CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strP
 
     // Created in tab order: folder box, Browse..., OK, Cancel.
     m_editPath->setObjectName(QStringLiteral("IDC_PATH"));
+    m_editPath->setAccessibleName(tr("Folder"));
     m_editPath->setMaxLength(std::numeric_limits<int>::max());
     m_editPath->setText(m_strPath);
     units.Place(*m_editPath, layout.path);

@@ -50,7 +50,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_INDICATOR_SCRL, "SCRL"},
     StringEntry{IDS_OPEN_FAILED, "Failed to open document."},
     StringEntry{IDS_NOTHING_TO_SAVE, "Archives are read only: there is nothing to save."},
-    StringEntry{IDS_OPEN_FILTER, "All Files (*)"},
+    StringEntry{IDS_OPEN_FILTER, "Game archives (*.pck *.dir);;All files (*)"},
     StringEntry{IDS_OPEN_CAPTION, "Open"},
     StringEntry{IDS_NO_FORMAT, "No DIR or PCK extension: nothing to show"},
     StringEntry{IDS_COLUMN_NAME, "Name"},

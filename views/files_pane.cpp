@@ -23,6 +23,7 @@ CFilesPane::CFilesPane(QWidget* parent) : QWidget(parent)
     m_filter->setToolTip(tr("Shows only the names that contain this text; * and ? are wildcards (Ctrl+F, Esc clears)"));
     m_filter->setAccessibleName(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->setAcceptDrops(false);  // an archive dropped anywhere on the window opens
     m_filter->installEventFilter(this);
     m_wholeArchive = new QCheckBox(tr("&Whole archive"), this);
     m_wholeArchive->setObjectName(QStringLiteral("wholeArchive"));

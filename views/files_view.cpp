@@ -54,6 +54,8 @@ CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -119,9 +121,31 @@ ListSort CFilesView::Sort() const
     return {columns->sortIndicatorSection(), columns->sortIndicatorOrder() == Qt::DescendingOrder};
 }
 
+void CFilesView::SetSort(const ListSort& sort)
+{
+    const int column = sort.column >= 0 && sort.column < kListColumnCount ? sort.column : ListSort::kCatalogueOrder;
+    horizontalHeader()->setSortIndicator(column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
 void CFilesView::ShowFolderColumn(bool shown)
 {
     setColumnHidden(FolderColumn, !shown);
+}
+
+QByteArray CFilesView::SaveHeaderState() const
+{
+    return horizontalHeader()->saveState();
+}
+
+void CFilesView::RestoreHeaderState(const QByteArray& state)
+{
+    // The sort and the Folder column belong to the rows shown now, not to the saved layout.
+    const ListSort sort = Sort();
+    const bool folderShown = !isColumnHidden(FolderColumn);
+    if (!horizontalHeader()->restoreState(state))
+        return;
+    ShowFolderColumn(folderShown);
+    SetSort(sort);
 }
 
 ExtractRequest CFilesView::CurrentRequest() const
@@ -180,6 +204,18 @@ QModelIndex CFilesView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
         return m_model.index(row, currentIndex().isValid() ? currentIndex().column() : NameColumn);
     }
     return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void CFilesView::startDrag(Qt::DropActions)
+{
+    // Handing the rows over runs the event loop, which may bring mouse moves
+    // that would start the drag again.
+    const ExtractRequest request = CurrentRequest();
+    if (m_dragging || request.items.empty())
+        return;
+    m_dragging = true;
+    emit DragRequested(request);
+    m_dragging = false;
 }
 
 void CFilesView::ShowHeaderMenu(const QPoint& position)

@@ -41,8 +41,13 @@ public:
     const CFilesModel& Model() const { return m_model; }
 
     ListSort Sort() const;
+    void SetSort(const ListSort& sort);
     // Whole-archive results show the folder each row is in.
     void ShowFolderColumn(bool shown);
+
+    // The header's layout (widths, the optional columns) as saved between runs.
+    QByteArray SaveHeaderState() const;
+    void RestoreHeaderState(const QByteArray& state);
 
     // The Extract command while this pane is active: asks for the selected rows.
     void OnExtract();
@@ -54,11 +59,14 @@ signals:
     void UpRequested();
     void SortChanged(const vorn::ListSort& sort);
     void ExtractRequested(const vorn::ExtractRequest& request);
+    // Selected rows are dragged out: whoever listens hands them over while it runs.
+    void DragRequested(const vorn::ExtractRequest& request);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     void ShowHeaderMenu(const QPoint& position);
@@ -68,6 +76,7 @@ private:
 
     std::shared_ptr<const CArchiveFile> m_archive;
     CFilesModel m_model;
+    bool m_dragging = false;
 };
 
 }  // namespace vorn

@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDirIterator>
+#include <QMimeData>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -318,6 +320,46 @@ private slots:
         QVERIFY(!extract.isEnabled());
         frame.CommandAction(res::ID_FILE_NEW)->trigger();
         QCOMPARE(frame.StatusMessage(), QStringLiteral("Ready"));
+    }
+
+    void draggedRowsAreHandedOverAsWholeFiles()
+    {
+        auto started = Start();
+        CFilesView& list = *started->app->MainFrame()->FilesView();
+        QWidget* source = nullptr;
+        QStringList urls;
+        QStringList files;  // below the private folder, with their sizes, as the drag starts
+        started->app->SetDragHandOver([&](QWidget* from, std::unique_ptr<QMimeData> data) {
+            source = from;
+            const QDir temporary(started->app->PrivateTemp().Path());
+            for (const QUrl& url : data->urls())
+                urls << temporary.relativeFilePath(url.toLocalFile());
+            QDirIterator written(temporary.path(), QDir::Files, QDirIterator::Subdirectories);
+            while (written.hasNext()) {
+                const QFileInfo file(written.next());
+                files << QStringLiteral("%1 %2").arg(temporary.relativeFilePath(file.filePath())).arg(file.size());
+            }
+        });
+
+        SelectRows(list, {2, 3});  // the folder b and MAP10.BIN
+        const QPoint grip = list.visualRect(list.model()->index(3, NameColumn)).center();
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, grip);
+        // The first move makes it a drag, the next one far enough starts it.
+        QTest::mouseMove(list.viewport(), grip + QPoint(0, 1));
+        QTest::mouseMove(list.viewport(), grip + QPoint(0, 3 * QApplication::startDragDistance()));
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, grip);
+        QCOMPARE(source, &list);
+        QCOMPARE(urls, (QStringList{"1/MAP10.BIN", "1/b"}));
+        files.sort();
+        QCOMPARE(files, (QStringList{"1/MAP10.BIN 2048", "1/b/bmap.dat 4"}));
+
+        // The private folder is the user's alone and goes at exit.
+        const QString temporary = started->app->PrivateTemp().Path();
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                                QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(!(QFileInfo(temporary).permissions() & others));
+        started.reset();
+        QVERIFY(!QFileInfo::exists(temporary));
     }
 
     void tabGoesThroughNamedControlsInOrder()

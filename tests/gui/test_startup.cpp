@@ -216,6 +216,44 @@ private slots:
         }
         QCOMPARE(StartApp()->app->GetExtractDir(), QString());
     }
+
+    void layoutPersistsAcrossInstances()
+    {
+        const QString archive = MakeArchive(QStringLiteral("layout.pck"));
+        const QRect placed(30, 40, 600, 420);
+        {
+            const auto started = StartApp();
+            started->app->SetOpenFileChooser([&](QWidget*) { return archive; });
+            CMainFrame& frame = *started->app->MainFrame();
+            frame.setGeometry(placed);
+            frame.Splitter()->setSizes({220, 380});
+            frame.FilesView()->setColumnWidth(SizeColumn, 111);
+            frame.FilesView()->setColumnHidden(OffsetColumn, false);
+            frame.FilesView()->SetSort({SizeColumn, true});
+            frame.CommandAction(res::ID_FILE_OPEN)->trigger();
+            QVERIFY(frame.close());
+        }
+        QCOMPARE(QSettings().value(QStringLiteral("Settings/OpenFolder")).toString(), m_archives.path());
+
+        // Saved on a screen that is gone, the window comes back centred on the one there is.
+        for (const bool screenGone : {false, true}) {
+            if (screenGone)
+                QSettings().setValue(QStringLiteral("Layout/Screen"), QStringLiteral("unplugged"));
+            const auto started = StartApp();
+            CMainFrame& frame = *started->app->MainFrame();
+            const QRect available = frame.screen()->availableGeometry();
+            QCOMPARE(frame.size(), placed.size());
+            if (screenGone)
+                QVERIFY((frame.frameGeometry().center() - available.center()).manhattanLength() <= 8);  // the frame's edge
+            else
+                QCOMPARE(frame.geometry(), placed);
+            QCOMPARE(frame.Splitter()->sizes().front(), 220);
+            QCOMPARE(frame.FilesView()->columnWidth(SizeColumn), 111);
+            QVERIFY(!frame.FilesView()->isColumnHidden(OffsetColumn));
+            QVERIFY(frame.FilesView()->isColumnHidden(FolderColumn));
+            QCOMPARE(frame.FilesView()->Sort(), (ListSort{SizeColumn, true}));
+        }
+    }
 };
 
 QTEST_MAIN(TestStartup)
