@@ -41,6 +41,7 @@
 #include <QToolBar>
 
 #include <array>
+#include <utility>
 
 namespace vorn {
 namespace {
@@ -53,6 +54,12 @@ constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::
                                                 res::ID_FILE_TEST,         res::ID_VIEW_NAME_ENCODING,
                                                 res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
                                                 res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4};
+
+// The View menu's way to what the list's header does with the mouse.
+constexpr std::pair<int, ListColumn> kSortCommands[] = {
+    {res::ID_VIEW_SORT_NAME, NameColumn}, {res::ID_VIEW_SORT_SIZE, SizeColumn}, {res::ID_VIEW_SORT_TYPE, TypeColumn}};
+constexpr std::pair<int, ListColumn> kColumnCommands[] = {{res::ID_VIEW_COLUMN_BYTES, BytesColumn},
+                                                          {res::ID_VIEW_COLUMN_OFFSET, OffsetColumn}};
 
 constexpr QSize kToolBarImageSize(18, 15);
 constexpr QSize kInitialSize(760, 520);
@@ -250,6 +257,21 @@ void CMainFrame::ConnectBrowsingCommands()
     connect(m_actions.value(res::ID_GO_BACK), &QAction::triggered, m_filesPane, &CFilesPane::GoBack);
     connect(m_actions.value(res::ID_GO_FORWARD), &QAction::triggered, m_filesPane, &CFilesPane::GoForward);
     connect(m_actions.value(res::ID_GO_UP), &QAction::triggered, m_filesPane, &CFilesPane::GoUp);
+    for (const auto& [commandId, column] : kSortCommands)
+        connect(m_actions.value(commandId), &QAction::triggered, m_filesView, [this, column] { m_filesView->SortBy(column); });
+    for (const auto& [commandId, column] : kColumnCommands) {
+        QAction* action = m_actions.value(commandId);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, m_filesView,
+                [this, column](bool shown) { m_filesView->ShowOptionalColumn(column, shown); });
+    }
+    // The header's menu and a restored layout show and hide them too.
+    const auto markShownColumns = [this] {
+        for (const auto& [commandId, column] : kColumnCommands)
+            m_actions.value(commandId)->setChecked(!m_filesView->isColumnHidden(column));
+    };
+    connect(m_filesView, &CFilesView::OptionalColumnsChanged, this, markShownColumns);
+    markShownColumns();
 }
 
 void CMainFrame::CreateMenus()

@@ -80,6 +80,7 @@ const CDirNode* FolderAtRows(const Catalogue& catalogue, const std::vector<std::
     }
     return folder;
 }
+
 // The folder the Open dialog was last left in; it starts there next time.
 const QString kOpenFolderKey = QStringLiteral("Settings/OpenFolder");
 
@@ -285,6 +286,7 @@ void CVornApp::OnDragOut(const ExtractRequest& request)
         QDir(folder.path).removeRecursively();
         return;
     }
+    m_frame->ShowRunOutcome({});  // the files went into a temporary folder: no outcome to tell
     m_dragHandOver(m_frame->FilesView(), HandOverData(folder.path));
 }
 

@@ -32,6 +32,13 @@ constexpr std::array kViewMenu{
     MenuItem{ID_VIEW_PREVIEW, "&Preview\tF3"},
     MenuItem{ID_VIEW_NAME_ENCODING, "Name &Encoding"},
     MenuItem{kSeparator, nullptr},
+    MenuItem{ID_VIEW_SORT_NAME, "Sort by &Name"},
+    MenuItem{ID_VIEW_SORT_SIZE, "Sort by Si&ze"},
+    MenuItem{ID_VIEW_SORT_TYPE, "Sort by T&ype"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_VIEW_COLUMN_BYTES, "Size in &Bytes"},
+    MenuItem{ID_VIEW_COLUMN_OFFSET, "O&ffset"},
+    MenuItem{kSeparator, nullptr},
     MenuItem{ID_VIEW_OPTIONS, "&Options..."},
 };
 

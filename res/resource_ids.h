@@ -27,6 +27,11 @@ inline constexpr int ID_ITEM_PREVIEW = 32787;  // a file row's context menu
 inline constexpr int ID_VIEW_PREVIEW = 32790;
 inline constexpr int ID_FILE_TEST = 32791;
 inline constexpr int ID_VIEW_NAME_ENCODING = 32792;  // the View menu's sub-menu
+inline constexpr int ID_VIEW_SORT_NAME = 32800;  // the list's sort, as clicks on its header give it
+inline constexpr int ID_VIEW_SORT_SIZE = 32801;
+inline constexpr int ID_VIEW_SORT_TYPE = 32802;
+inline constexpr int ID_VIEW_COLUMN_BYTES = 32803;  // the list's optional columns
+inline constexpr int ID_VIEW_COLUMN_OFFSET = 32804;
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;

@@ -127,6 +127,25 @@ void CFilesView::SetSort(const ListSort& sort)
     horizontalHeader()->setSortIndicator(column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
+void CFilesView::SortBy(int column)
+{
+    const ListSort sort = Sort();
+    if (sort.column != column)
+        SetSort({column, false});
+    else if (!sort.descending)
+        SetSort({column, true});
+    else
+        SetSort({});
+}
+
+void CFilesView::ShowOptionalColumn(ListColumn column, bool shown)
+{
+    setColumnHidden(column, !shown);
+    if (shown && columnWidth(column) <= 0)
+        setColumnWidth(column, kFigureWidth);
+    emit OptionalColumnsChanged();
+}
+
 void CFilesView::ShowFolderColumn(bool shown)
 {
     setColumnHidden(FolderColumn, !shown);
@@ -146,6 +165,7 @@ void CFilesView::RestoreHeaderState(const QByteArray& state)
         return;
     ShowFolderColumn(folderShown);
     SetSort(sort);
+    emit OptionalColumnsChanged();
 }
 
 ExtractRequest CFilesView::CurrentRequest() const
@@ -225,11 +245,7 @@ void CFilesView::ShowHeaderMenu(const QPoint& position)
         QAction* action = menu.addAction(m_model.headerData(column, Qt::Horizontal).toString());
         action->setCheckable(true);
         action->setChecked(!isColumnHidden(column));
-        connect(action, &QAction::toggled, this, [this, column](bool shown) {
-            setColumnHidden(column, !shown);
-            if (shown && columnWidth(column) <= 0)
-                setColumnWidth(column, kFigureWidth);
-        });
+        connect(action, &QAction::toggled, this, [this, column](bool shown) { ShowOptionalColumn(column, shown); });
     }
     menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
 }

@@ -42,6 +42,10 @@ public:
 
     ListSort Sort() const;
     void SetSort(const ListSort& sort);
+    // What a click on column's header does: ascending, descending, then catalogue order.
+    void SortBy(int column);
+    // The columns "Size (bytes)" and "Offset", hidden at first.
+    void ShowOptionalColumn(ListColumn column, bool shown);
     // Whole-archive results show the folder each row is in.
     void ShowFolderColumn(bool shown);
 
@@ -58,6 +62,8 @@ signals:
     // Backspace: the parent folder.
     void UpRequested();
     void SortChanged(const vorn::ListSort& sort);
+    // An optional column was shown or hidden.
+    void OptionalColumnsChanged();
     void ExtractRequested(const vorn::ExtractRequest& request);
     // Selected rows are dragged out: whoever listens hands them over while it runs.
     void DragRequested(const vorn::ExtractRequest& request);

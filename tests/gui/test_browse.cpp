@@ -140,6 +140,12 @@ private slots:
         frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot()->m_children[2].get());
         QCOMPARE(Column(*list.model(), NameColumn), (QStringList{"deep", "bmap.dat"}));
         QCOMPARE(list.Sort(), (ListSort{TypeColumn, true}));
+
+        // Without a mouse, the View menu sorts as the header does.
+        for (const ListSort& expected : {ListSort{SizeColumn, false}, ListSort{SizeColumn, true}, ListSort{}}) {
+            frame.CommandAction(res::ID_VIEW_SORT_SIZE)->trigger();
+            QCOMPARE(list.Sort(), expected);
+        }
     }
 
     void filterKeepsMatchingRows()

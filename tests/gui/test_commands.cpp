@@ -98,7 +98,8 @@ private slots:
                               "P&roperties\tAlt+Enter", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuItems(*popups[1]->menu()), (QStringList{"&Copy Path\tCtrl+Shift+C", "-", "&Find\tCtrl+F"}));
         QCOMPARE(MenuItems(*popups[2]->menu()),
-                 (QStringList{"&Toolbar", "&Status Bar", "&Preview\tF3", "Name &Encoding", "-", "&Options..."}));
+                 (QStringList{"&Toolbar", "&Status Bar", "&Preview\tF3", "Name &Encoding", "-", "Sort by &Name",
+                              "Sort by Si&ze", "Sort by T&ype", "-", "Size in &Bytes", "O&ffset", "-", "&Options..."}));
         QCOMPARE(MenuItems(*popups[3]->menu()),
                  (QStringList{"&Back\tAlt+Left", "&Forward\tAlt+Right", "&Up One Level\tAlt+Up"}));
         QCOMPARE(MenuItems(*popups[4]->menu()), QStringList{QStringLiteral("&About Vorn...")});
