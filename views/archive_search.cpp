@@ -64,27 +64,42 @@ void CArchiveSearch::Work()
 
 void CArchiveSearch::Answer(const Query& query)
 {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_answer.reset();
+    }
     const bool catalogueOrder = !query.archive || query.sort.column == ListSort::kCatalogueOrder;
     if (catalogueOrder || m_orderedArchive != query.archive || m_orderedSort != query.sort) {
-        m_ordered = {};  // before a new order is made, so that the two never take memory together
+        m_ordered.reset();  // before a new order is made, so that the two never take memory together
         m_orderedArchive = catalogueOrder ? nullptr : query.archive;
         m_orderedSort = query.sort;
         if (!catalogueOrder) {
-            m_ordered = WholeArchive(query.archive->GetCatalogue());
-            SortRows(m_ordered, query.archive->GetCatalogue(), query.sort);
+            ListRows ordered = WholeArchive(query.archive->GetCatalogue());
+            SortRows(ordered, query.archive->GetCatalogue(), query.sort);
+            m_ordered = std::make_shared<const ListRows>(std::move(ordered));
         }
     }
     if (!query.archive || !IsNewest(query.generation))
         return;
     const Catalogue& catalogue = query.archive->GetCatalogue();
     const NamePattern pattern(query.pattern);
-    ListRows found = catalogueOrder ? FindInArchive(catalogue, pattern) : FilterRows(m_ordered, catalogue, pattern);
+    SharedRows found = catalogueOrder ? std::make_shared<const ListRows>(FindInArchive(catalogue, pattern))
+                                      : FilterSharedRows(m_ordered, catalogue, pattern);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (query.generation != m_generation)
+            return;
+        m_answer = std::move(found);
+    }
     QMetaObject::invokeMethod(
         this,
-        [this, generation = query.generation, found = std::move(found)]() mutable {
-            if (generation != m_generation)
-                return;
-            m_found = std::move(found);
+        [this, generation = query.generation] {
+            {
+                const std::lock_guard lock(m_mutex);
+                if (generation != m_generation || !m_answer)
+                    return;
+                m_found = std::move(m_answer);
+            }
             emit Found();
         },
         Qt::QueuedConnection);

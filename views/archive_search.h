@@ -35,7 +35,7 @@ public:
     // Drops any query and lets the archive go.
     void Stop();
     // The answer that Found announced, handed over once (up to a million rows: never copied).
-    ListRows TakeFound() { return std::move(m_found); }
+    SharedRows TakeFound() { return std::move(m_found); }
 
 signals:
     // The newest query's answer is ready, on the thread that owns this object.
@@ -59,13 +59,17 @@ private:
     std::optional<Query> m_pending;
     std::uint64_t m_generation = 0;
     bool m_quit = false;
-    ListRows m_found;  // the owning thread's
+    // The newest answer until the owning thread takes it; an overtaken one is
+    // let go before the next is made, so that two never wait at once.
+    SharedRows m_answer;
+    SharedRows m_found;  // the owning thread's
 
     // The worker thread's alone: the whole archive in an order other than the
-    // catalogue's, which needs no list of its own.
+    // catalogue's, which needs no list of its own. Answers that keep every row
+    // share it.
     std::shared_ptr<const CArchiveFile> m_orderedArchive;
     ListSort m_orderedSort;
-    ListRows m_ordered;
+    SharedRows m_ordered;
 
     std::thread m_thread;
 };

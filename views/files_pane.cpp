@@ -212,7 +212,7 @@ void CFilesPane::OnRowActivated(int row)
 
 void CFilesPane::OnFound()
 {
-    ListRows found = m_search.TakeFound();
+    SharedRows found = m_search.TakeFound();
     if (!InSearch())
         return;
     m_list->ShowRows(std::move(found), m_list->SelectedItems());
@@ -228,7 +228,8 @@ void CFilesPane::StartSearch()
 void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
 {
     const NamePattern pattern(m_filter->text().toStdString());
-    m_list->ShowRows(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern), keep);
+    m_list->ShowRows(std::make_shared<const ListRows>(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern)),
+                     keep);
     emit ListChanged();
 }
 

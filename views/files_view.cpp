@@ -91,7 +91,7 @@ void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
     m_model.SetArchive(m_archive.get());
 }
 
-void CFilesView::ShowRows(ListRows rows, const std::vector<ExtractionItem>& keep)
+void CFilesView::ShowRows(SharedRows rows, const std::vector<ExtractionItem>& keep)
 {
     m_model.SetRows(std::move(rows));
     AutoSizeNameColumn();

@@ -31,7 +31,7 @@ public:
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
     // Shows rows, scrolled to the top with the name column sized to fit, and
     // selects keep (with its first item current) where they are among them.
-    void ShowRows(ListRows rows, const std::vector<ExtractionItem>& keep = {});
+    void ShowRows(SharedRows rows, const std::vector<ExtractionItem>& keep = {});
     void DeleteAllItems();
 
     // The selected rows, in row order: folders by their node, files by their entry.

@@ -92,25 +92,57 @@ void SortFiles(std::vector<std::uint32_t>& files, const std::vector<FileEntry>& 
         std::reverse(files.begin(), files.end());
 }
 
-// The rows at 0..count-1 that match, in order. One pass marks them, so that the
-// result is allocated once at its final size: a million rows take 4 MB, where
-// a growing vector would briefly need 6.
-template <typename Row, typename RowAt, typename Matches>
-std::vector<Row> Matching(std::size_t count, const RowAt& rowAt, const Matches& matches)
-{
-    std::vector<bool> marked(count);
+// Which of the rows at 0..count-1 match. Marking them first lets the result
+// be allocated once at its final size: a million rows take 4 MB, where a
+// growing vector would briefly need 6.
+struct Marks {
+    std::vector<bool> matched;
     std::size_t found = 0;
+
+    bool All() const { return found == matched.size(); }
+};
+
+template <typename RowAt, typename Matches>
+Marks Mark(std::size_t count, const RowAt& rowAt, const Matches& matches)
+{
+    Marks marks{std::vector<bool>(count), 0};
     for (std::size_t index = 0; index < count; ++index)
         if (matches(rowAt(index))) {
-            marked[index] = true;
-            ++found;
+            marks.matched[index] = true;
+            ++marks.found;
         }
+    return marks;
+}
+
+template <typename Row, typename RowAt>
+std::vector<Row> Kept(const Marks& marks, const RowAt& rowAt)
+{
     std::vector<Row> kept;
-    kept.reserve(found);
-    for (std::size_t index = 0; index < count; ++index)
-        if (marked[index])
+    kept.reserve(marks.found);
+    for (std::size_t index = 0; index < marks.matched.size(); ++index)
+        if (marks.matched[index])
             kept.push_back(rowAt(index));
     return kept;
+}
+
+Marks MarkFolders(const ListRows& rows, const NamePattern& pattern)
+{
+    return Mark(
+        rows.folders.size(), [&](std::size_t index) { return rows.folders[index]; },
+        [&](const CDirNode* folder) { return pattern.Matches(folder->m_name); });
+}
+
+Marks MarkFiles(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
+{
+    return Mark(
+        rows.files.size(), [&](std::size_t index) { return rows.files[index]; },
+        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
+}
+
+ListRows KeptRows(const ListRows& rows, const Marks& folders, const Marks& files)
+{
+    return {Kept<const CDirNode*>(folders, [&](std::size_t index) { return rows.folders[index]; }),
+            Kept<std::uint32_t>(files, [&](std::size_t index) { return rows.files[index]; })};
 }
 
 }  // namespace
@@ -167,14 +199,18 @@ ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const Name
 {
     if (pattern.IsEmpty())
         return rows;
-    ListRows kept;
-    kept.folders = Matching<const CDirNode*>(
-        rows.folders.size(), [&](std::size_t index) { return rows.folders[index]; },
-        [&](const CDirNode* folder) { return pattern.Matches(folder->m_name); });
-    kept.files = Matching<std::uint32_t>(
-        rows.files.size(), [&](std::size_t index) { return rows.files[index]; },
-        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
-    return kept;
+    return KeptRows(rows, MarkFolders(rows, pattern), MarkFiles(rows, catalogue, pattern));
+}
+
+SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
+{
+    if (pattern.IsEmpty())
+        return rows;
+    const Marks folders = MarkFolders(*rows, pattern);
+    const Marks files = MarkFiles(*rows, catalogue, pattern);
+    if (folders.All() && files.All())
+        return rows;
+    return std::make_shared<const ListRows>(KeptRows(*rows, folders, files));
 }
 
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)
@@ -184,9 +220,11 @@ ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)
         if (pattern.Matches(folder.m_name))
             found.folders.push_back(&folder);
     });
-    found.files = Matching<std::uint32_t>(
-        catalogue.entries.size(), [](std::size_t index) { return static_cast<std::uint32_t>(index); },
-        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
+    const auto entryAt = [](std::size_t index) { return static_cast<std::uint32_t>(index); };
+    found.files = Kept<std::uint32_t>(
+        Mark(catalogue.entries.size(), entryAt,
+             [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); }),
+        entryAt);
     return found;
 }
 

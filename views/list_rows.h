@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace vorn {
@@ -34,6 +35,10 @@ struct ListRows {
     std::size_t Size() const { return folders.size() + files.size(); }
 };
 
+// Rows held by more than one owner (the search's ordered archive and the list
+// showing all of it): a million rows are 4 MB, too much to copy.
+using SharedRows = std::shared_ptr<const ListRows>;
+
 // A folder's sub-folders and files, or the top level's for null, in catalogue order.
 ListRows ContentOf(const Catalogue& catalogue, const CDirNode* folder);
 // Every folder and every file of the archive, in catalogue order.
@@ -46,6 +51,8 @@ void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort);
 
 // The rows whose names match, in their order.
 ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
+// The same, but the very rows come back when every one of them matches.
+SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
 // Every folder and file of the archive whose name matches, in catalogue order:
 // FilterRows over WholeArchive without making the whole list first.
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern);
