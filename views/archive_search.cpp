@@ -66,25 +66,25 @@ void CArchiveSearch::Answer(const Query& query)
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_answer.reset();
+        m_answer = {};
     }
     const bool catalogueOrder = !query.archive || query.sort.column == ListSort::kCatalogueOrder;
     if (catalogueOrder || m_orderedArchive != query.archive || m_orderedSort != query.sort) {
-        m_ordered.reset();  // before a new order is made, so that the two never take memory together
+        m_ordered = {};  // before a new order is made, so that the two never take memory together
         m_orderedArchive = catalogueOrder ? nullptr : query.archive;
         m_orderedSort = query.sort;
         if (!catalogueOrder) {
             ListRows ordered = WholeArchive(query.archive->GetCatalogue());
             SortRows(ordered, query.archive->GetCatalogue(), query.sort);
-            m_ordered = std::make_shared<const ListRows>(std::move(ordered));
+            m_ordered = Share(std::move(ordered));
         }
     }
     if (!query.archive || !IsNewest(query.generation))
         return;
     const Catalogue& catalogue = query.archive->GetCatalogue();
     const NamePattern pattern(query.pattern);
-    SharedRows found = catalogueOrder ? std::make_shared<const ListRows>(FindInArchive(catalogue, pattern))
-                                      : FilterSharedRows(m_ordered, catalogue, pattern);
+    SharedRows found =
+        catalogueOrder ? Share(FindInArchive(catalogue, pattern)) : FilterSharedRows(m_ordered, catalogue, pattern);
     {
         const std::lock_guard lock(m_mutex);
         if (query.generation != m_generation)
@@ -96,9 +96,9 @@ void CArchiveSearch::Answer(const Query& query)
         [this, generation = query.generation] {
             {
                 const std::lock_guard lock(m_mutex);
-                if (generation != m_generation || !m_answer)
+                if (generation != m_generation || !m_answer.files)
                     return;
-                m_found = std::move(m_answer);
+                m_found = std::exchange(m_answer, {});
             }
             emit Found();
         },

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace vorn {
 
@@ -35,7 +36,7 @@ public:
     // Drops any query and lets the archive go.
     void Stop();
     // The answer that Found announced, handed over once (up to a million rows: never copied).
-    SharedRows TakeFound() { return std::move(m_found); }
+    SharedRows TakeFound() { return std::exchange(m_found, {}); }
 
 signals:
     // The newest query's answer is ready, on the thread that owns this object.
@@ -59,8 +60,9 @@ private:
     std::optional<Query> m_pending;
     std::uint64_t m_generation = 0;
     bool m_quit = false;
-    // The newest answer until the owning thread takes it; an overtaken one is
-    // let go before the next is made, so that two never wait at once.
+    // The newest answer until the owning thread takes it (none without files);
+    // an overtaken one is let go before the next is made, so that two never
+    // wait at once.
     SharedRows m_answer;
     SharedRows m_found;  // the owning thread's
 

@@ -37,20 +37,20 @@ void CFilesModel::SetArchive(const CArchiveFile* archive)
 {
     beginResetModel();
     m_archive = archive;
-    m_rows = std::make_shared<const ListRows>();
+    m_rows = Share({});
     endResetModel();
 }
 
 void CFilesModel::SetRows(SharedRows rows)
 {
     beginResetModel();
-    m_rows = m_archive && rows ? std::move(rows) : std::make_shared<const ListRows>();
+    m_rows = m_archive && rows.files ? std::move(rows) : Share({});
     endResetModel();
 }
 
 void CFilesModel::Clear()
 {
-    SetRows(nullptr);
+    SetRows({});
 }
 
 bool CFilesModel::IsFolderRow(int row) const
@@ -60,14 +60,14 @@ bool CFilesModel::IsFolderRow(int row) const
 
 const CDirNode* CFilesModel::FolderAt(int row) const
 {
-    return IsFolderRow(row) ? m_rows->folders[static_cast<std::size_t>(row)] : nullptr;
+    return IsFolderRow(row) ? (*m_rows.folders)[static_cast<std::size_t>(row)] : nullptr;
 }
 
 std::optional<std::uint32_t> CFilesModel::EntryAt(int row) const
 {
     if (row < FolderCount() || row >= rowCount())
         return std::nullopt;
-    return m_rows->files[static_cast<std::size_t>(row - FolderCount())];
+    return (*m_rows.files)[static_cast<std::size_t>(row - FolderCount())];
 }
 
 ExtractionItem CFilesModel::ExtractionItemAt(int row) const
@@ -80,12 +80,12 @@ ExtractionItem CFilesModel::ExtractionItemAt(int row) const
 int CFilesModel::RowOf(const ExtractionItem& item) const
 {
     if (item.kind == ExtractionItem::Kind::Folder) {
-        const auto found = std::find(m_rows->folders.begin(), m_rows->folders.end(), item.folder);
-        return found == m_rows->folders.end() ? -1 : static_cast<int>(found - m_rows->folders.begin());
+        const auto found = std::find(m_rows.folders->begin(), m_rows.folders->end(), item.folder);
+        return found == m_rows.folders->end() ? -1 : static_cast<int>(found - m_rows.folders->begin());
     }
     if (item.kind == ExtractionItem::Kind::File) {
-        const auto found = std::find(m_rows->files.begin(), m_rows->files.end(), item.entry);
-        return found == m_rows->files.end() ? -1 : FolderCount() + static_cast<int>(found - m_rows->files.begin());
+        const auto found = std::find(m_rows.files->begin(), m_rows.files->end(), item.entry);
+        return found == m_rows.files->end() ? -1 : FolderCount() + static_cast<int>(found - m_rows.files->begin());
     }
     return -1;
 }
@@ -105,10 +105,10 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
     };
     int row = 0;
     if (m_archive && count > 0) {
-        for (const CDirNode* folder : m_rows->folders)
+        for (const CDirNode* folder : *m_rows.folders)
             consider(folder->m_name.size(), row++);
         const std::vector<FileEntry>& entries = m_archive->Entries();
-        for (std::uint32_t entry : m_rows->files)
+        for (std::uint32_t entry : *m_rows.files)
             consider(entries[entry].m_name.size(), row++);
     }
     std::vector<int> result;
@@ -121,7 +121,7 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
 
 int CFilesModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows->Size());
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.Size());
 }
 
 int CFilesModel::columnCount(const QModelIndex& parent) const

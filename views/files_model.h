@@ -31,7 +31,7 @@ public:
     // Shows nothing.
     void Clear();
 
-    const ListRows& Rows() const { return *m_rows; }
+    const SharedRows& Rows() const { return m_rows; }
     bool IsFolderRow(int row) const;
     // The folder of a folder row; null for a file row.
     const CDirNode* FolderAt(int row) const;
@@ -51,11 +51,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    int FolderCount() const { return static_cast<int>(m_rows->folders.size()); }
+    int FolderCount() const { return static_cast<int>(m_rows.folders->size()); }
     QVariant DisplayText(int column, const CDirNode* folder, const FileEntry* entry) const;
 
     const CArchiveFile* m_archive = nullptr;
-    SharedRows m_rows = std::make_shared<const ListRows>();  // never null
+    SharedRows m_rows = Share({});  // never null
     QIcon m_folderIcon;
     QIcon m_fileIcon;
     QString m_folderType;

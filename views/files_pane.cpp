@@ -125,12 +125,12 @@ QString CFilesPane::ContentSummary() const
 {
     if (!m_archive || (!m_folder && !InSearch()))
         return {};
-    const ListRows& rows = m_list->Model().Rows();
+    const SharedRows& rows = m_list->Model().Rows();
     std::uint64_t bytes = 0;
-    for (const std::uint32_t entry : rows.files)
+    for (const std::uint32_t entry : *rows.files)
         bytes += m_archive->Entries()[entry].m_size;
     return tr("%1, %2, %3")
-        .arg(Counted(rows.folders.size(), "folder", "folders"), Counted(rows.files.size(), "file", "files"),
+        .arg(Counted(rows.folders->size(), "folder", "folders"), Counted(rows.files->size(), "file", "files"),
              ByteSize(bytes));
 }
 
@@ -228,8 +228,7 @@ void CFilesPane::StartSearch()
 void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
 {
     const NamePattern pattern(m_filter->text().toStdString());
-    m_list->ShowRows(std::make_shared<const ListRows>(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern)),
-                     keep);
+    m_list->ShowRows(Share(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern)), keep);
     emit ListChanged();
 }
 

@@ -262,14 +262,15 @@ void CFilesView::SelectItems(const std::vector<ExtractionItem>& items)
         else if (item.kind == ExtractionItem::Kind::File)
             files.insert(item.entry);
     }
-    const ListRows& shown = m_model.Rows();
+    const std::vector<const CDirNode*>& shownFolders = *m_model.Rows().folders;
+    const std::vector<std::uint32_t>& shownFiles = *m_model.Rows().files;
     std::vector<int> rows;
-    for (std::size_t index = 0; index < shown.folders.size(); ++index)
-        if (folders.count(shown.folders[index]))
+    for (std::size_t index = 0; index < shownFolders.size(); ++index)
+        if (folders.count(shownFolders[index]))
             rows.push_back(static_cast<int>(index));
-    for (std::size_t index = 0; index < shown.files.size(); ++index)
-        if (files.count(shown.files[index]))
-            rows.push_back(static_cast<int>(shown.folders.size() + index));
+    for (std::size_t index = 0; index < shownFiles.size(); ++index)
+        if (files.count(shownFiles[index]))
+            rows.push_back(static_cast<int>(shownFolders.size() + index));
     if (rows.empty())
         return;
     const int current = std::max(m_model.RowOf(items.front()), 0);

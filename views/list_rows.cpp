@@ -125,24 +125,32 @@ std::vector<Row> Kept(const Marks& marks, const RowAt& rowAt)
     return kept;
 }
 
-Marks MarkFolders(const ListRows& rows, const NamePattern& pattern)
+Marks MarkFolders(const std::vector<const CDirNode*>& folders, const NamePattern& pattern)
 {
     return Mark(
-        rows.folders.size(), [&](std::size_t index) { return rows.folders[index]; },
+        folders.size(), [&](std::size_t index) { return folders[index]; },
         [&](const CDirNode* folder) { return pattern.Matches(folder->m_name); });
 }
 
-Marks MarkFiles(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
+Marks MarkFiles(const std::vector<std::uint32_t>& files, const Catalogue& catalogue, const NamePattern& pattern)
 {
     return Mark(
-        rows.files.size(), [&](std::size_t index) { return rows.files[index]; },
+        files.size(), [&](std::size_t index) { return files[index]; },
         [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
 }
 
-ListRows KeptRows(const ListRows& rows, const Marks& folders, const Marks& files)
+template <typename Row>
+std::vector<Row> KeptOf(const std::vector<Row>& rows, const Marks& marks)
 {
-    return {Kept<const CDirNode*>(folders, [&](std::size_t index) { return rows.folders[index]; }),
-            Kept<std::uint32_t>(files, [&](std::size_t index) { return rows.files[index]; })};
+    return Kept<Row>(marks, [&](std::size_t index) { return rows[index]; });
+}
+
+// The matching rows, or the very rows when every one matches.
+template <typename Row>
+std::shared_ptr<const std::vector<Row>> SharedKept(const std::shared_ptr<const std::vector<Row>>& rows,
+                                                   const Marks& marks)
+{
+    return marks.All() ? rows : std::make_shared<const std::vector<Row>>(KeptOf(*rows, marks));
 }
 
 }  // namespace
@@ -199,18 +207,22 @@ ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const Name
 {
     if (pattern.IsEmpty())
         return rows;
-    return KeptRows(rows, MarkFolders(rows, pattern), MarkFiles(rows, catalogue, pattern));
+    return {KeptOf(rows.folders, MarkFolders(rows.folders, pattern)),
+            KeptOf(rows.files, MarkFiles(rows.files, catalogue, pattern))};
+}
+
+SharedRows Share(ListRows rows)
+{
+    const auto owner = std::make_shared<const ListRows>(std::move(rows));
+    return {{owner, &owner->folders}, {owner, &owner->files}};
 }
 
 SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
 {
     if (pattern.IsEmpty())
         return rows;
-    const Marks folders = MarkFolders(*rows, pattern);
-    const Marks files = MarkFiles(*rows, catalogue, pattern);
-    if (folders.All() && files.All())
-        return rows;
-    return std::make_shared<const ListRows>(KeptRows(*rows, folders, files));
+    return {SharedKept(rows.folders, MarkFolders(*rows.folders, pattern)),
+            SharedKept(rows.files, MarkFiles(*rows.files, catalogue, pattern))};
 }
 
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)

@@ -36,8 +36,16 @@ struct ListRows {
 };
 
 // Rows held by more than one owner (the search's ordered archive and the list
-// showing all of it): a million rows are 4 MB, too much to copy.
-using SharedRows = std::shared_ptr<const ListRows>;
+// showing all of it): a million rows are 4 MB, too much to copy. Folders and
+// files are held apart, so that an answer keeping every file shares them
+// though it drops folders.
+struct SharedRows {
+    std::shared_ptr<const std::vector<const CDirNode*>> folders;
+    std::shared_ptr<const std::vector<std::uint32_t>> files;
+
+    std::size_t Size() const { return folders->size() + files->size(); }
+};
+SharedRows Share(ListRows rows);
 
 // A folder's sub-folders and files, or the top level's for null, in catalogue order.
 ListRows ContentOf(const Catalogue& catalogue, const CDirNode* folder);
@@ -51,7 +59,7 @@ void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort);
 
 // The rows whose names match, in their order.
 ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
-// The same, but the very rows come back when every one of them matches.
+// The same, sharing the folders or the files of rows when every one of them matches.
 SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
 // Every folder and file of the archive whose name matches, in catalogue order:
 // FilterRows over WholeArchive without making the whole list first.
