@@ -1,9 +1,9 @@
 #include "app/extraction_runner.h"
 
 #include "app/run_guard.h"
+#include "app/run_progress.h"
 #include "dialogs/overwrite_question.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -118,14 +118,7 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, CRunGuard& guard,
                                            const std::vector<ExtractionItem>& items, const ExtractionOptions& options)
 {
     QProgressDialog dialog(parent);
-    dialog.setWindowTitle(QApplication::applicationName());
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setRange(0, 1000);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setMinimumDuration(300);
-    dialog.setMinimumWidth(420);
-    dialog.setLabelText(QObject::tr("Preparing the extraction..."));
+    SetUpRunProgress(dialog, QObject::tr("Preparing the extraction..."));
 
     ProgressBridge bridge(dialog);
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&bridge] { bridge.Cancel(); });

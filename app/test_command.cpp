@@ -1,12 +1,12 @@
 #include "app/test_command.h"
 
 #include "app/run_guard.h"
+#include "app/run_progress.h"
 #include "archive/archive_file.h"
 #include "archive/catalogue_check.h"
 #include "dialogs/test_report_dialog.h"
 #include "views/figures.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -37,14 +37,7 @@ QString Summary(const QString& name, std::size_t files, const CatalogueFindings&
 CatalogueFindings CheckWithProgress(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
 {
     QProgressDialog progress(parent);
-    progress.setWindowTitle(QApplication::applicationName());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setRange(0, 1000);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setMinimumDuration(300);
-    progress.setMinimumWidth(420);
-    progress.setLabelText(QObject::tr("Testing the archive..."));
+    SetUpRunProgress(progress, QObject::tr("Testing the archive..."));
 
     std::atomic<int> permille{0};
     std::atomic<bool> cancel{false};
