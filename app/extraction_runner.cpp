@@ -5,6 +5,7 @@
 #include "dialogs/overwrite_question.h"
 
 #include <QEventLoop>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
