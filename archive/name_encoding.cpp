@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <iconv.h>
 
 namespace vorn {
@@ -12,9 +13,18 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
+// Eight bytes at a time: every name of every load passes through here.
 bool IsAscii(std::string_view bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
+    std::size_t at = 0;
+    for (; bytes.size() - at >= 8; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((word & 0x8080808080808080) != 0)
+            return false;
+    }
+    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(),
+                       [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
 }
 
 // iconv's name for an encoding of the menu: Shift-JIS as Windows writes it.

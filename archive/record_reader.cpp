@@ -38,6 +38,12 @@ std::optional<RawRecord> RecordReader::ReadRecord(std::uint64_t offset)
 {
     if (offset + m_layout.recordSize > m_source.Size())
         return std::nullopt;
+    // Most records lie inside one block and are decoded where they stand.
+    const Block& first = BlockAt(offset / kBlockSize);
+    const std::size_t firstStart = static_cast<std::size_t>(offset % kBlockSize);
+    if (firstStart + m_layout.recordSize <= first.length)
+        return DecodeRecord(first.bytes.data() + firstStart, m_layout, m_names);
+
     static_assert(kPckLayout.recordSize >= kDirLayout.recordSize);
     unsigned char record[kPckLayout.recordSize];
     std::size_t copied = 0;

@@ -4,27 +4,35 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
+#include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace vorn::cli {
 
 // Collects what a command prints on standard output and writes it in large
-// pieces: listing a million entries must not cost a million writes. A failed
-// write is kept, and what comes after it is dropped.
+// pieces: listing a million entries must not cost a million writes, nor a
+// string's bookkeeping for every field. A failed write is kept, and what comes
+// after it is dropped.
 class OutputBuffer {
 public:
-    OutputBuffer() { m_text.reserve(kFlushAt + 4096); }
+    OutputBuffer() : m_bytes(std::make_unique<char[]>(kCapacity)) {}
     ~OutputBuffer() { Flush(); }
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
 
     OutputBuffer& operator<<(std::string_view text)
     {
-        m_text += text;
-        return FlushIfFull();
+        Append(text.data(), text.size());
+        return *this;
     }
-    OutputBuffer& operator<<(char c) { return *this << std::string_view(&c, 1); }
+    OutputBuffer& operator<<(char c)
+    {
+        if (m_used == kCapacity)
+            Flush();
+        m_bytes[m_used++] = c;
+        return *this;
+    }
     OutputBuffer& operator<<(std::uint64_t number);
     // The number right-aligned in a field of width characters.
     OutputBuffer& Padded(std::uint64_t number, std::size_t width);
@@ -37,16 +45,24 @@ public:
     bool Finish(MessageReporter& reporter);
 
 private:
-    static constexpr std::size_t kFlushAt = 1 << 20;
+    static constexpr std::size_t kCapacity = 1 << 20;
 
-    OutputBuffer& FlushIfFull()
+    void Append(const char* bytes, std::size_t count)
     {
-        if (m_text.size() >= kFlushAt)
+        if (count > kCapacity - m_used) {
             Flush();
-        return *this;
+            if (count > kCapacity) {
+                Write(bytes, count);
+                return;
+            }
+        }
+        std::memcpy(m_bytes.get() + m_used, bytes, count);
+        m_used += count;
     }
+    void Write(const char* bytes, std::size_t count);
 
-    std::string m_text;
+    std::unique_ptr<char[]> m_bytes;
+    std::size_t m_used = 0;
     int m_error = 0;  // errno of the first failed write
 };
 

@@ -90,4 +90,10 @@ std::string EscapeControls(std::string_view text)
     return out;
 }
 
+std::size_t CleanPrefixLength(std::string_view text)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return static_cast<std::size_t>(FindMayStartControl(bytes, bytes + text.size()) - bytes);
+}
+
 }  // namespace vorn

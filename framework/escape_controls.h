@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,8 @@ namespace vorn {
 // JSON text stays valid and means the same. Everything else is kept as it is.
 void AppendEscapingControls(std::string& out, std::string_view text);
 std::string EscapeControls(std::string_view text);
+// How many bytes at the start of text certainly need no escape, for callers
+// that copy clean text straight through and escape only the rest.
+std::size_t CleanPrefixLength(std::string_view text);
 
 }  // namespace vorn
