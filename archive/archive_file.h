@@ -12,16 +12,17 @@
 namespace vorn {
 
 // One open archive: the file, kept open for later copies, and its whole
-// catalogue, read once at construction. Construction never fails: what went
-// wrong is kept (OpenError, the catalogue's anomalies) for the caller to show,
-// and the archive is left with what could be read.
+// catalogue, read once at construction (its files passed to a sink instead of
+// kept, when one is given). Construction never fails: what went wrong is kept
+// (OpenError, the catalogue's anomalies) for the caller to show, and the
+// archive is left with what could be read.
 class CArchiveFile {
 public:
     // The format comes from the path's extension unless forced; names are
     // decoded by names. reporter receives the failures of WriteEntry and
     // WriteEntryByName.
     CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {},
-                 NameDecoder names = NameDecoder::Default());
+                 NameDecoder names = NameDecoder::Default(), const FileSink& sink = {});
     ~CArchiveFile();
     CArchiveFile(const CArchiveFile&) = delete;
     CArchiveFile& operator=(const CArchiveFile&) = delete;

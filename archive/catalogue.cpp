@@ -49,13 +49,13 @@ const std::vector<std::uint32_t>& Catalogue::FilesOf(const CDirNode* folder) con
     return folder ? folder->m_files : topFiles;
 }
 
-Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names)
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names, const FileSink& sink)
 {
     Catalogue catalogue;
     if (format == ArchiveFormat::Dir)
-        ReadDirCatalogue(source, catalogue, names);
+        ReadDirCatalogue(source, catalogue, names, sink);
     else if (format == ArchiveFormat::Pck)
-        ReadPckCatalogue(source, catalogue, names);
+        ReadPckCatalogue(source, catalogue, names, sink);
     return catalogue;
 }
 

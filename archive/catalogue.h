@@ -7,6 +7,7 @@
 #include "archive/name_encoding.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,9 +83,17 @@ void ForEachFolder(const Catalogue& catalogue, Visit visit)
     }
 }
 
+// Receives the files of a catalogue one at a time, in catalogue order, in place
+// of the file list: a caller that only passes over them (a listing) need not
+// hold a million entries.
+using FileSink = std::function<void(const FileEntry&)>;
+
 // Reads the whole catalogue of the given format from source. Never fails:
 // whatever could be read stays, and every irregularity becomes an anomaly.
-// Names are decoded by names, Windows-1252 unless told otherwise.
-Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names = NameDecoder::Default());
+// Names are decoded by names, Windows-1252 unless told otherwise. Given a
+// sink, the files go to it and the catalogue keeps none (no entries, no file
+// indexes in the folders); folders and anomalies stay as ever.
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names = NameDecoder::Default(),
+                        const FileSink& sink = {});
 
 }  // namespace vorn

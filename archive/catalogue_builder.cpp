@@ -28,8 +28,9 @@ std::string DescribeRecord(const char* what, const std::string& name, std::uint6
     return std::string(what) + " \"" + name + "\" at offset " + std::to_string(offset);
 }
 
-CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize)
-    : m_catalogue(catalogue), m_archiveSize(archiveSize), m_recordSize(recordSize)
+CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize,
+                                   const FileSink& sink)
+    : m_catalogue(catalogue), m_sink(sink), m_archiveSize(archiveSize), m_recordSize(recordSize)
 {
 }
 
@@ -50,6 +51,12 @@ void CatalogueBuilder::ReserveEntries(std::uint64_t firstDataOffset)
 
 void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
 {
+    if (m_sink) {
+        const FileEntry entry(m_open, std::move(record.name), record.size, record.position);
+        NoteDataPastEnd(entry, offset);
+        m_sink(entry);
+        return;
+    }
     if (m_catalogue.entries.size() >= std::numeric_limits<std::uint32_t>::max())
         return;  // unreachable within the record budget of a 4 GiB catalogue
     if (m_catalogue.entries.capacity() == 0)
@@ -58,6 +65,11 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
     const FileEntry& entry =
         m_catalogue.entries.emplace_back(m_open, std::move(record.name), record.size, record.position);
     (m_open ? m_open->m_files : m_catalogue.topFiles).push_back(index);
+    NoteDataPastEnd(entry, offset);
+}
+
+void CatalogueBuilder::NoteDataPastEnd(const FileEntry& entry, std::uint64_t offset)
+{
     if (entry.DataEnd() > m_archiveSize) {
         m_catalogue.AddAnomaly(AnomalyKind::DataPastEnd, offset,
                                "The data of " + entry.GetPath() + "\\" + entry.m_name +

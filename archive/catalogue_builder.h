@@ -8,7 +8,8 @@ namespace vorn {
 // open and close folders, file records under the open folder, and keep count.
 class CatalogueBuilder {
 public:
-    CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize);
+    // Files go to sink, when there is one, instead of the catalogue.
+    CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize, const FileSink& sink);
 
     void AddFile(RawRecord&& record, std::uint64_t offset);
     void OpenFolder(const RawRecord& record);
@@ -28,8 +29,10 @@ public:
 
 private:
     void ReserveEntries(std::uint64_t firstDataOffset);
+    void NoteDataPastEnd(const FileEntry& entry, std::uint64_t offset);
 
     Catalogue& m_catalogue;
+    const FileSink& m_sink;
     std::uint64_t m_archiveSize;
     std::size_t m_recordSize;
     CDirNode* m_open = nullptr;

@@ -7,11 +7,11 @@
 
 namespace vorn {
 
-void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names)
+void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names, const FileSink& sink)
 {
     const RecordLayout layout = kDirLayout;
     RecordReader reader(source, layout, names);
-    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
+    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize, sink);
     // One per open folder: where its run began and where its parent's run goes on.
     struct OpenRun {
         std::uint64_t start;

@@ -5,11 +5,11 @@
 
 namespace vorn {
 
-void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names)
+void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecoder& names, const FileSink& sink)
 {
     const RecordLayout layout = kPckLayout;
     RecordReader reader(source, layout, names);
-    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize);
+    CatalogueBuilder builder(catalogue, source.Size(), layout.recordSize, sink);
     // Folders below the depth bound are not opened; their records are counted
     // here so that their end records close them, not the folders above.
     std::size_t skippedLevels = 0;

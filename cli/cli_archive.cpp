@@ -2,7 +2,7 @@
 
 namespace vorn::cli {
 
-OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter)
+OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink)
 {
     std::optional<ArchiveFormat> forced;
     if (arguments.format == "dir")
@@ -18,7 +18,7 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
         opened.exit = kExitUsage;
         return opened;
     }
-    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced, std::move(*names));
+    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced, std::move(*names), sink);
     if (!opened.archive->IsOpen()) {
         opened.problem = "Error opening file.";
         reporter.ShowMessage({opened.problem, arguments.path + ": " + OpenErrorText(opened.archive->GetOpenError())});

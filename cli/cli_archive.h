@@ -16,9 +16,9 @@ struct ArchiveArguments {
     std::string encoding = kDefaultNameEncoding;  // of the names
 };
 
-// Opens the archive for a command. Reports on standard error and leaves `exit`
-// at kExitUsage when the file cannot be opened or its format or name encoding
-// is unknown; the
+// Opens the archive for a command, its files passed to sink instead of kept
+// when one is given. Reports on standard error and leaves `exit` at kExitUsage
+// when the file cannot be opened or its format or name encoding is unknown; the
 // unknown records of the load are reported once, with their count.
 struct OpenedArchive {
     std::unique_ptr<CArchiveFile> archive;  // null when the file could not be opened
@@ -26,7 +26,7 @@ struct OpenedArchive {
     int exit = kExitOk;
 };
 
-OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter);
+OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink = {});
 
 // Prints what the load found wrong on standard error; true if it found anything.
 bool ReportLoadAnomalies(const CArchiveFile& archive);

@@ -1,5 +1,6 @@
 #include "archive/archive_file.h"
 #include "cli/commands.h"
+#include "cli/entry_pipe.h"
 #include "cli/output_buffer.h"
 #include "framework/escape_controls.h"
 
@@ -71,14 +72,11 @@ void PrintJson(OutputBuffer& out, const std::string& archivePath, const OpenedAr
     out << "]}\n";
 }
 
-void PrintLines(OutputBuffer& out, const Catalogue& catalogue)
+void PrintLine(OutputBuffer& out, FolderPathCache& paths, const FileEntry& entry)
 {
-    FolderPathCache paths(PathText::Escaped);
-    for (const FileEntry& entry : catalogue.entries) {
-        out.Padded(entry.m_size, 10) << ' ';
-        out.Padded(entry.m_offset, 10) << ' ' << paths.PathOf(entry) << '\\';
-        out.Escaped(entry.m_name) << '\n';
-    }
+    out.Padded(entry.m_size, 10) << ' ';
+    out.Padded(entry.m_offset, 10) << ' ' << paths.PathOf(entry) << '\\';
+    out.Escaped(entry.m_name) << '\n';
 }
 
 }  // namespace
@@ -86,12 +84,20 @@ void PrintLines(OutputBuffer& out, const Catalogue& catalogue)
 int RunList(const ListOptions& options)
 {
     StderrReporter reporter("vorn-cli");
-    const OpenedArchive opened = OpenArchive(options.archive, reporter);
     OutputBuffer out;
-    if (options.json)
+    OpenedArchive opened;
+    if (options.json) {
+        opened = OpenArchive(options.archive, reporter);
         PrintJson(out, options.archive.path, opened);
-    else if (opened.exit == kExitOk)
-        PrintLines(out, opened.archive->GetCatalogue());
+    } else {
+        // Lines are printed as the catalogue is read, on a second thread: a
+        // listing has no use for the file list itself, and a million entries
+        // are slow to build.
+        FolderPathCache paths(PathText::Escaped);
+        EntryPipe lines([&](const FileEntry& entry) { PrintLine(out, paths, entry); });
+        opened = OpenArchive(options.archive, reporter, [&](const FileEntry& entry) { lines.Push(entry); });
+        lines.Close();
+    }
     const bool written = out.Finish(reporter);
     if (opened.exit != kExitOk)
         return opened.exit;

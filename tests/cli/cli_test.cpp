@@ -81,6 +81,39 @@ TEST_F(Cli, ListPrintsSizeOffsetAndPathOfEveryFile)
                        "      2048        495 \\DATA\\SUB\\B.BIN\n");
 }
 
+TEST_F(Cli, ListOfALargeArchiveNamesTheFilesOfItsJsonInTheSameOrder)
+{
+    // Lines are printed while the catalogue is read, the JSON from the whole
+    // catalogue: both must agree over many more files than are handed over at once.
+    WriterFolder top{"TOP", {}, {}};
+    for (int folder = 0; folder < 4; ++folder) {
+        WriterFolder& sub = top.folders.emplace_back(WriterFolder{"SUB" + std::to_string(folder), {}, {}});
+        for (int file = 0; file < 3000; ++file)
+            sub.files.push_back({"F" + std::to_string(file) + (file % 7 ? ".BIN" : ".LONGER-NAME.TXT"), "x", "", 0});
+        top.files.push_back({"T" + std::to_string(folder), "", "", 0});
+    }
+    for (const ArchiveFormat format : {ArchiveFormat::Pck, ArchiveFormat::Dir}) {
+        const std::string archive =
+            Archive(format == ArchiveFormat::Pck ? "big.pck" : "big.dir", BuildArchive(format, {{}, {top}}));
+        const CliRun text = Run({"list", archive});
+        const auto json = nlohmann::json::parse(Run({"list", "--json", archive}).out);
+        ASSERT_EQ(text.exit, 0) << text.err;
+        std::string expected;
+        for (const auto& file : json["files"]) {
+            std::string line(10, ' ');
+            line += ' ' + std::string(10, ' ') + ' ' + file["path"].get<std::string>() + '\\' +
+                    file["name"].get<std::string>() + '\n';
+            const std::string size = std::to_string(file["size"].get<int>());
+            const std::string offset = std::to_string(file["offset"].get<int>());
+            line.replace(10 - size.size(), size.size(), size);
+            line.replace(21 - offset.size(), offset.size(), offset);
+            expected += line;
+        }
+        EXPECT_EQ(json["files"].size(), 12004u);
+        EXPECT_TRUE(text.out == expected) << "the listing differs from the JSON's files";
+    }
+}
+
 TEST_F(Cli, ListJsonHoldsFoldersFilesAndWarningsInCatalogueOrder)
 {
     const CliRun run = Run({"list", "--json", Demo()});
