@@ -1,4 +1,4 @@
-// vorn-gui-extract-timing [--rounds N] [--cli PATH] [--keep DIR]
+// vorn-gui-extract-timing [--rounds N] [--cli PATH]
 //
 // Extracts the "many small" tree (100,000 files of 0-8 KiB in about 2,000
 // folders, up to 6 deep) through the GUI's path (the engine on a worker thread
