@@ -2,18 +2,17 @@
 
 #include "archive/archive_file.h"
 #include "archive/entry_copy.h"
+#include "extract/worker_pool.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
-#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <unordered_set>
@@ -74,7 +73,7 @@ private:
 // only ever called from the thread that runs the extraction: workers leave
 // their questions to it and it polls for a cancel and reports progress while
 // they write.
-class Run {
+class Run final : public WorkerPool::RunThread {
 public:
     Run(const CArchiveFile& archive, const ExtractionPlan& plan, const ExtractionOptions& options,
         ExtractionObserver* observer)
@@ -83,7 +82,6 @@ public:
     {
     }
 
-    ~Run() { StopWorkers(); }
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
 
@@ -103,7 +101,12 @@ public:
         if (m_observer)
             m_observer->Progress(Snapshot());  // the totals, before the first file
 
-        if (m_options.jobs > 1 && StartWorkers(std::min<std::uint64_t>(m_options.jobs, m_plan.totalFiles)))
+        if (m_options.jobs > 1) {
+            m_pool.emplace(*this, m_stop, kObserverInterval);
+            if (!m_pool->Start(std::min<std::uint64_t>(m_options.jobs, m_plan.totalFiles)))
+                m_pool.reset();  // none given: one job
+        }
+        if (m_pool)
             WriteFoldersFirst(targetFolder);
         else
             WalkInOrder(targetFolder);
@@ -162,8 +165,8 @@ private:
         if (!m_stop)
             DispatchFiles();
         m_open.clear();
-        Await([this] { return m_queue.empty() && m_busy == 0; });
-        StopWorkers();
+        m_pool->AwaitIdle();
+        m_pool->Stop();
         if (m_observer)
             m_observer->Progress(Snapshot());  // the exact counts, whatever was reported meanwhile
     }
@@ -182,12 +185,12 @@ private:
                 return;
             handedOut.insert(batchPaths.begin(), batchPaths.end());
             batchPaths.clear();
-            Hand(std::move(batch));
+            m_pool->Hand([this, handed = std::move(batch)] { WriteBatch(handed); });
             batch = {};
         };
         const auto waitForAll = [&] {
             send();
-            Await([this] { return m_queue.empty() && m_busy == 0; });
+            m_pool->AwaitIdle();
             handedOut.clear();
             askedFolders.clear();
         };
@@ -280,7 +283,7 @@ private:
         const bool replace = ownName || policy == OverwritePolicy::Replace;
         CopyResult copy = copier.Copy(entry, folder.fd, step.name, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
-            switch (copier.OnRunThread() ? Answer(step.relativePath) : AskFromWorker(step.relativePath)) {
+            switch (copier.OnRunThread() ? Answer(step.relativePath) : m_pool->Ask(step.relativePath)) {
             case OverwriteAnswer::Yes:
             case OverwriteAnswer::YesToAll:
                 copy = copier.Copy(entry, folder.fd, step.name, ExistingFile::Replace);
@@ -313,8 +316,19 @@ private:
             m_observer->Progress(Snapshot());
     }
 
+    // On a worker.
+    void WriteBatch(const Batch& batch)
+    {
+        FileCopier copier(*this, false);
+        for (const std::size_t index : batch.steps) {
+            if (m_stop)
+                break;
+            WriteFile(index, *batch.folder, copier);
+        }
+    }
+
     // On the thread that runs the extraction only.
-    OverwriteAnswer Answer(const std::string& relativePath)
+    OverwriteAnswer Answer(const std::string& relativePath) override
     {
         if (m_overwrite.load(std::memory_order_relaxed) == OverwritePolicy::Replace)
             return OverwriteAnswer::Yes;  // a Yes to all given meanwhile
@@ -328,118 +342,11 @@ private:
         return answer;
     }
 
-    struct Question {
-        const std::string& relativePath;
-        std::optional<OverwriteAnswer> answer;
-    };
-
-    OverwriteAnswer AskFromWorker(const std::string& relativePath)
+    void WhileWaiting() override
     {
-        Question question{relativePath, std::nullopt};
-        std::unique_lock lock(m_mutex);
-        if (m_closing)
-            return OverwriteAnswer::Cancel;
-        m_questions.push_back(&question);
-        m_runThreadWake.notify_one();
-        m_answered.wait(lock, [&] { return question.answer.has_value(); });
-        return *question.answer;
-    }
-
-    // Answers the workers' questions one at a time, in the order they came.
-    void AnswerQuestions(std::unique_lock<std::mutex>& lock)
-    {
-        while (!m_questions.empty()) {
-            Question* question = m_questions.front();
-            m_questions.pop_front();
-            lock.unlock();
-            const OverwriteAnswer answer = Answer(question->relativePath);
-            lock.lock();
-            question->answer = answer;
-            m_answered.notify_all();
-        }
-    }
-
-    // Waits until `done` holds (checked under the lock), serving questions,
-    // cancels and progress meanwhile.
-    template <typename Done>
-    void Await(Done done)
-    {
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            AnswerQuestions(lock);
-            if (done())
-                return;
-            m_runThreadWake.wait_for(lock, kObserverInterval);
-            lock.unlock();
-            StopRequested();
-            if (m_observer)
-                m_observer->Progress(Snapshot());
-            lock.lock();
-        }
-    }
-
-    void Hand(Batch&& batch)
-    {
-        Await([this] { return m_queue.size() < 2 * m_workers.size() || m_stop; });
-        const std::lock_guard lock(m_mutex);
-        if (m_stop)
-            return;
-        m_queue.push_back(std::move(batch));
-        m_workReady.notify_one();
-    }
-
-    bool StartWorkers(std::uint64_t count)
-    {
-        try {
-            while (m_workers.size() < count)
-                m_workers.emplace_back([this] { Work(); });
-        } catch (const std::system_error&) {
-            // As many as the system gives; none means one job.
-        }
-        return !m_workers.empty();
-    }
-
-    void Work()
-    {
-        FileCopier copier(*this, false);
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            m_workReady.wait(lock, [this] { return !m_queue.empty() || m_closing; });
-            if (m_queue.empty())
-                return;
-            Batch batch = std::move(m_queue.front());
-            m_queue.pop_front();
-            ++m_busy;
-            m_runThreadWake.notify_one();  // there is room for another batch
-            lock.unlock();
-            for (const std::size_t index : batch.steps) {
-                if (m_stop)
-                    break;
-                WriteFile(index, *batch.folder, copier);
-            }
-            batch = {};  // lets go of the folder outside the lock
-            lock.lock();
-            --m_busy;
-            m_runThreadWake.notify_one();
-        }
-    }
-
-    void StopWorkers()
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_closing = true;
-            // Only a run given up on the way leaves batches and questions behind.
-            m_stop = m_stop || !m_queue.empty() || !m_questions.empty();
-            for (Question* question : m_questions)
-                question->answer = OverwriteAnswer::Cancel;
-            m_questions.clear();
-        }
-        m_answered.notify_all();
-        m_workReady.notify_all();
-        for (std::thread& worker : m_workers)
-            worker.join();
-        m_workers.clear();
+        StopRequested();
+        if (m_observer)
+            m_observer->Progress(Snapshot());
     }
 
     // On the thread that runs the extraction only.
@@ -507,14 +414,9 @@ private:
     std::mutex m_mutex;  // guards what follows
     std::unordered_set<std::string> m_ownFiles;  // relative paths written in folders the run did not make
     std::vector<std::pair<std::size_t, Failure>> m_failures;  // with their plan index
-    std::deque<Batch> m_queue;
-    std::size_t m_busy = 0;  // batches being written
-    bool m_closing = false;
-    std::deque<Question*> m_questions;
-    std::condition_variable m_workReady;
-    std::condition_variable m_runThreadWake;
-    std::condition_variable m_answered;
-    std::vector<std::thread> m_workers;
+
+    // Last, so that its workers are gone before anything they use.
+    std::optional<WorkerPool> m_pool;  // with several jobs
 };
 
 CopyResult FileCopier::Copy(const FileEntry& entry, int dirFd, const std::string& name, ExistingFile existing)
