@@ -17,7 +17,7 @@ QString OpenWithDesktop(QWidget* parent, CRunGuard& guard, std::shared_ptr<const
                         std::uint32_t entry, CPrivateTempDir& temporary)
 {
     const FileEntry& file = archive->Entries()[entry];
-    const std::string failed = "Could not open " + file.GetFullPath().substr(1);
+    const std::string failed = "Could not open " + ItemPath(file.m_folder, file.m_name);
     const CPrivateTempDir::NewFolder folder = temporary.MakeFolder();
     if (folder.path.isEmpty()) {
         ShowMessageBox(parent, {failed, "No private temporary folder: " + folder.error.toStdString()});

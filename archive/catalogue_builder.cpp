@@ -76,13 +76,13 @@ void CatalogueBuilder::NoteDataPastEnd(const FileEntry& entry, std::uint64_t off
                                    " lies past the end of the archive (offset " + std::to_string(entry.m_offset) +
                                    ", size " + std::to_string(entry.m_size) + ", archive size " +
                                    std::to_string(m_archiveSize) + ").",
-                               entry.GetFullPath().substr(1));
+                               ItemPath(entry.m_folder, entry.m_name));
     }
 }
 
 std::string CatalogueBuilder::PathInOpenFolder(const std::string& name) const
 {
-    return m_open ? m_open->GetPath().substr(1) + '\\' + name : name;
+    return ItemPath(m_open, name);
 }
 
 void CatalogueBuilder::OpenFolder(const RawRecord& record)

@@ -33,11 +33,6 @@ private:
     std::uint64_t m_nextReport = 0;
 };
 
-std::string PathIn(const std::string& where, const std::string& name)
-{
-    return where.empty() ? name : where.substr(1) + '\\' + name;
-}
-
 bool CheckOverlaps(const Catalogue& catalogue, StepCounter& steps, CatalogueFindings& out)
 {
     const auto& entries = catalogue.entries;
@@ -53,7 +48,7 @@ bool CheckOverlaps(const Catalogue& catalogue, StepCounter& steps, CatalogueFind
         if (reaching && entry.m_offset < reaching->DataEnd()) {
             out.Add(AnomalyKind::Overlap,
                     "The data of " + entry.GetFullPath() + " overlaps that of " + reaching->GetFullPath() + ".",
-                    entry.GetFullPath().substr(1));
+                    ItemPath(entry.m_folder, entry.m_name));
         }
         if (!reaching || entry.DataEnd() > reaching->DataEnd())
             reaching = &entry;
@@ -73,13 +68,13 @@ void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, CatalogueFi
             out.Add(AnomalyKind::UnsafeName,
                     std::string(what) + " \"" + name + "\" in " + (where.empty() ? "\\" : where) + ": " +
                         DescribeUnsafeName(*reason) + ".",
-                    PathIn(where, name));
+                    ItemPath(folder, name));
         } else if (!names.insert(name).second) {
-            out.Add(AnomalyKind::Duplicate, where + "\\" + name + " occurs more than once.", PathIn(where, name));
+            out.Add(AnomalyKind::Duplicate, where + "\\" + name + " occurs more than once.", ItemPath(folder, name));
         } else if (const auto [first, isNew] = byFoldedName.try_emplace(FoldCase(name), name); !isNew) {
             out.Add(AnomalyKind::CaseCollision,
                     where + "\\" + name + " differs only in case from " + where + "\\" + first->second + ".",
-                    PathIn(where, name));
+                    ItemPath(folder, name));
         }
     };
     for (const auto& child : catalogue.FoldersOf(folder))

@@ -29,4 +29,9 @@ std::size_t CDirNode::Depth() const
     return depth;
 }
 
+std::string ItemPath(const CDirNode* folder, std::string_view name)
+{
+    return folder ? folder->GetPath().substr(1) + '\\' + std::string(name) : std::string(name);
+}
+
 }  // namespace vorn

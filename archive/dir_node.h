@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorn {
@@ -29,5 +30,9 @@ public:
     std::vector<std::uint32_t> m_files;  // indices into the archive's entries, catalogue order
     std::size_t m_row = 0;               // position among the parent's children (or the top level)
 };
+
+// "DATA\\SUB\\name": the item named name in folder (null for the top level), as
+// findings and messages name it, without the leading backslash.
+std::string ItemPath(const CDirNode* folder, std::string_view name);
 
 }  // namespace vorn

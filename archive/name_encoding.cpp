@@ -2,30 +2,11 @@
 
 #include "archive/windows1252.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 #include <iconv.h>
 
 namespace vorn {
 namespace {
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// Eight bytes at a time: every name of every load passes through here.
-bool IsAscii(std::string_view bytes)
-{
-    std::size_t at = 0;
-    for (; bytes.size() - at >= 8; at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, sizeof word);
-        if ((word & 0x8080808080808080) != 0)
-            return false;
-    }
-    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(),
-                       [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
-}
 
 // iconv's name for an encoding of the menu: Shift-JIS as Windows writes it.
 std::string IconvName(const std::string& encoding)
@@ -80,18 +61,18 @@ NameDecoder& NameDecoder::operator=(NameDecoder&&) noexcept = default;
 
 std::string NameDecoder::Decode(std::string_view bytes)
 {
+    if (!m_converter)
+        return DecodeWindows1252(bytes);
     // Most names are plain ASCII, which reads the same in every encoding offered.
     if (IsAscii(bytes))
         return std::string(bytes);
-    if (!m_converter)
-        return DecodeWindows1252(bytes);
     iconv(m_converter->handle, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state
     std::string out(bytes.size() * 4, '\0');
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
     std::size_t used = 0;
     while (inLeft > 0) {
-        if (out.size() - used < 2 * kReplacement.size())
+        if (out.size() - used < 2 * kUndecodable.size())
             out.resize(out.size() * 2);
         char* to = out.data() + used;
         std::size_t toLeft = out.size() - used;
@@ -100,8 +81,8 @@ std::string NameDecoder::Decode(std::string_view bytes)
         if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
             continue;
         // EILSEQ or EINVAL: a byte the encoding does not define, or a sequence cut short.
-        out.replace(used, kReplacement.size(), kReplacement);
-        used += kReplacement.size();
+        out.replace(used, kUndecodable.size(), kUndecodable);
+        used += kUndecodable.size();
         ++in;
         --inLeft;
         iconv(m_converter->handle, nullptr, nullptr, nullptr, nullptr);

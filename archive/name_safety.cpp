@@ -1,5 +1,7 @@
 #include "archive/name_safety.h"
 
+#include "archive/name_encoding.h"
+
 #include <algorithm>
 
 namespace vorn {
@@ -31,7 +33,7 @@ std::optional<UnsafeName> UnsafeNameReason(std::string_view name)
         return UnsafeName::Drive;
     if (HoldsControlCharacter(name))
         return UnsafeName::ControlCharacter;
-    if (name.find("\xEF\xBF\xBD") != std::string_view::npos)
+    if (name.find(kUndecodable) != std::string_view::npos)
         return UnsafeName::Undecodable;
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace vorn {
 namespace {
@@ -99,10 +100,24 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8)
     return out;
 }
 
+// Eight bytes at a time: every name of every load passes through here.
+bool IsAscii(std::string_view bytes)
+{
+    std::size_t at = 0;
+    for (; bytes.size() - at >= 8; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((word & 0x8080808080808080) != 0)
+            return false;
+    }
+    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(),
+                       [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
+}
+
 std::string DecodeWindows1252(std::string_view bytes)
 {
-    // Most names are plain ASCII, which reads the same in UTF-8.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x80; }))
+    // Most names are plain ASCII.
+    if (IsAscii(bytes))
         return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());

@@ -11,6 +11,10 @@ namespace vorn {
 // control of the same value, as Windows itself does.
 std::string DecodeWindows1252(std::string_view bytes);
 
+// Whether every byte is ASCII, which reads the same in UTF-8 and in every code
+// page names are offered in.
+bool IsAscii(std::string_view bytes);
+
 // The inverse, for tools that write archives: nothing when the UTF-8 text holds
 // a character the code page cannot store.
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
