@@ -56,7 +56,7 @@ void CFilesPane::SetArchive(std::shared_ptr<const CArchiveFile> archive)
     EndFilter();
     m_archive = std::move(archive);
     m_folder.reset();
-    m_folderRows = {};
+    m_folderRows = Share({});
     m_history.Clear();
     m_pendingSelection.reset();
     m_list->SetArchive(m_archive);
@@ -70,8 +70,7 @@ void CFilesPane::ShowFolder(const CDirNode* folder)
     EndFilter();
     m_folder = folder;
     m_history.Visit(folder);
-    m_folderRows = ContentOf(m_archive->GetCatalogue(), folder);
-    SortRows(m_folderRows, m_archive->GetCatalogue(), m_list->Sort());
+    LoadFolderRows();
     std::vector<ExtractionItem> keep;
     if (m_pendingSelection)
         keep.push_back(*m_pendingSelection);
@@ -83,7 +82,7 @@ void CFilesPane::DeleteAllItems()
 {
     EndFilter();
     m_folder.reset();
-    m_folderRows = {};
+    m_folderRows = Share({});
     m_list->DeleteAllItems();
     emit ListChanged();
 }
@@ -189,8 +188,7 @@ void CFilesPane::OnSortChanged()
     if (InSearch()) {
         StartSearch();
     } else if (m_folder && m_archive) {
-        m_folderRows = ContentOf(m_archive->GetCatalogue(), *m_folder);
-        SortRows(m_folderRows, m_archive->GetCatalogue(), m_list->Sort());
+        LoadFolderRows();
         ShowFolderRows(m_list->SelectedItems());
     }
 }
@@ -225,10 +223,17 @@ void CFilesPane::StartSearch()
         m_search.Start(m_archive, m_filter->text().toStdString(), m_list->Sort());
 }
 
+void CFilesPane::LoadFolderRows()
+{
+    ListRows rows = ContentOf(m_archive->GetCatalogue(), *m_folder);
+    SortRows(rows, m_archive->GetCatalogue(), m_list->Sort());
+    m_folderRows = Share(std::move(rows));
+}
+
 void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
 {
     const NamePattern pattern(m_filter->text().toStdString());
-    m_list->ShowRows(Share(FilterRows(m_folderRows, m_archive->GetCatalogue(), pattern)), keep);
+    m_list->ShowRows(FilterSharedRows(m_folderRows, m_archive->GetCatalogue(), pattern), keep);
     emit ListChanged();
 }
 

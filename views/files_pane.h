@@ -71,13 +71,15 @@ private:
     void OnRowActivated(int row);
     void OnFound();
     void StartSearch();
+    // The shown folder's content, in the list's order.
+    void LoadFolderRows();
     void ShowFolderRows(const std::vector<ExtractionItem>& keep);
     void EndFilter();
     void NavigateTo(const CDirNode* folder, std::optional<ExtractionItem> select);
 
     std::shared_ptr<const CArchiveFile> m_archive;
     std::optional<const CDirNode*> m_folder;  // the folder shown, while there is one
-    ListRows m_folderRows;                    // its content in the list's order
+    SharedRows m_folderRows = Share({});      // its content in the list's order
     FolderHistory m_history;
     std::optional<ExtractionItem> m_pendingSelection;  // selected once the folder asked for is shown
     CArchiveSearch m_search;

@@ -139,18 +139,14 @@ Marks MarkFiles(const std::vector<std::uint32_t>& files, const Catalogue& catalo
         [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
 }
 
-template <typename Row>
-std::vector<Row> KeptOf(const std::vector<Row>& rows, const Marks& marks)
-{
-    return Kept<Row>(marks, [&](std::size_t index) { return rows[index]; });
-}
-
 // The matching rows, or the very rows when every one matches.
 template <typename Row>
 std::shared_ptr<const std::vector<Row>> SharedKept(const std::shared_ptr<const std::vector<Row>>& rows,
                                                    const Marks& marks)
 {
-    return marks.All() ? rows : std::make_shared<const std::vector<Row>>(KeptOf(*rows, marks));
+    if (marks.All())
+        return rows;
+    return std::make_shared<const std::vector<Row>>(Kept<Row>(marks, [&](std::size_t index) { return (*rows)[index]; }));
 }
 
 }  // namespace
@@ -201,14 +197,6 @@ void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort)
         SortFiles(rows.files, entries, descending, none);
     }
     SortFolders(rows.folders, descending, none);
-}
-
-ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
-{
-    if (pattern.IsEmpty())
-        return rows;
-    return {KeptOf(rows.folders, MarkFolders(rows.folders, pattern)),
-            KeptOf(rows.files, MarkFiles(rows.files, catalogue, pattern))};
 }
 
 SharedRows Share(ListRows rows)

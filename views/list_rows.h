@@ -57,12 +57,11 @@ ListRows WholeArchive(const Catalogue& catalogue);
 // as they are.
 void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort);
 
-// The rows whose names match, in their order.
-ListRows FilterRows(const ListRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
-// The same, sharing the folders or the files of rows when every one of them matches.
+// The rows whose names match, in their order, sharing the folders or the files
+// of rows when every one of them matches.
 SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
 // Every folder and file of the archive whose name matches, in catalogue order:
-// FilterRows over WholeArchive without making the whole list first.
+// FilterSharedRows over WholeArchive without making the whole list first.
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern);
 
 }  // namespace vorn
