@@ -4,10 +4,8 @@
 #include "app/run_progress.h"
 #include "dialogs/overwrite_question.h"
 
-#include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
-#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -125,21 +123,14 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, CRunGuard& guard,
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&bridge] { bridge.Cancel(); });
     QObject::connect(&guard, &CRunGuard::StopRequested, &dialog, [&bridge] { bridge.Cancel(); });
 
-    ExtractionResult result;
-    const std::string targetPath = target.toStdString();
-    QThread* worker = QThread::create([&, archive = std::move(archive)] {
-        result = RunExtraction(*archive, targetPath, items, options, &bridge);
-    });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-
     QTimer refresh;
     QObject::connect(&refresh, &QTimer::timeout, &dialog, [&bridge] { bridge.Refresh(); });
     refresh.start(100);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
+    ExtractionResult result;
+    const std::string targetPath = target.toStdString();
+    RunOffUiThread([&, archive = std::move(archive)] {
+        result = RunExtraction(*archive, targetPath, items, options, &bridge);
+    });
     return result;
 }
 

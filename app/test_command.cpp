@@ -7,12 +7,8 @@
 #include "dialogs/test_report_dialog.h"
 #include "views/figures.h"
 
-#include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QProgressDialog>
-#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -44,23 +40,17 @@ CatalogueFindings CheckWithProgress(QWidget* parent, CRunGuard& guard, std::shar
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel = true; });
     QObject::connect(&guard, &CRunGuard::StopRequested, &progress, [&cancel] { cancel = true; });
 
+    QTimer refresh;
+    QObject::connect(&refresh, &QTimer::timeout, &progress, [&] { progress.setValue(permille.load()); });
+    refresh.start(100);
+    const CRunGuard::Scope running(guard);
     CatalogueFindings findings;
-    QThread* worker = QThread::create([&, archive = std::move(archive)] {
+    RunOffUiThread([&, archive = std::move(archive)] {
         findings = CheckCatalogue(archive->GetCatalogue(), [&](std::uint64_t done, std::uint64_t total) {
             permille = total ? static_cast<int>(1000 * done / total) : 1000;
             return !cancel.load();
         });
     });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    QTimer refresh;
-    QObject::connect(&refresh, &QTimer::timeout, &progress, [&] { progress.setValue(permille.load()); });
-    refresh.start(100);
-    const CRunGuard::Scope running(guard);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
     return findings;
 }
 
@@ -77,8 +67,7 @@ void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchi
     for (const CatalogueAnomaly& anomaly : findings.anomalies)
         rows.append({QString::fromLatin1(AnomalyKindName(anomaly.kind)), QString::fromStdString(anomaly.path),
                      QString::fromStdString(anomaly.text)});
-    const QString name =
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(archive->GetPathName()))).fileName();
+    const QString name = QFile::decodeName(QByteArray::fromStdString(archive->GetFileName()));
     CTestReportDialog(QObject::tr("Test of %1").arg(name), Summary(name, archive->Entries().size(), findings), rows,
                       parent)
         .exec();

@@ -9,6 +9,7 @@
 #include "app/extract_command.h"
 #include "app/open_command.h"
 #include "app/run_guard.h"
+#include "app/run_progress.h"
 #include "app/window_layout.h"
 #include "res/images.h"
 #include "views/files_view.h"
@@ -21,12 +22,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStatusBar>
-#include <QThread>
 
 #include <cerrno>
 #include <cstdio>
@@ -202,16 +201,10 @@ void CVornApp::OnNameEncoding(const QString& encoding)
     {
         const CRunGuard::Scope running(m_frame->RunGuard());
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        QThread* worker = QThread::create([&] {
+        RunOffUiThread([&] {
             redecoded = std::make_shared<const CArchiveFile>(current->GetPathName(), m_reporter, current->GetFormat(),
                                                              std::move(*names));
         });
-        QEventLoop loop;
-        connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-        worker->start();
-        loop.exec();
-        worker->wait();
-        delete worker;
         QApplication::restoreOverrideCursor();
     }
     const QString path = QFile::decodeName(QByteArray::fromStdString(current->GetPathName()));
