@@ -1,7 +1,7 @@
 #include "app/extract_command.h"
 
-#include "app/extraction_runner.h"
-#include "app/run_guard.h"
+#include "app/busy_state.h"
+#include "app/extraction_job.h"
 #include "archive/describe_failure.h"
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
@@ -48,40 +48,42 @@ std::optional<std::string> WhyNotEnterable(const QString& path)
 
 }  // namespace
 
-std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
-                                                  const QString& initialFolder)
+void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest& request,
+                         const QString& initialFolder, ExtractionDone done)
 {
     CExtractDialog dialog(initialFolder, parent);
-    if (!dialog.DoModal())
-        return std::nullopt;
-    return ExtractInto(parent, guard, request, dialog.GetPath());
+    if (dialog.DoModal())
+        StartExtractionInto(parent, busy, request, dialog.GetPath(), std::move(done));
 }
 
-std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
-                                            const QString& target)
+void StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
+                         ExtractionDone done)
 {
     // A relative folder means the one below the current directory now, as OK is pressed.
     const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
     const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
     if (unreachable) {
         ShowMessageBox(parent, {UnreachableTargetText(request.pane) + target.toStdString(), *unreachable});
-        return std::nullopt;
+        return;
     }
-    if (!request.archive || request.items.empty())
-        return ExtractionResult{};
-
-    // The run and its report: nothing may replace the archive or start another run meanwhile.
-    const CRunGuard::Scope running(guard);
-    const ExtractionResult result =
-        RunExtractionWithProgress(parent, guard, request.archive, folder, request.items,
-                                  {OverwritePolicy::Ask, ExistingFolder::Refuse, DefaultExtractionJobs()});
-    if (!result.failures.empty()) {
-        std::vector<Message> report;
-        for (const Failure& failure : result.failures)
-            report.push_back(DescribeFailure(failure, FolderFailureTextOf(request.pane)));
-        CFailureReportDialog(report, parent).exec();
+    if (!request.archive || request.items.empty()) {
+        done(ExtractionResult{});
+        return;
     }
-    return result;
+    auto* job = new CExtractionJob(parent, request.archive, folder, request.items,
+                                   {OverwritePolicy::Ask, ExistingFolder::Refuse, DefaultExtractionJobs()});
+    // The report belongs to the run: the window stays busy until it is closed.
+    QObject::connect(job, &CExtractionJob::finished, job,
+                     [parent, pane = request.pane, done = std::move(done)](const ExtractionResult& result) {
+                         if (!result.failures.empty()) {
+                             std::vector<Message> report;
+                             for (const Failure& failure : result.failures)
+                                 report.push_back(DescribeFailure(failure, FolderFailureTextOf(pane)));
+                             CFailureReportDialog(report, parent).exec();
+                         }
+                         done(result);
+                     });
+    busy.Run(job);
 }
 
 std::uint64_t FailureCount(const ExtractionResult& result)

@@ -5,25 +5,29 @@
 
 #include <QString>
 
-#include <optional>
+#include <functional>
 
 class QWidget;
 
 namespace vorn {
 
-class CRunGuard;
+class CBusyState;
+
+// What the window does with a run's result once its report has been shown.
+using ExtractionDone = std::function<void(const ExtractionResult& result)>;
 
 // The Extract command of either pane: asks for the target folder (starting
 // with the default extraction folder), makes sure it can be entered, then
-// extracts the pane's selection with progress, asking before it replaces an
-// existing file, and shows every failure together at the end. guard marks the
-// run and its report. Nothing when the user cancelled the dialog or the target
-// was refused.
-std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
-                                                  const QString& initialFolder);
-// The same without the dialog: extracts into target (Extract Here).
-std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
-                                            const QString& target);
+// extracts the pane's selection as a job of busy, asking before it replaces an
+// existing file, and shows every failure together at the end before done is
+// called. Nothing happens when the user cancels the dialog; a refused target
+// is shown and ends there.
+void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest& request,
+                         const QString& initialFolder, ExtractionDone done);
+// The same without the dialog: extracts into target (Extract to Default
+// Folder, drag out).
+void StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
+                         ExtractionDone done);
 
 // The failures of a run, not counting its warnings.
 std::uint64_t FailureCount(const ExtractionResult& result);

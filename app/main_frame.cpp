@@ -4,7 +4,7 @@
 #include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
-#include "app/run_guard.h"
+#include "app/busy_state.h"
 #include "app/status_panes.h"
 #include "app/test_command.h"
 #include "app/window_layout.h"
@@ -34,6 +34,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QSettings>
 #include <QSplitter>
@@ -48,8 +50,8 @@ namespace {
 
 constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
                                          res::ID_FILE_MRU_FILE4};
-// The commands that replace the document or start a run.
-constexpr std::array kCommandsGuardedDuringRuns{res::ID_FILE_NEW,          res::ID_FILE_OPEN,
+// The commands that replace the document or start a job.
+constexpr std::array kCommandsThatWaitWhileBusy{res::ID_FILE_NEW,          res::ID_FILE_OPEN, res::ID_FILE_CLOSE,
                                                 res::ID_FILE_EXTRACT,      res::ID_FILE_EXTRACT_HERE,
                                                 res::ID_FILE_TEST,         res::ID_VIEW_NAME_ENCODING,
                                                 res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
@@ -92,14 +94,26 @@ QString RecentFileText(int index, const QString& path)
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }
 
+// Whether the user wants the job that is going on stopped and the window closed.
+bool AskToStopAndQuit(QWidget* parent)
+{
+    QMessageBox question(QMessageBox::Question, QApplication::applicationName(),
+                         QObject::tr("A run is going on. Stop it and quit?"), QMessageBox::NoButton, parent);
+    QPushButton* stop = question.addButton(QObject::tr("Stop and Quit"), QMessageBox::AcceptRole);
+    question.addButton(QObject::tr("Keep Running"), QMessageBox::RejectRole);
+    question.setDefaultButton(stop);
+    question.exec();
+    return question.clickedButton() == stop;
+}
+
 }  // namespace
 
-CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent), m_runGuard(new CRunGuard(this))
+CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent), m_busy(new CBusyState(this))
 {
     setWindowTitle(res::WindowTitle());
     setWindowIcon(res::ApplicationIcon());
     CreateActions();
-    GuardRuns();
+    WaitWhileBusy();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -118,10 +132,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_runGuard->IsRunning()) {
-        m_closeAfterRun = true;
-        m_runGuard->RequestStop();
+    if (m_busy->IsBusy()) {
         event->ignore();
+        if (!m_closeWhenIdle && AskToStopAndQuit(this)) {
+            m_closeWhenIdle = true;
+            m_busy->StopAll();
+        }
         return;
     }
     SaveWindowLayout(*this);
@@ -130,7 +146,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppableArchive(*event).isEmpty() && m_actions.value(res::ID_FILE_OPEN)->isEnabled())
+    if (!DroppableArchive(*event).isEmpty() && !m_busy->IsBusy())
         event->acceptProposedAction();
 }
 
@@ -206,7 +222,7 @@ void CMainFrame::CreateActions()
     connect(m_actions.value(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
     connect(m_actions.value(res::ID_FILE_TEST), &QAction::triggered, this, [this] {
         if (std::shared_ptr<const CArchiveFile> archive = ActiveRequest().archive)
-            TestArchive(this, *m_runGuard, std::move(archive));
+            StartTestArchive(this, *m_busy, std::move(archive));
     });
     connect(m_actions.value(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
     // The preview follows the list's current file: showing the pane is all Preview has to do.
@@ -239,13 +255,15 @@ void CMainFrame::SetNameEncoding(const QString& encoding)
         action->setChecked(action->data().toString() == encoding);
 }
 
-void CMainFrame::GuardRuns()
+void CMainFrame::WaitWhileBusy()
 {
-    for (int commandId : kCommandsGuardedDuringRuns)
-        m_runGuard->Guard(m_actions.value(commandId));
-    // A close asked for during a run happens once the run has ended.
-    connect(m_runGuard, &CRunGuard::RunningChanged, this, [this](bool running) {
-        if (!running && m_closeAfterRun)
+    for (int commandId : kCommandsThatWaitWhileBusy)
+        m_busy->WaitsWhileBusy(m_actions.value(commandId));
+    connect(m_busy, &CBusyState::BusyChanged, this, [this](bool busy) {
+        // Rows dragged out are extracted first: another job.
+        m_filesView->setDragEnabled(!busy);
+        // A close the user confirmed during a run happens once the run has ended.
+        if (!busy && m_closeWhenIdle)
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
 }
@@ -338,7 +356,12 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
     connect(m_dirView, &CDirView::FolderSelected, m_filesPane, &CFilesPane::ShowFolder);
     connect(m_dirView, &CDirView::SelectionCleared, m_filesPane, &CFilesPane::DeleteAllItems);
     connect(m_filesPane, &CFilesPane::FolderRequested, m_dirView, &CDirView::SelectFolder);
-    connect(m_filesPane, &CFilesPane::FileOpenRequested, this, &CMainFrame::FileOpenRequested);
+    // Opening a file extracts it first: another job, which waits while one goes on.
+    connect(m_filesPane, &CFilesPane::FileOpenRequested, this,
+            [this](std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry) {
+                if (!m_busy->IsBusy())
+                    emit FileOpenRequested(std::move(archive), entry);
+            });
     ConnectBrowsingCommands();
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
@@ -445,6 +468,7 @@ void CMainFrame::UpdateCommandStates()
     // With nothing selected, or the archive's own item, Properties is about the whole archive.
     m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_FILE_TEST)->setEnabled(request.archive != nullptr);
+    m_actions.value(res::ID_FILE_CLOSE)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_VIEW_NAME_ENCODING)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
 }

@@ -21,7 +21,7 @@ class CFilesView;
 class CPreviewPane;
 class CLockKeyIndicators;
 class CMorvathDoc;
-class CRunGuard;
+class CBusyState;
 class CStatusPanes;
 
 // The main window: menu, tool bar and status bar around a splitter with the
@@ -39,9 +39,9 @@ public:
     // The action of a command (ids from res/resource_ids.h); null for an unknown id.
     QAction* CommandAction(int commandId) const;
 
-    // Marks the runs of extractions: the commands that would replace the
-    // archive or start another run are disabled while one goes on.
-    CRunGuard& RunGuard() const { return *m_runGuard; }
+    // The window's one busy state: the commands that would replace the archive
+    // or start another job are disabled while a job goes on.
+    CBusyState& Busy() const { return *m_busy; }
 
     CDirView* DirView() const { return m_dirView; }
     CFilesView* FilesView() const { return m_filesView; }
@@ -91,7 +91,8 @@ signals:
     void ArchiveDropped(const QString& path);
 
 protected:
-    // Closing during a run stops the run; the window closes once it has ended.
+    // Closing while busy asks whether to stop the run and quit; the window
+    // closes once the run has ended.
     void closeEvent(QCloseEvent* event) override;
     // The preview goes beside the list in a wide window, below it in a narrow one.
     void resizeEvent(QResizeEvent* event) override;
@@ -101,7 +102,7 @@ protected:
 private:
     void CreateActions();
     void CreateNameEncodingMenu();
-    void GuardRuns();
+    void WaitWhileBusy();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -121,8 +122,8 @@ private:
     void OnFocusChanged(QWidget* now);
 
     QMetaObject::Connection m_focusTracking;
-    CRunGuard* m_runGuard;
-    bool m_closeAfterRun = false;
+    CBusyState* m_busy;
+    bool m_closeWhenIdle = false;
     QHash<int, QAction*> m_actions;
     QActionGroup* m_nameEncodings = nullptr;
     QString m_recentFilePlaceholder;

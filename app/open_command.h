@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <memory>
 
@@ -10,15 +8,14 @@ class QWidget;
 namespace vorn {
 
 class CArchiveFile;
+class CBusyState;
 class CPrivateTempDir;
-class CRunGuard;
 
 // Open with the desktop: extracts the entry into a new folder of the private
-// temporary folder (with progress, under guard, as any extraction) and hands
-// the file to the desktop's default application for its type. A failure is
-// shown over parent, naming the file and the reason. Returns the file's path
-// once handed over; empty otherwise.
-QString OpenWithDesktop(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive,
-                        std::uint32_t entry, CPrivateTempDir& temporary);
+// temporary folder (with progress, as a job of busy, as any extraction) and
+// hands the file to the desktop's default application for its type. A failure
+// is shown over parent, naming the file and the reason.
+void StartOpenWithDesktop(QWidget* parent, CBusyState& busy, std::shared_ptr<const CArchiveFile> archive,
+                          std::uint32_t entry, CPrivateTempDir& temporary);
 
 }  // namespace vorn

@@ -1,6 +1,7 @@
 #include "app/test_command.h"
 
-#include "app/run_guard.h"
+#include "app/busy_state.h"
+#include "app/job.h"
 #include "app/run_progress.h"
 #include "archive/archive_file.h"
 #include "archive/catalogue_check.h"
@@ -27,50 +28,59 @@ QString Summary(const QString& name, std::size_t files, const CatalogueFindings&
     return summary;
 }
 
-// Runs the check on a worker thread under a progress dialog; the dialog is
-// gone by the time this returns, so that its delayed showing cannot come up
-// over the report.
-CatalogueFindings CheckWithProgress(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
-{
-    QProgressDialog progress(parent);
-    SetUpRunProgress(progress, QObject::tr("Testing the archive..."));
+// The check on the job's thread, its progress in permille under a progress dialog.
+class CTestJob final : public CJob {
+public:
+    CTestJob(QWidget* parent, std::shared_ptr<const CArchiveFile> archive)
+        : m_parent(parent), m_archive(std::move(archive)), m_progress(parent), m_refresh(this)
+    {
+        SetUpRunProgress(m_progress, tr("Testing the archive..."));
+        connect(&m_progress, &QProgressDialog::canceled, this, &CJob::RequestStop);
+        connect(&m_refresh, &QTimer::timeout, this, [this] { m_progress.setValue(m_permille.load()); });
+        m_refresh.start(100);
+    }
 
-    std::atomic<int> permille{0};
-    std::atomic<bool> cancel{false};
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel = true; });
-    QObject::connect(&guard, &CRunGuard::StopRequested, &progress, [&cancel] { cancel = true; });
-
-    QTimer refresh;
-    QObject::connect(&refresh, &QTimer::timeout, &progress, [&] { progress.setValue(permille.load()); });
-    refresh.start(100);
-    const CRunGuard::Scope running(guard);
-    CatalogueFindings findings;
-    RunOffUiThread([&, archive = std::move(archive)] {
-        findings = CheckCatalogue(archive->GetCatalogue(), [&](std::uint64_t done, std::uint64_t total) {
-            permille = total ? static_cast<int>(1000 * done / total) : 1000;
-            return !cancel.load();
+private:
+    void Work() override
+    {
+        m_findings = CheckCatalogue(m_archive->GetCatalogue(), [this](std::uint64_t done, std::uint64_t total) {
+            m_permille = total ? static_cast<int>(1000 * done / total) : 1000;
+            return !StopRequested();
         });
-    });
-    return findings;
-}
+    }
+
+    void Deliver() override
+    {
+        m_refresh.stop();
+        // Hidden before the report opens, so that its delayed showing cannot come up over it.
+        m_progress.hide();
+        m_progress.cancel();
+        if (m_findings.stopped)
+            return;
+        QList<CTestReportDialog::Finding> rows;
+        rows.reserve(static_cast<qsizetype>(m_findings.anomalies.size()));
+        for (const CatalogueAnomaly& anomaly : m_findings.anomalies)
+            rows.append({QString::fromLatin1(AnomalyKindName(anomaly.kind)), QString::fromStdString(anomaly.path),
+                         QString::fromStdString(anomaly.text)});
+        const QString name = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
+        CTestReportDialog(tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings), rows,
+                          m_parent)
+            .exec();
+    }
+
+    QWidget* m_parent;
+    std::shared_ptr<const CArchiveFile> m_archive;
+    QProgressDialog m_progress;
+    QTimer m_refresh;
+    std::atomic<int> m_permille{0};
+    CatalogueFindings m_findings;
+};
 
 }  // namespace
 
-void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive)
+void StartTestArchive(QWidget* parent, CBusyState& busy, std::shared_ptr<const CArchiveFile> archive)
 {
-    const CatalogueFindings findings = CheckWithProgress(parent, guard, archive);
-    if (findings.stopped)
-        return;
-
-    QList<CTestReportDialog::Finding> rows;
-    rows.reserve(static_cast<qsizetype>(findings.anomalies.size()));
-    for (const CatalogueAnomaly& anomaly : findings.anomalies)
-        rows.append({QString::fromLatin1(AnomalyKindName(anomaly.kind)), QString::fromStdString(anomaly.path),
-                     QString::fromStdString(anomaly.text)});
-    const QString name = QFile::decodeName(QByteArray::fromStdString(archive->GetFileName()));
-    CTestReportDialog(QObject::tr("Test of %1").arg(name), Summary(name, archive->Entries().size(), findings), rows,
-                      parent)
-        .exec();
+    busy.Run(new CTestJob(parent, std::move(archive)));
 }
 
 }  // namespace vorn

@@ -7,12 +7,12 @@ class QWidget;
 namespace vorn {
 
 class CArchiveFile;
-class CRunGuard;
+class CBusyState;
 
-// Test Archive: the checks of `vorn-cli check`, run on a worker thread that
-// holds its own share of the archive, under a progress dialog once they take a
-// moment. Cancel, or a stop asked through guard, ends them without a report;
+// Test Archive: the checks of `vorn-cli check`, run as a job of busy that
+// holds its own share of the archive, under a progress dialog once they take
+// a moment. Cancel, or a stop asked for otherwise, ends them without a report;
 // otherwise the report window opens over parent.
-void TestArchive(QWidget* parent, CRunGuard& guard, std::shared_ptr<const CArchiveFile> archive);
+void StartTestArchive(QWidget* parent, CBusyState& busy, std::shared_ptr<const CArchiveFile> archive);
 
 }  // namespace vorn

@@ -8,8 +8,8 @@
 #include "app/drag_out.h"
 #include "app/extract_command.h"
 #include "app/open_command.h"
-#include "app/run_guard.h"
-#include "app/run_progress.h"
+#include "app/busy_state.h"
+#include "app/reread_job.h"
 #include "app/window_layout.h"
 #include "res/images.h"
 #include "views/files_view.h"
@@ -153,6 +153,7 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_APP_ABOUT, &CVornApp::OnAppAbout);
     route(res::ID_VIEW_OPTIONS, &CVornApp::OnOptions);
     route(res::ID_FILE_NEW, &CVornApp::OnFileNew);
+    route(res::ID_FILE_CLOSE, &CVornApp::OnFileNew);  // the archive let go, as New does
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
     connect(m_frame.get(), &CMainFrame::NameEncodingRequested, this, &CVornApp::OnNameEncoding);
@@ -188,37 +189,30 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 
 void CVornApp::OnNameEncoding(const QString& encoding)
 {
-    const std::shared_ptr<const CArchiveFile> current = m_document->SharedArchive();
+    std::shared_ptr<const CArchiveFile> current = m_document->SharedArchive();
     std::optional<NameDecoder> names = NameDecoder::For(encoding.toStdString());
-    if (!current || !names || m_frame->RunGuard().IsRunning())
+    if (!current || !names)
         return;
     const ExtractRequest shown = m_frame->DirView()->CurrentRequest();
     const bool inFolder = !shown.items.empty() && shown.items.front().kind == ExtractionItem::Kind::Folder;
     const std::vector<std::size_t> rows = inFolder ? RowsOf(shown.items.front().folder) : std::vector<std::size_t>{};
 
-    // The catalogue is read again, on a worker thread, while the commands that could replace it wait.
-    std::shared_ptr<const CArchiveFile> redecoded;
-    {
-        const CRunGuard::Scope running(m_frame->RunGuard());
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        RunOffUiThread([&] {
-            redecoded = std::make_shared<const CArchiveFile>(current->GetPathName(), m_reporter, current->GetFormat(),
-                                                             std::move(*names));
-        });
-        QApplication::restoreOverrideCursor();
-    }
-    const QString path = QFile::decodeName(QByteArray::fromStdString(current->GetPathName()));
-    if (!redecoded->IsOpen()) {
-        m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                QDir::toNativeSeparators(path).toStdString() + ": " +
-                                    OpenErrorText(redecoded->GetOpenError())});
-        m_frame->SetNameEncoding(QString::fromStdString(current->GetNameEncoding()));
-        return;
-    }
-    m_document->ReplaceArchive(redecoded);
-    m_frame->DirView()->SelectFolder(FolderAtRows(redecoded->GetCatalogue(), rows));
-    m_frame->SetNameEncoding(encoding);
-    RememberNameEncoding(path, encoding);
+    auto* job = new CRereadJob(std::move(current), std::move(*names), m_reporter);
+    connect(job, &CRereadJob::finished, this, [this, encoding, rows](std::shared_ptr<const CArchiveFile> reread) {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(reread->GetPathName()));
+        if (!reread->IsOpen()) {
+            m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
+                                    QDir::toNativeSeparators(path).toStdString() + ": " +
+                                        OpenErrorText(reread->GetOpenError())});
+            m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
+            return;
+        }
+        m_document->ReplaceArchive(reread);
+        m_frame->DirView()->SelectFolder(FolderAtRows(reread->GetCatalogue(), rows));
+        m_frame->SetNameEncoding(encoding);
+        RememberNameEncoding(path, encoding);
+    });
+    m_frame->Busy().Run(job);
 }
 
 void CVornApp::OnAppAbout()
@@ -235,59 +229,47 @@ void CVornApp::OnOptions()
 
 void CVornApp::OnExtract(const ExtractRequest& request)
 {
-    const std::optional<ExtractionResult> result =
-        RunExtractCommand(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
-    if (result)
-        m_frame->ShowRunOutcome(OutcomeText(*result));
+    StartExtractCommand(m_frame.get(), m_frame->Busy(), request, m_strExtractDir,
+                        [this](const ExtractionResult& result) { m_frame->ShowRunOutcome(OutcomeText(result)); });
 }
 
 void CVornApp::OnExtractHere(const ExtractRequest& request)
 {
     if (m_strExtractDir.isEmpty())
         return;
-    const std::optional<ExtractionResult> result =
-        ExtractInto(m_frame.get(), m_frame->RunGuard(), request, m_strExtractDir);
-    if (result)
-        m_frame->ShowRunOutcome(OutcomeText(*result));
+    StartExtractionInto(m_frame.get(), m_frame->Busy(), request, m_strExtractDir,
+                        [this](const ExtractionResult& result) { m_frame->ShowRunOutcome(OutcomeText(result)); });
 }
 
 void CVornApp::OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry)
 {
-    // Opening runs an extraction; one run at a time.
-    if (m_frame->RunGuard().IsRunning())
-        return;
-    OpenWithDesktop(m_frame.get(), m_frame->RunGuard(), std::move(archive), entry, m_temporary);
+    StartOpenWithDesktop(m_frame.get(), m_frame->Busy(), std::move(archive), entry, m_temporary);
 }
 
 void CVornApp::OnDragOut(const ExtractRequest& request)
 {
-    if (m_frame->RunGuard().IsRunning())
-        return;
     const CPrivateTempDir::NewFolder folder = m_temporary.MakeFolder();
     if (!folder.error.isEmpty()) {
         ShowMessageBox(m_frame.get(),
                        {"Could not drag the rows out", "No private temporary folder: " + folder.error.toStdString()});
         return;
     }
-    const std::optional<ExtractionResult> result =
-        ExtractInto(m_frame.get(), m_frame->RunGuard(), request, folder.path);
-    if (!result)
-        return;
-    // Half a hand-over is no hand-over: what the run came to is in its report and the status bar.
-    if (result->cancelled || FailureCount(*result) > 0) {
-        m_frame->ShowRunOutcome(OutcomeText(*result));
-        QDir(folder.path).removeRecursively();
-        return;
-    }
-    m_frame->ShowRunOutcome({});  // the files went into a temporary folder: no outcome to tell
-    m_dragHandOver(m_frame->FilesView(), HandOverData(folder.path));
+    StartExtractionInto(m_frame.get(), m_frame->Busy(), request, folder.path,
+                        [this, folder = folder.path](const ExtractionResult& result) {
+                            // Half a hand-over is no hand-over: what the run came to is in its report and the status bar.
+                            if (result.cancelled || FailureCount(result) > 0) {
+                                m_frame->ShowRunOutcome(OutcomeText(result));
+                                QDir(folder).removeRecursively();
+                                return;
+                            }
+                            m_frame->ShowRunOutcome({});  // the files went into a temporary folder: no outcome to tell
+                            m_dragHandOver(m_frame->FilesView(), HandOverData(folder));
+                        });
 }
 
 void CVornApp::OnArchiveDropped(const QString& path)
 {
-    // The same way as File > Open, which waits while a run goes on.
-    if (m_frame->CommandAction(res::ID_FILE_OPEN)->isEnabled())
-        OpenDocumentFile(path);
+    OpenDocumentFile(path);
 }
 
 void CVornApp::OnFileNew()

@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
+    MenuItem{ID_FILE_CLOSE, "&Close\tCtrl+W"},
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
     MenuItem{ID_FILE_EXTRACT_HERE, "Extract &Here"},
     MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
@@ -91,6 +92,7 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+Shift+C", ID_EDIT_COPY_PATH},
     Accelerator{"F3", ID_VIEW_PREVIEW},
     Accelerator{"Ctrl+T", ID_FILE_TEST},
+    Accelerator{"Ctrl+W", ID_FILE_CLOSE},
 };
 
 constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, ID_FILE_TEST, kSeparator, ID_APP_ABOUT};

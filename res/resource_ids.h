@@ -36,6 +36,7 @@ inline constexpr int ID_VIEW_COLUMN_OFFSET = 32804;
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_CLOSE = 57602;
 inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_FILE_MRU_FILE1 = 57616;
 inline constexpr int ID_FILE_MRU_FILE2 = 57617;

@@ -39,6 +39,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_VIEW_COLUMN_BYTES, "Show or hide the exact size in bytes\nSize in Bytes"},
     StringEntry{ID_VIEW_COLUMN_OFFSET, "Show or hide where each file's data starts in the archive\nOffset"},
     StringEntry{ID_FILE_NEW, "Create a new document\nNew"},
+    StringEntry{ID_FILE_CLOSE, "Close the open archive\nClose"},
     StringEntry{ID_FILE_SAVE, "Save the active document\nSave"},
     StringEntry{ID_FILE_MRU_FILE1, "Open this document"},
     StringEntry{ID_FILE_MRU_FILE2, "Open this document"},

@@ -11,11 +11,12 @@
 // writing back the other's files. Runs offscreen.
 
 #include "archive/archive_file.h"
-#include "app/extraction_runner.h"
-#include "app/run_guard.h"
+#include "app/busy_state.h"
+#include "app/extraction_job.h"
 #include "tests/support/archive_writer.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -107,10 +108,19 @@ GuiRun RunGui(QWidget& window, const std::string& archivePath, const QString& ta
     sinceTick.start();
     vorn::CollectingReporter reporter;
     const auto archive = std::make_shared<const vorn::CArchiveFile>(archivePath, reporter);
-    vorn::CRunGuard guard;
-    const vorn::ExtractionResult result = vorn::RunExtractionWithProgress(
-        &window, guard, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
+    vorn::ExtractionResult result;
+    vorn::CBusyState busy;
+    auto* job = new vorn::CExtractionJob(
+        &window, archive, target, {vorn::ExtractionItem::Folder(*archive->GetRoot())},
         {vorn::OverwritePolicy::Ask, vorn::ExistingFolder::Refuse, vorn::DefaultExtractionJobs()});
+    QEventLoop untilIdle;
+    QObject::connect(job, &vorn::CExtractionJob::finished, [&result](const vorn::ExtractionResult& ended) { result = ended; });
+    QObject::connect(&busy, &vorn::CBusyState::BusyChanged, &untilIdle, [&untilIdle](bool isBusy) {
+        if (!isBusy)
+            untilIdle.quit();
+    });
+    busy.Run(job);
+    untilIdle.exec();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     longestGap = std::max(longestGap, sinceTick.elapsed());
     if (!result.failures.empty() || result.filesWritten != 100000)

@@ -1,5 +1,6 @@
 #include "tests/gui/gui_test_support.h"
 
+#include "app/busy_state.h"
 #include "app/main_frame.h"
 #include "views/dir_view.h"
 #include "views/files_view.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -78,6 +80,11 @@ DesktopCatcher::~DesktopCatcher()
 void ForgetPendingAnswers()
 {
     qDeleteAll(qApp->findChildren<QTimer*>(kWhenModalTimer, Qt::FindDirectChildrenOnly));
+}
+
+bool WaitUntilIdle(const StartedApp& started)
+{
+    return QTest::qWaitFor([&started] { return !started.app->MainFrame()->Busy().IsBusy(); }, 60000);
 }
 
 int OpenDescriptorsOf(const QString& path)

@@ -47,6 +47,10 @@ struct StartedApp {
 };
 std::unique_ptr<StartedApp> StartApp(const QStringList& arguments = {QStringLiteral("vorn")});
 
+// Waits until the window's jobs have ended and their results were handled;
+// false after a generous time.
+[[nodiscard]] bool WaitUntilIdle(const StartedApp& started);
+
 // How many of the process's open descriptors refer to path.
 int OpenDescriptorsOf(const QString& path);
 

@@ -184,6 +184,7 @@ private slots:
             for (QAction* action : frame.CommandAction(res::ID_VIEW_NAME_ENCODING)->menu()->actions())
                 if (action->text() == QLatin1String(encoding))
                     action->trigger();
+            QVERIFY(WaitUntilIdle(*started));
             // The folder shown stays; the list, the search and extraction take the new names.
             QCOMPARE(frame.DirView()->currentIndex().data().toString(), QStringLiteral("DATA"));
             QCOMPARE(names(*list.model()), (QStringList{shown, "OK"}));
@@ -198,6 +199,7 @@ private slots:
             list.selectAll();
             WhenModal<QDialog>([](QDialog* report) { report->reject(); });  // what was refused
             frame.CommandAction(res::ID_FILE_EXTRACT_HERE)->trigger();
+            QVERIFY(WaitUntilIdle(*started));
             QCOMPARE(QDir(started->app->GetExtractDir()).entryList(QDir::Files), written);
             ForgetPendingAnswers();
 

@@ -354,6 +354,7 @@ private slots:
         QTest::mouseMove(list.viewport(), grip + QPoint(0, 1));
         QTest::mouseMove(list.viewport(), grip + QPoint(0, 3 * QApplication::startDragDistance()));
         QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, grip);
+        QVERIFY(WaitUntilIdle(*started));
         QCOMPARE(source, &list);
         QCOMPARE(urls, (QStringList{"1/MAP10.BIN", "1/b"}));
         files.sort();

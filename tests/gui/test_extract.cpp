@@ -98,6 +98,8 @@ private:
             frame->DirView()->setCurrentIndex(frame->DirView()->model()->index(0, 0));
         frame->SetActiveView(frame->DirView());
         frame->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+        if (!WaitUntilIdle(started))
+            qFatal("the extraction did not end");
     }
 
     // Shows folder in the list, selects the rows named, and extracts from the list.
@@ -113,6 +115,8 @@ private:
                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         frame->SetActiveView(list);
         frame->CommandAction(res::ID_FILE_EXTRACT)->trigger();
+        if (!WaitUntilIdle(started))
+            qFatal("the extraction did not end");
     }
 
     WriterTree Game()
@@ -193,6 +197,7 @@ private slots:
         QFile::remove(m_target.filePath(QStringLiteral("B.BIN")));
         QAction* here = started->app->MainFrame()->CommandAction(res::ID_FILE_EXTRACT_HERE);
         here->trigger();
+        QVERIFY(WaitUntilIdle(*started));
         QCOMPARE(Tree(m_target.path()), QStringList({"B.BIN", "SUB/", "SUB/C.BIN"}));
         QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("2 files extracted"));
         started->app->SetExtractDir(QString());
@@ -352,7 +357,8 @@ private slots:
     {
         auto started = StartWithAQuestionFirst();
         CMainFrame& frame = *started->app->MainFrame();
-        const int guarded[] = {res::ID_FILE_NEW, res::ID_FILE_OPEN, res::ID_FILE_EXTRACT, res::ID_FILE_MRU_FILE1};
+        const int guarded[] = {res::ID_FILE_NEW, res::ID_FILE_OPEN, res::ID_FILE_CLOSE, res::ID_FILE_EXTRACT,
+                               res::ID_FILE_MRU_FILE1};
         QStringList enabledDuringTheRun;
         AnswerExtractDialog(QString());
         WhenModal<COverwriteQuestion>([&](COverwriteQuestion* question) {
@@ -381,16 +387,26 @@ private slots:
         QVERIFY(!frame.CommandAction(res::ID_FILE_EXTRACT)->isEnabled());   // the archive has gone
     }
 
-    void closingTheWindowDuringARunCancelsItAndClosesOnceItEnded()
+    void closingTheWindowDuringARunAsksThenStopsItAndClosesOnceItEnded()
     {
         auto started = StartWithAQuestionFirst();
         CMainFrame& frame = *started->app->MainFrame();
+        QStringList asked;
         bool openAfterClose = false;
         bool questionAnswered = false;
         AnswerExtractDialog(QString());
         WhenModal<COverwriteQuestion>([&](COverwriteQuestion* question) {
             const QPointer<COverwriteQuestion> asking(question);
-            frame.close();
+            // Kept running the first time, stopped the second.
+            for (const QString& answer : {QStringLiteral("Keep Running"), QStringLiteral("Stop and Quit")}) {
+                WhenModal<QMessageBox>([&asked, answer](QMessageBox* box) {
+                    asked << box->text();
+                    for (QAbstractButton* button : box->buttons())
+                        if (button->text() == answer)
+                            button->click();
+                });
+                frame.close();
+            }
             openAfterClose = frame.isVisible();
             questionAnswered = !asking || !asking->isVisible();
             if (!questionAnswered)
@@ -398,6 +414,7 @@ private slots:
         });
         ExtractFromList(*started, FolderAt(*started, "\\DATA"), m_manyNames);
 
+        QCOMPARE(asked, QStringList(2, QStringLiteral("A run is going on. Stop it and quit?")));
         QVERIFY(openAfterClose);
         QVERIFY(questionAnswered);
         QTRY_VERIFY(!frame.isVisible());
