@@ -1,6 +1,6 @@
 #include "app/item_menu.h"
 
-#include "app/main_frame.h"
+#include "app/frame_commands.h"
 #include "res/main_frame_resources.h"
 #include "res/resource_ids.h"
 
@@ -8,17 +8,18 @@
 
 namespace vorn {
 
-void ShowItemMenu(const CMainFrame& frame, const ExtractRequest& request, const QPoint& position)
+void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const ExtractRequest& request,
+                  const QPoint& position)
 {
     const bool oneRow = request.pane == ExtractRequest::Pane::List && request.items.size() == 1;
     const bool oneFileRow = oneRow && request.items.front().kind == ExtractionItem::Kind::File;
-    QMenu menu(frame.window());
+    QMenu menu(window);
     for (const res::MenuItem& item : res::ItemMenu()) {
         if (item.commandId == res::kSeparator) {
             menu.addSeparator();
         } else if ((item.commandId != res::ID_ITEM_OPEN || oneRow) &&
                    (item.commandId != res::ID_ITEM_PREVIEW || oneFileRow)) {
-            menu.addAction(frame.CommandAction(item.commandId));
+            menu.addAction(commands.Action(item.commandId));
         }
     }
     menu.exec(position);

@@ -4,15 +4,18 @@
 
 #include <QPoint>
 
+class QWidget;
+
 namespace vorn {
 
-class CMainFrame;
+class CFrameCommands;
 
 // The context menu of list rows and tree items, made of the main window's
 // commands, which act on the active pane's selection: Extract..., Extract
 // Here, then for one row of the list Open (a folder in the list, a file with
-// the desktop) and, for a file, Preview; Copy Path and Properties. Shown at
-// position (global) until it is closed.
-void ShowItemMenu(const CMainFrame& frame, const ExtractRequest& request, const QPoint& position);
+// the desktop) and, for a file, Preview; Copy Path and Properties. Shown over
+// window at position (global) until it is closed.
+void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const ExtractRequest& request,
+                  const QPoint& position);
 
 }  // namespace vorn

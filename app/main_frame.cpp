@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/archive_properties.h"
+#include "app/frame_commands.h"
 #include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
@@ -13,7 +14,6 @@
 #include "archive/name_encoding.h"
 #include "dialogs/properties_dialog.h"
 #include "res/images.h"
-#include "res/main_frame_resources.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 #include "views/dir_view.h"
@@ -24,7 +24,6 @@
 #include "views/preview_pane.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -33,7 +32,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMimeData>
@@ -48,31 +46,10 @@
 namespace vorn {
 namespace {
 
-constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_FILE2, res::ID_FILE_MRU_FILE3,
-                                         res::ID_FILE_MRU_FILE4};
-// The commands that replace the document or start a job.
-constexpr std::array kCommandsThatWaitWhileBusy{res::ID_FILE_NEW,          res::ID_FILE_OPEN, res::ID_FILE_CLOSE,
-                                                res::ID_FILE_EXTRACT,      res::ID_FILE_EXTRACT_HERE,
-                                                res::ID_FILE_TEST,         res::ID_VIEW_NAME_ENCODING,
-                                                res::ID_FILE_MRU_FILE1,    res::ID_FILE_MRU_FILE2,
-                                                res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4};
-
-// The View menu's way to what the list's header does with the mouse.
-constexpr std::pair<int, ListColumn> kSortCommands[] = {
-    {res::ID_VIEW_SORT_NAME, NameColumn}, {res::ID_VIEW_SORT_SIZE, SizeColumn}, {res::ID_VIEW_SORT_TYPE, TypeColumn}};
-constexpr std::pair<int, ListColumn> kColumnCommands[] = {{res::ID_VIEW_COLUMN_BYTES, BytesColumn},
-                                                          {res::ID_VIEW_COLUMN_OFFSET, OffsetColumn}};
-
-constexpr QSize kToolBarImageSize(18, 15);
 constexpr QSize kInitialSize(760, 520);
 // Narrower windows show the preview below the list rather than beside it.
 constexpr int kPreviewBesideWidth = 960;
 const QString kPreviewShownKey = QStringLiteral("Settings/Preview");
-
-bool ActsOnSomething(const ExtractRequest& request)
-{
-    return request.archive && !request.items.empty();
-}
 
 // The first DIR or PCK file among what another program drags over the window;
 // rows dragged out of this window's own list are not taken back.
@@ -84,14 +61,6 @@ QString DroppableArchive(const QDropEvent& event)
         if (url.isLocalFile() && FormatFromPath(QFile::encodeName(url.toLocalFile()).toStdString()) != ArchiveFormat::None)
             return url.toLocalFile();
     return {};
-}
-
-// "&1 /path/to/archive.pck", with the path's own ampersands kept literal.
-QString RecentFileText(int index, const QString& path)
-{
-    QString shown = QDir::toNativeSeparators(path);
-    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }
 
 // Whether the user wants the job that is going on stopped and the window closed.
@@ -112,10 +81,8 @@ CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(par
 {
     setWindowTitle(res::WindowTitle());
     setWindowIcon(res::ApplicationIcon());
-    CreateActions();
+    CreateCommands();
     WaitWhileBusy();
-    CreateMenus();
-    CreateToolBar();
     CreateStatusBar();
     OnCreateClient(document);
     resize(kInitialSize);
@@ -140,7 +107,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         }
         return;
     }
-    SaveWindowLayout(*this);
+    SaveWindowLayout(*this, *m_wndSplitter, *m_filesView);
     QMainWindow::closeEvent(event);
 }
 
@@ -161,104 +128,44 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 QAction* CMainFrame::CommandAction(int commandId) const
 {
-    return m_actions.value(commandId, nullptr);
+    return m_commands->Action(commandId);
 }
 
-void CMainFrame::CreateActions()
+void CMainFrame::CreateCommands()
 {
-    // The tool bar's own show/hide action keeps its check mark in step with the bar.
     m_wndToolBar = new QToolBar(this);
     m_wndToolBar->setObjectName(QStringLiteral("m_wndToolBar"));
     // Not a window title: that would rename the tool bar's show/hide command.
     m_wndToolBar->setAccessibleName(tr("Toolbar"));
-    m_actions.insert(res::ID_VIEW_TOOLBAR, m_wndToolBar->toggleViewAction());
+    m_commands = new CFrameCommands(*this, *m_wndToolBar, *m_busy);
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    connect(m_commands, &CFrameCommands::RecentFileRequested, this, &CMainFrame::RecentFileRequested);
+    connect(m_commands, &CFrameCommands::NameEncodingRequested, this, &CMainFrame::NameEncodingRequested);
 
-    const auto commandAction = [this](int commandId) {
-        QAction* action = m_actions.value(commandId, nullptr);
-        if (!action) {
-            action = new QAction(this);
-            m_actions.insert(commandId, action);
-        }
-        action->setStatusTip(res::StatusPrompt(commandId));
-        action->setToolTip(res::ToolTipPrompt(commandId));
-        action->setIcon(res::ToolBarIcon(commandId));
-        addAction(action);  // shortcuts work whether or not the command has a menu item
-        return action;
-    };
-    for (const res::MenuPopup& popup : res::MainMenu())
-        for (const res::MenuItem& item : popup.items)
-            if (item.commandId != res::kSeparator)
-                commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
-    for (const res::MenuItem& item : res::ItemMenu())
-        if (item.text)
-            commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
-    for (const res::Accelerator& accelerator : res::MainAccelerators()) {
-        QAction* action = commandAction(accelerator.commandId);
-        action->setShortcuts(action->shortcuts() << QKeySequence(QString::fromUtf8(accelerator.keys)));
-    }
-    for (int commandId : kRecentFileCommands)
-        commandAction(commandId);
-    // Tooltips name the shortcut too: "Open (Ctrl+O)".
-    for (QAction* action : std::as_const(m_actions))
-        if (!action->shortcut().isEmpty() && !action->toolTip().isEmpty())
-            action->setToolTip(QStringLiteral("%1 (%2)").arg(
-                action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
-
-    CreateNameEncodingMenu();
-
-    QAction* statusBarAction = m_actions.value(res::ID_VIEW_STATUS_BAR);
+    QAction* statusBarAction = CommandAction(res::ID_VIEW_STATUS_BAR);
     statusBarAction->setCheckable(true);
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-
-    m_recentFilePlaceholder = m_actions.value(res::ID_FILE_MRU_FILE1)->text();
-    for (int index = 0; index < static_cast<int>(kRecentFileCommands.size()); ++index)
-        connect(m_actions.value(kRecentFileCommands[static_cast<std::size_t>(index)]), &QAction::triggered, this,
-                [this, index] { emit RecentFileRequested(index); });
-    connect(m_actions.value(res::ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
-    connect(m_actions.value(res::ID_FILE_EXTRACT), &QAction::triggered, this, &CMainFrame::OnFileExtract);
-    connect(m_actions.value(res::ID_FILE_EXTRACT_HERE), &QAction::triggered, this,
+    connect(CommandAction(res::ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(CommandAction(res::ID_FILE_EXTRACT), &QAction::triggered, this, &CMainFrame::OnFileExtract);
+    connect(CommandAction(res::ID_FILE_EXTRACT_HERE), &QAction::triggered, this,
             [this] { emit ExtractHereRequested(ActiveRequest()); });
-    connect(m_actions.value(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
-    connect(m_actions.value(res::ID_FILE_TEST), &QAction::triggered, this, [this] {
+    connect(CommandAction(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
+    connect(CommandAction(res::ID_FILE_TEST), &QAction::triggered, this, [this] {
         if (std::shared_ptr<const CArchiveFile> archive = ActiveRequest().archive)
             StartTestArchive(this, *m_busy, std::move(archive));
     });
-    connect(m_actions.value(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
+    connect(CommandAction(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
     // The preview follows the list's current file: showing the pane is all Preview has to do.
-    connect(m_actions.value(res::ID_ITEM_PREVIEW), &QAction::triggered, this,
-            [this] { m_actions.value(res::ID_VIEW_PREVIEW)->setChecked(true); });
-    connect(m_actions.value(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
-    connect(m_actions.value(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
-    connect(m_actions.value(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
-}
-
-void CMainFrame::CreateNameEncodingMenu()
-{
-    auto* encodings = new QMenu(this);
-    m_nameEncodings = new QActionGroup(this);
-    for (const std::string& encoding : NameEncodings()) {
-        const QString name = QString::fromStdString(encoding);
-        QAction* action = encodings->addAction(name);
-        action->setCheckable(true);
-        action->setData(name);
-        m_nameEncodings->addAction(action);
-        connect(action, &QAction::triggered, this, [this, name] { emit NameEncodingRequested(name); });
-    }
-    m_actions.value(res::ID_VIEW_NAME_ENCODING)->setMenu(encodings);
-    SetNameEncoding(QString::fromStdString(kDefaultNameEncoding));
-}
-
-void CMainFrame::SetNameEncoding(const QString& encoding)
-{
-    for (QAction* action : m_nameEncodings->actions())
-        action->setChecked(action->data().toString() == encoding);
+    connect(CommandAction(res::ID_ITEM_PREVIEW), &QAction::triggered, this,
+            [this] { CommandAction(res::ID_VIEW_PREVIEW)->setChecked(true); });
+    connect(CommandAction(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(CommandAction(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
+    connect(CommandAction(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
 }
 
 void CMainFrame::WaitWhileBusy()
 {
-    for (int commandId : kCommandsThatWaitWhileBusy)
-        m_busy->WaitsWhileBusy(m_actions.value(commandId));
     connect(m_busy, &CBusyState::BusyChanged, this, [this](bool busy) {
         // Rows dragged out are extracted first: another job.
         m_filesView->setDragEnabled(!busy);
@@ -266,63 +173,6 @@ void CMainFrame::WaitWhileBusy()
         if (!busy && m_closeWhenIdle)
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
-}
-
-void CMainFrame::ConnectBrowsingCommands()
-{
-    connect(m_actions.value(res::ID_ITEM_OPEN), &QAction::triggered, m_filesPane, &CFilesPane::OpenSelected);
-    connect(m_actions.value(res::ID_EDIT_FIND), &QAction::triggered, m_filesPane, &CFilesPane::FocusFilter);
-    connect(m_actions.value(res::ID_GO_BACK), &QAction::triggered, m_filesPane, &CFilesPane::GoBack);
-    connect(m_actions.value(res::ID_GO_FORWARD), &QAction::triggered, m_filesPane, &CFilesPane::GoForward);
-    connect(m_actions.value(res::ID_GO_UP), &QAction::triggered, m_filesPane, &CFilesPane::GoUp);
-    for (const auto& [commandId, column] : kSortCommands)
-        connect(m_actions.value(commandId), &QAction::triggered, m_filesView, [this, column] { m_filesView->SortBy(column); });
-    for (const auto& [commandId, column] : kColumnCommands) {
-        QAction* action = m_actions.value(commandId);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, m_filesView,
-                [this, column](bool shown) { m_filesView->ShowOptionalColumn(column, shown); });
-    }
-    // The header's menu and a restored layout show and hide them too.
-    const auto markShownColumns = [this] {
-        for (const auto& [commandId, column] : kColumnCommands)
-            m_actions.value(commandId)->setChecked(!m_filesView->isColumnHidden(column));
-    };
-    connect(m_filesView, &CFilesView::OptionalColumnsChanged, this, markShownColumns);
-    markShownColumns();
-}
-
-void CMainFrame::CreateMenus()
-{
-    for (const res::MenuPopup& popup : res::MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
-        for (const res::MenuItem& item : popup.items) {
-            if (item.commandId == res::kSeparator) {
-                menu->addSeparator();
-                continue;
-            }
-            menu->addAction(m_actions.value(item.commandId));
-            // The other recent-file entries follow the first one.
-            if (item.commandId == res::ID_FILE_MRU_FILE1)
-                for (std::size_t index = 1; index < kRecentFileCommands.size(); ++index)
-                    menu->addAction(m_actions.value(kRecentFileCommands[index]));
-        }
-    }
-    SetRecentFiles({});
-}
-
-void CMainFrame::CreateToolBar()
-{
-    m_wndToolBar->setIconSize(kToolBarImageSize);
-    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int commandId : res::MainToolBar()) {
-        if (commandId == res::kSeparator)
-            m_wndToolBar->addSeparator();
-        else
-            m_wndToolBar->addAction(m_actions.value(commandId));
-    }
-    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -362,7 +212,7 @@ void CMainFrame::OnCreateClient(CMorvathDoc& document)
                 if (!m_busy->IsBusy())
                     emit FileOpenRequested(std::move(archive), entry);
             });
-    ConnectBrowsingCommands();
+    m_commands->ConnectBrowsing(*m_filesPane, *m_filesView);
     connect(m_dirView, &CDirView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::ExtractRequested, this, &CMainFrame::ExtractRequested);
     connect(m_filesView, &CFilesView::DragRequested, this, &CMainFrame::DragRequested);
@@ -383,7 +233,7 @@ void CMainFrame::CreatePreview()
     m_listSplitter->addWidget(m_previewPane);
     m_listSplitter->setCollapsible(0, false);
     m_listSplitter->setCollapsible(1, false);
-    QAction* shown = m_actions.value(res::ID_VIEW_PREVIEW);
+    QAction* shown = CommandAction(res::ID_VIEW_PREVIEW);
     shown->setCheckable(true);
     connect(shown, &QAction::toggled, this, [this](bool on) {
         m_previewPane->setVisible(on);
@@ -457,20 +307,7 @@ QString CMainFrame::StatusMessage() const
 
 void CMainFrame::UpdateCommandStates()
 {
-    // The run guard disables what must wait for a run; these states come back after it.
-    const ExtractRequest request = ActiveRequest();
-    const bool something = ActsOnSomething(request);
-    QAction* extract = m_actions.value(res::ID_FILE_EXTRACT);
-    extract->setEnabled(something);
-    extract->setStatusTip(something ? ExtractPrompt(*request.archive, request.items)
-                                    : res::StatusPrompt(res::ID_FILE_EXTRACT));
-    m_actions.value(res::ID_FILE_EXTRACT_HERE)->setEnabled(something && m_extractHereAvailable);
-    // With nothing selected, or the archive's own item, Properties is about the whole archive.
-    m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(request.archive != nullptr);
-    m_actions.value(res::ID_FILE_TEST)->setEnabled(request.archive != nullptr);
-    m_actions.value(res::ID_FILE_CLOSE)->setEnabled(request.archive != nullptr);
-    m_actions.value(res::ID_VIEW_NAME_ENCODING)->setEnabled(request.archive != nullptr);
-    m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
+    m_commands->UpdateStates(ActiveRequest(), m_extractHereAvailable);
 }
 
 void CMainFrame::OnListChanged()
@@ -485,8 +322,8 @@ void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
         return;
     SetActiveView(&view);
     const ExtractRequest request = ActiveRequest();
-    if (ActsOnSomething(request))
-        ShowItemMenu(*this, request, view.viewport()->mapToGlobal(position));
+    if (request.archive && !request.items.empty())
+        ShowItemMenu(*m_commands, this, request, view.viewport()->mapToGlobal(position));
 }
 
 void CMainFrame::OnProperties()
@@ -515,27 +352,18 @@ void CMainFrame::OnCopyPath()
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)
 {
-    for (std::size_t index = 0; index < kRecentFileCommands.size(); ++index) {
-        QAction* action = m_actions.value(kRecentFileCommands[index]);
-        const auto position = static_cast<qsizetype>(index);
-        if (position < paths.size()) {
-            action->setText(RecentFileText(static_cast<int>(index), paths[position]));
-            action->setEnabled(true);
-            action->setVisible(true);
-        } else if (index == 0) {
-            action->setText(m_recentFilePlaceholder);
-            action->setEnabled(false);
-            action->setVisible(true);
-        } else {
-            action->setVisible(false);
-        }
-    }
+    m_commands->SetRecentFiles(paths);
+}
+
+void CMainFrame::SetNameEncoding(const QString& encoding)
+{
+    m_commands->SetNameEncoding(encoding);
 }
 
 void CMainFrame::OnFileExtract()
 {
     // While the Extract dialog is up, the status bar says what it will extract.
-    statusBar()->showMessage(m_actions.value(res::ID_FILE_EXTRACT)->statusTip());
+    statusBar()->showMessage(CommandAction(res::ID_FILE_EXTRACT)->statusTip());
     if (m_activeView == m_dirView)
         m_dirView->OnExtract();
     else

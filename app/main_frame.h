@@ -2,13 +2,11 @@
 
 #include "extract/extract_request.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 
 class QAbstractItemView;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QSplitter;
 class QToolBar;
@@ -22,6 +20,7 @@ class CPreviewPane;
 class CLockKeyIndicators;
 class CMorvathDoc;
 class CBusyState;
+class CFrameCommands;
 class CStatusPanes;
 
 // The main window: menu, tool bar and status bar around a splitter with the
@@ -100,14 +99,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateActions();
-    void CreateNameEncodingMenu();
+    void CreateCommands();
     void WaitWhileBusy();
-    void CreateMenus();
-    void CreateToolBar();
     void CreateStatusBar();
     void OnCreateClient(CMorvathDoc& document);
-    void ConnectBrowsingCommands();
     void CreatePreview();
     void MarkActiveView(QWidget* view);
     void UpdateCommandStates();
@@ -124,9 +119,7 @@ private:
     QMetaObject::Connection m_focusTracking;
     CBusyState* m_busy;
     bool m_closeWhenIdle = false;
-    QHash<int, QAction*> m_actions;
-    QActionGroup* m_nameEncodings = nullptr;
-    QString m_recentFilePlaceholder;
+    CFrameCommands* m_commands = nullptr;
     QSplitter* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     CStatusPanes* m_statusPanes = nullptr;

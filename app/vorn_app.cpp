@@ -145,7 +145,7 @@ void CVornApp::CreateDocumentAndFrame()
 {
     m_document = std::make_unique<CMorvathDoc>(m_reporter);
     m_frame = std::make_unique<CMainFrame>(*m_document);
-    RestoreWindowLayout(*m_frame);
+    RestoreWindowLayout(*m_frame, *m_frame->Splitter(), *m_frame->FilesView());
     m_messageBoxes.SetParent(m_frame.get());
     const auto route = [this](int commandId, void (CVornApp::*handler)()) {
         connect(m_frame->CommandAction(commandId), &QAction::triggered, this, handler);

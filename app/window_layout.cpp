@@ -1,9 +1,9 @@
 #include "app/window_layout.h"
 
-#include "app/main_frame.h"
 #include "views/files_view.h"
 
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -38,32 +38,32 @@ void CentreOnPrimaryScreen(QWidget& window)
 
 }  // namespace
 
-void SaveWindowLayout(const CMainFrame& frame)
+void SaveWindowLayout(const QMainWindow& window, const QSplitter& splitter, const CFilesView& list)
 {
     QSettings settings;
-    settings.setValue(kGeometryKey, frame.saveGeometry());
-    settings.setValue(kScreenKey, frame.screen()->name());
-    settings.setValue(kStateKey, frame.saveState());
-    settings.setValue(kSplitterKey, frame.Splitter()->saveState());
-    settings.setValue(kColumnsKey, frame.FilesView()->SaveHeaderState());
-    const ListSort sort = frame.FilesView()->Sort();
+    settings.setValue(kGeometryKey, window.saveGeometry());
+    settings.setValue(kScreenKey, window.screen()->name());
+    settings.setValue(kStateKey, window.saveState());
+    settings.setValue(kSplitterKey, splitter.saveState());
+    settings.setValue(kColumnsKey, list.SaveHeaderState());
+    const ListSort sort = list.Sort();
     settings.setValue(kSortColumnKey, sort.column);
     settings.setValue(kSortDescendingKey, sort.descending);
 }
 
-void RestoreWindowLayout(CMainFrame& frame)
+void RestoreWindowLayout(QMainWindow& window, QSplitter& splitter, CFilesView& list)
 {
     const QSettings settings;
     if (settings.contains(kGeometryKey)) {
-        frame.restoreGeometry(settings.value(kGeometryKey).toByteArray());
+        window.restoreGeometry(settings.value(kGeometryKey).toByteArray());
         if (!ScreenExists(settings.value(kScreenKey).toString()))
-            CentreOnPrimaryScreen(frame);
+            CentreOnPrimaryScreen(window);
     }
-    frame.restoreState(settings.value(kStateKey).toByteArray());
-    frame.Splitter()->restoreState(settings.value(kSplitterKey).toByteArray());
-    frame.FilesView()->RestoreHeaderState(settings.value(kColumnsKey).toByteArray());
-    frame.FilesView()->SetSort({settings.value(kSortColumnKey, ListSort::kCatalogueOrder).toInt(),
-                                settings.value(kSortDescendingKey, false).toBool()});
+    window.restoreState(settings.value(kStateKey).toByteArray());
+    splitter.restoreState(settings.value(kSplitterKey).toByteArray());
+    list.RestoreHeaderState(settings.value(kColumnsKey).toByteArray());
+    list.SetSort({settings.value(kSortColumnKey, ListSort::kCatalogueOrder).toInt(),
+                  settings.value(kSortDescendingKey, false).toBool()});
 }
 
 }  // namespace vorn
