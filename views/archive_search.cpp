@@ -1,7 +1,7 @@
 #include "views/archive_search.h"
 
 #include "archive/archive_file.h"
-#include "views/name_pattern.h"
+#include "browse/name_pattern.h"
 
 namespace vorn {
 

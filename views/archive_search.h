@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/list_rows.h"
+#include "browse/list_rows.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/extraction_plan.h"
-#include "views/list_rows.h"
+#include "browse/list_rows.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

@@ -4,7 +4,7 @@
 #include "views/figures.h"
 #include "views/files_view.h"
 #include "views/item_facts.h"
-#include "views/name_pattern.h"
+#include "browse/name_pattern.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "extract/extraction_plan.h"
 #include "views/archive_search.h"
-#include "views/folder_history.h"
-#include "views/list_rows.h"
+#include "browse/folder_history.h"
+#include "browse/list_rows.h"
 
 #include <QWidget>
 

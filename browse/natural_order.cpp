@@ -1,4 +1,4 @@
-#include "views/natural_order.h"
+#include "browse/natural_order.h"
 
 namespace vorn {
 namespace {

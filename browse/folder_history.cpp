@@ -1,4 +1,4 @@
-#include "views/folder_history.h"
+#include "browse/folder_history.h"
 
 namespace vorn {
 

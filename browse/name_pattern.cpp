@@ -1,4 +1,4 @@
-#include "views/name_pattern.h"
+#include "browse/name_pattern.h"
 
 namespace vorn {
 namespace {

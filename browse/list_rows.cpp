@@ -1,8 +1,8 @@
-#include "views/list_rows.h"
+#include "browse/list_rows.h"
 
 #include "archive/catalogue.h"
-#include "views/name_pattern.h"
-#include "views/natural_order.h"
+#include "browse/name_pattern.h"
+#include "browse/natural_order.h"
 
 #include <algorithm>
 #include <numeric>
