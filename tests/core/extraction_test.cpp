@@ -306,6 +306,28 @@ TEST_F(Extraction, DataPastTheEndFailsCleanlyAndTheRestIsWritten)
     EXPECT_EQ(result.filesWritten, 1u);
 }
 
+TEST_F(Extraction, AFailedReplacementKeepsTheOldFileAndItsBytesLeaveTheProgress)
+{
+    const auto pck = ArchiveFormat::Pck;
+    // BAD's data runs past the end of the archive: its copy fails after two bytes.
+    OpenBytes(FolderRecord(pck, "DATA", 48) + FileRecord(pck, "BAD", 10, 240) + FileRecord(pck, "GOOD", 2, 240) +
+              EndRecord(pck) + EndRecord(pck, 0) + "ok");
+    for (const unsigned jobs : {1u, 2u}) {
+        std::filesystem::create_directories(InTarget("DATA"));
+        WriteFile(InTarget("DATA/BAD"), "old bytes");
+        WriteFile(InTarget("DATA/GOOD"), "old");
+        ScriptedObserver observer;
+        const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                                {OverwritePolicy::Replace, ExistingFolder::Merge, jobs}, &observer);
+        EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::ShortRead, "DATA/BAD"})) << jobs;
+        EXPECT_EQ(ReadFile(InTarget("DATA/BAD")), "old bytes") << jobs;
+        EXPECT_EQ(ReadFile(InTarget("DATA/GOOD")), "ok") << jobs;
+        EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/BAD", "DATA/GOOD")) << jobs;  // no temporary
+        EXPECT_EQ(observer.m_last.filesDone, 2u) << jobs;
+        EXPECT_EQ(observer.m_last.bytesDone, 2u) << jobs;
+    }
+}
+
 TEST_F(Extraction, MissingTargetIsReported)
 {
     Open(WorkedExample());
