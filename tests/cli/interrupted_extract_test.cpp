@@ -11,12 +11,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace vorn::testing {
 namespace {
@@ -24,22 +22,29 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-pid_t Spawn(const std::vector<std::string>& arguments, const std::string& errPath)
+// Starts the program with the signals at their defaults and, if given, a limit
+// on the size of the files it writes.
+pid_t Spawn(const std::vector<std::string>& arguments, const std::string& errPath,
+            rlim_t fileSizeLimit = RLIM_INFINITY)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    const pid_t pid = ::fork();
+    if (pid != 0)
+        return pid;
+    const int in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int out = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const rlimit limit{fileSizeLimit, fileSizeLimit};
+    if (in < 0 || out < 0 || err < 0 || ::dup2(in, STDIN_FILENO) < 0 || ::dup2(out, STDOUT_FILENO) < 0 ||
+        ::dup2(err, STDERR_FILENO) < 0 || (fileSizeLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+        ::_exit(127);
+    for (const int signal : {SIGINT, SIGTERM, SIGXFSZ})
+        ::signal(signal, SIG_DFL);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
 }
 
 // Waits until the process holds a file open in folder, which it only does
@@ -104,6 +109,46 @@ TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
             EXPECT_EQ(ReadFile(target + "/BIG.BIN"), "old");
         } else {
             EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
+        }
+    }
+}
+
+// Past a file-size limit a write fails instead of ending the program: that
+// file is reported and left out, whatever stood under its name stays, and the
+// rest is written.
+TEST(LimitedExtract, AFileOverTheSizeLimitFailsAloneAndLeavesNothingPartial)
+{
+    TempDir dir;
+    const std::string archive = dir / "game.pck";
+    WriteFile(archive, BuildArchive(ArchiveFormat::Pck, {{{"A", "small", "", 0},
+                                                          {"BIG", std::string(256 << 10, 'b'), "", 0},
+                                                          {"C", std::string(1000, 'c'), "", 0}},
+                                                         {}}));
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    for (const char* jobs : {"1", "2"}) {
+        for (const bool replacing : {false, true}) {
+            std::filesystem::remove_all(target);
+            std::filesystem::create_directory(target);
+            if (replacing)
+                WriteFile(target + "/BIG", "old");
+            std::vector<std::string> arguments{VORN_CLI_PATH, "extract", archive, "-C", target, "--jobs", jobs};
+            if (replacing)
+                arguments.push_back("--overwrite");
+            const pid_t pid = Spawn(arguments, dir / "stderr", 64 << 10);
+            ASSERT_GT(pid, 0);
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            EXPECT_EQ(Outcome(status), "exit 1") << jobs << replacing;
+            EXPECT_EQ(ReadFile(dir / "stderr"), "vorn-cli: Could not write file BIG (File too large)\n")
+                << jobs << replacing;
+            EXPECT_EQ(ReadFile(target + "/C"), std::string(1000, 'c')) << jobs << replacing;
+            if (replacing) {
+                EXPECT_EQ(ReadFile(target + "/BIG"), "old") << jobs;
+            }
+            const std::vector<std::string> expected =
+                replacing ? std::vector<std::string>{"A", "BIG", "C"} : std::vector<std::string>{"A", "C"};
+            EXPECT_EQ(ListTree(target), expected) << jobs << replacing;
         }
     }
 }
