@@ -186,5 +186,44 @@ TEST(ExtractWithoutProc, RenamesTemporariesBesideTheNames)
     EXPECT_THAT(ListTree(target), ElementsAre("A", "DATA/", "DATA/B"));
 }
 
+// There a killed run leaves its temporary beside the name; the next run that
+// enters the folder removes it and says so.
+TEST(ExtractWithoutProc, TheNextRunRemovesTheTemporaryOfAKilledOne)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers read their options and run their leak check through /proc";
+#endif
+    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no user and mount namespaces here";
+    TempDir dir;
+    const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
+    const std::string big = dir / "big.pck";
+    WriteFile(big, FileRecord(ArchiveFormat::Pck, "BIG.BIN", size, 96) + EndRecord(ArchiveFormat::Pck, 0));
+    std::filesystem::resize_file(big, 96 + std::uint64_t{size});  // sparse
+    const std::string small = dir / "small.pck";
+    WriteFile(small, BuildArchive(ArchiveFormat::Pck, {{{"A", "a", "", 0}}, {}}));
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+
+    const pid_t killed = Spawn({"unshare", "-rm", "sh", "-c", "mount -t tmpfs none /proc && exec \"$0\" \"$@\"",
+                                VORN_CLI_PATH, "extract", big, "-C", target},
+                               dir / "stderr");
+    ASSERT_GT(killed, 0);
+    const bool caught = WaitUntilWritingInto(killed, target);
+    ::kill(killed, SIGKILL);
+    int status = 0;
+    ::waitpid(killed, &status, 0);
+    ASSERT_TRUE(caught) << "vorn-cli was not seen writing";
+    const std::vector<std::string> left = ListTree(target);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(left[0].starts_with(".BIG.BIN.vorn-")) << left[0];
+
+    const pid_t next = Spawn({VORN_CLI_PATH, "extract", small, "-C", target}, dir / "stderr");
+    ::waitpid(next, &status, 0);
+    EXPECT_EQ(Outcome(status), "exit 0");
+    EXPECT_EQ(ReadFile(dir / "stderr"), "vorn-cli: Removed 1 leftover temporary file of an interrupted run\n");
+    EXPECT_THAT(ListTree(target), ElementsAre("A"));
+}
+
 }  // namespace
 }  // namespace vorn::testing
