@@ -3,8 +3,12 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorn {
@@ -23,15 +27,56 @@ bool UnnamedFilesRefused(int error)
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
+constexpr std::string_view kTemporaryMarker = ".vorn-";
+constexpr std::string_view kSuffixDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kSuffixLength = 8;
+// Keeps a temporary's name within the 255-byte limit of a file name.
+constexpr std::size_t kLongestNameKept = 200;
+
 std::string TemporaryNameFor(const std::string& name)
 {
     static thread_local std::mt19937_64 random{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix(8, '0');
+    std::string suffix(kSuffixLength, '0');
     for (char& c : suffix)
-        c = kDigits[random() % 36];
-    // Keep within the 255-byte limit of a file name.
-    return "." + name.substr(0, 200) + ".vorn-" + suffix;
+        c = kSuffixDigits[random() % kSuffixDigits.size()];
+    return "." + name.substr(0, kLongestNameKept) + std::string(kTemporaryMarker) + suffix;
+}
+
+// Named as TemporaryNameFor names.
+bool IsTemporaryName(std::string_view name)
+{
+    constexpr std::size_t fixed = 1 + kTemporaryMarker.size() + kSuffixLength;
+    if (name.size() <= fixed || name.size() > fixed + kLongestNameKept || name.front() != '.')
+        return false;
+    const std::string_view tail = name.substr(name.size() - kTemporaryMarker.size() - kSuffixLength);
+    return tail.starts_with(kTemporaryMarker) &&
+           tail.find_first_not_of(kSuffixDigits, kTemporaryMarker.size()) == std::string_view::npos;
+}
+
+// A process holds the temporaries it writes locked, so that another run's
+// sweep leaves them alone; the lock goes with the process.
+void MarkInUse(int fd)
+{
+    ::flock(fd, LOCK_EX | LOCK_NB);
+}
+
+// Removes the file under name if it is a leftover: this user's regular file,
+// still the one looked at, that no process holds locked.
+bool RemoveIfLeftover(int dirFd, const char* name)
+{
+    struct stat named {};
+    if (::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
+        named.st_uid != ::geteuid())
+        return false;
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat opened {};
+    const bool removed = ::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev &&
+                         opened.st_ino == named.st_ino && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                         ::unlinkat(dirFd, name, 0) == 0;
+    ::close(fd);
+    return removed;
 }
 
 int OpenRetrying(int dirFd, const char* path, int flags)
@@ -77,6 +122,8 @@ PendingFile::PendingFile(int dirFd, std::string name) : m_dirFd(dirFd), m_name(s
     if (m_fd < 0) {
         m_createError = errno;
         m_temporary.clear();
+    } else if (!m_unnamed) {
+        MarkInUse(m_fd);
     }
 }
 
@@ -137,24 +184,58 @@ PendingFile::Result PendingFile::PublishNew()
 
 PendingFile::Result PendingFile::PublishReplacing()
 {
-    if (m_unnamed && m_temporary.empty()) {
-        int error = EEXIST;
-        for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-            m_temporary = TemporaryNameFor(m_name);
-            error = LinkUnnamedAs(m_temporary);
-        }
-        if (error) {
-            m_temporary.clear();
-            return {Outcome::NamingFailed, error};
-        }
+    if (!m_unnamed) {
+        if (m_fd >= 0)
+            if (const int error = Close())
+                return {Outcome::CloseFailed, error};
+        if (::renameat(m_dirFd, m_temporary.c_str(), m_dirFd, m_name.c_str()) != 0)
+            return {Outcome::NamingFailed, errno};
+        m_temporary.clear();
+        return {Outcome::Published};
     }
-    if (m_fd >= 0)
-        if (const int error = Close())
-            return {Outcome::CloseFailed, error};
+    // A link cannot replace, so the complete file stands under a temporary
+    // name from its link to the rename right after it, and no longer: a
+    // process killed in between is the only one to leave it behind.
+    MarkInUse(m_fd);
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
+        m_temporary = TemporaryNameFor(m_name);
+        error = LinkUnnamedAs(m_temporary);
+    }
+    if (error) {
+        m_temporary.clear();
+        return {Outcome::NamingFailed, error};
+    }
     if (::renameat(m_dirFd, m_temporary.c_str(), m_dirFd, m_name.c_str()) != 0)
         return {Outcome::NamingFailed, errno};
     m_temporary.clear();
+    // As in PublishNew, a write error that only close reports takes the name
+    // away again; the old file is gone by then, but local file systems report
+    // none at close.
+    if (const int closeError = Close()) {
+        ::unlinkat(m_dirFd, m_name.c_str(), 0);
+        return {Outcome::CloseFailed, closeError};
+    }
     return {Outcome::Published};
+}
+
+std::uint64_t RemoveLeftoverPendingFiles(int dirFd)
+{
+    // The folder may be open as a path only, which cannot be listed.
+    const int listFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listFd < 0)
+        return 0;
+    DIR* folder = ::fdopendir(listFd);
+    if (!folder) {
+        ::close(listFd);
+        return 0;
+    }
+    std::uint64_t removed = 0;
+    while (const dirent* entry = ::readdir(folder))
+        if (IsTemporaryName(entry->d_name) && RemoveIfLeftover(dirFd, entry->d_name))
+            ++removed;
+    ::closedir(folder);
+    return removed;
 }
 
 }  // namespace vorn

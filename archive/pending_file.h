@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vorn {
@@ -8,7 +9,9 @@ namespace vorn {
 // no name ever shows a partial file, whatever stops the process. It starts as
 // an unnamed file (O_TMPFILE), which vanishes with the process; where the file
 // system or a missing /proc rules that out, as a hidden temporary beside the
-// name (".NAME.vorn-XXXXXXXX"). Unless published, it is removed on destruction.
+// name (".NAME.vorn-XXXXXXXX"), locked while it is written. Unless published,
+// it is removed on destruction; what a killed process leaves behind goes with
+// RemoveLeftoverPendingFiles.
 class PendingFile {
 public:
     PendingFile(int dirFd, std::string name);
@@ -31,6 +34,7 @@ public:
     Result PublishNew();
     // Gives the complete file its name in place of whatever stands there: the
     // old file stays whole until the new one replaces it in a single rename.
+    // An unnamed file stands under a temporary name only between two calls.
     Result PublishReplacing();
 
 private:
@@ -44,5 +48,11 @@ private:
     bool m_unnamed = false;
     std::string m_temporary;  // the name it stands under until published, if any
 };
+
+// Removes the temporaries that killed processes of this user left in the
+// folder (regular files named as PendingFile names them, that no process
+// holds locked, never through a symbolic link); returns how many. A folder
+// that cannot be listed is left as it is.
+std::uint64_t RemoveLeftoverPendingFiles(int dirFd);
 
 }  // namespace vorn

@@ -56,6 +56,11 @@ int RunExtract(const ExtractOptions& options)
         result = RunExtraction(archive, options.target, items, extraction, &progress);
         signal = InterruptSignals::Received();
     }
+    if (const std::uint64_t leftovers = result.leftoversRemoved)
+        reporter.ShowMessage({"Removed " + GroupDigits(leftovers) +
+                                  (leftovers == 1 ? " leftover temporary file" : " leftover temporary files") +
+                                  " of an interrupted run",
+                              ""});
     for (const Failure& failure : result.failures)
         reporter.ShowMessage(DescribeFailure(failure));
     if (result.cancelled) {

@@ -47,6 +47,9 @@ int main(int argc, char** argv)
     // A closed pipe (vorn-cli list ... | head) ends the program quietly, as it
     // ends any filter, even when the parent ignored the signal.
     std::signal(SIGPIPE, SIG_DFL);
+    // Past a file-size limit a write fails with EFBIG, which is reported for
+    // that file, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     CLI::App app{"Lists, checks and extracts DIR and PCK game archives.", "vorn-cli"};
     app.require_subcommand(1);

@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "archive/entry_copy.h"
+#include "archive/pending_file.h"
 #include "extract/worker_pool.h"
 
 #include <algorithm>
@@ -97,6 +98,7 @@ public:
             return result;
         }
         const auto targetFolder = std::make_shared<const FolderHandle>(targetFd, false);
+        m_leftoversRemoved = RemoveLeftoverPendingFiles(targetFd);
         m_entered.assign(m_plan.steps.size(), Entered::No);
         if (m_observer)
             m_observer->Progress(Snapshot());  // the totals, before the first file
@@ -119,6 +121,7 @@ public:
         result.foldersCreated = m_foldersCreated;
         result.bytesWritten = m_bytesWritten;
         result.filesKept = m_filesKept;
+        result.leftoversRemoved = m_leftoversRemoved;
         result.cancelled = m_stop;
         return result;
     }
@@ -248,6 +251,9 @@ private:
         const bool madeByRun = made || m_foldersMade.contains(step.relativePath);
         if (!Enter(index, madeByRun))
             return false;
+        // Before any file of this run is written into it.
+        if (!madeByRun)
+            m_leftoversRemoved += RemoveLeftoverPendingFiles(m_open.back()->fd);
         m_entered[index] = madeByRun ? Entered::Made : Entered::Merged;
         return true;
     }
@@ -400,6 +406,7 @@ private:
     enum class Entered : std::uint8_t { No, Merged, Made };
     std::vector<Entered> m_entered;  // by plan index, for the MakeFolder steps
     std::uint64_t m_foldersCreated = 0;
+    std::uint64_t m_leftoversRemoved = 0;
 
     // Shared with the workers.
     std::atomic<OverwritePolicy> m_overwrite;

@@ -65,6 +65,7 @@ struct ExtractionResult {
     std::uint64_t foldersCreated = 0;
     std::uint64_t bytesWritten = 0;
     std::uint64_t filesKept = 0;  // existing files the user chose to keep
+    std::uint64_t leftoversRemoved = 0;  // temporaries of earlier, killed runs
     std::vector<Failure> failures;  // refused names first, then in plan order
     bool cancelled = false;
 };
@@ -72,7 +73,8 @@ struct ExtractionResult {
 // Writes the items into the folder target, which must exist and may be
 // unreadable as long as it can be entered. Nothing is written outside it,
 // symbolic links in it are never followed, and the archive itself is never
-// replaced.
+// replaced. In the target and in every folder it merges into, the run first
+// removes the temporaries that killed runs left there (see PendingFile).
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,
                                const std::vector<ExtractionItem>& items, const ExtractionOptions& options,
                                ExtractionObserver* observer = nullptr);

@@ -11,12 +11,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace vorn::testing {
 namespace {
@@ -24,22 +22,29 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-pid_t Spawn(const std::vector<std::string>& arguments, const std::string& errPath)
+// Starts the program with the signals at their defaults and, if given, a limit
+// on the size of the files it writes.
+pid_t Spawn(const std::vector<std::string>& arguments, const std::string& errPath,
+            rlim_t fileSizeLimit = RLIM_INFINITY)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    const pid_t pid = ::fork();
+    if (pid != 0)
+        return pid;
+    const int in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int out = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const rlimit limit{fileSizeLimit, fileSizeLimit};
+    if (in < 0 || out < 0 || err < 0 || ::dup2(in, STDIN_FILENO) < 0 || ::dup2(out, STDOUT_FILENO) < 0 ||
+        ::dup2(err, STDERR_FILENO) < 0 || (fileSizeLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+        ::_exit(127);
+    for (const int signal : {SIGINT, SIGTERM, SIGXFSZ})
+        ::signal(signal, SIG_DFL);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
 }
 
 // Waits until the process holds a file open in folder, which it only does
@@ -108,6 +113,46 @@ TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
     }
 }
 
+// Past a file-size limit a write fails instead of ending the program: that
+// file is reported and left out, whatever stood under its name stays, and the
+// rest is written.
+TEST(LimitedExtract, AFileOverTheSizeLimitFailsAloneAndLeavesNothingPartial)
+{
+    TempDir dir;
+    const std::string archive = dir / "game.pck";
+    WriteFile(archive, BuildArchive(ArchiveFormat::Pck, {{{"A", "small", "", 0},
+                                                          {"BIG", std::string(256 << 10, 'b'), "", 0},
+                                                          {"C", std::string(1000, 'c'), "", 0}},
+                                                         {}}));
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    for (const char* jobs : {"1", "2"}) {
+        for (const bool replacing : {false, true}) {
+            std::filesystem::remove_all(target);
+            std::filesystem::create_directory(target);
+            if (replacing)
+                WriteFile(target + "/BIG", "old");
+            std::vector<std::string> arguments{VORN_CLI_PATH, "extract", archive, "-C", target, "--jobs", jobs};
+            if (replacing)
+                arguments.push_back("--overwrite");
+            const pid_t pid = Spawn(arguments, dir / "stderr", 64 << 10);
+            ASSERT_GT(pid, 0);
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            EXPECT_EQ(Outcome(status), "exit 1") << jobs << replacing;
+            EXPECT_EQ(ReadFile(dir / "stderr"), "vorn-cli: Could not write file BIG (File too large)\n")
+                << jobs << replacing;
+            EXPECT_EQ(ReadFile(target + "/C"), std::string(1000, 'c')) << jobs << replacing;
+            if (replacing) {
+                EXPECT_EQ(ReadFile(target + "/BIG"), "old") << jobs;
+            }
+            const std::vector<std::string> expected =
+                replacing ? std::vector<std::string>{"A", "BIG", "C"} : std::vector<std::string>{"A", "C"};
+            EXPECT_EQ(ListTree(target), expected) << jobs << replacing;
+        }
+    }
+}
+
 // Without /proc an unnamed file cannot be linked in, so each file is written
 // as a hidden temporary beside its name and renamed. /proc is hidden in a
 // mount namespace of its own.
@@ -139,6 +184,45 @@ TEST(ExtractWithoutProc, RenamesTemporariesBesideTheNames)
     EXPECT_EQ(run(" --overwrite A"), 0);
     EXPECT_EQ(ReadFile(target + "/A"), "new");
     EXPECT_THAT(ListTree(target), ElementsAre("A", "DATA/", "DATA/B"));
+}
+
+// There a killed run leaves its temporary beside the name; the next run that
+// enters the folder removes it and says so.
+TEST(ExtractWithoutProc, TheNextRunRemovesTheTemporaryOfAKilledOne)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers read their options and run their leak check through /proc";
+#endif
+    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no user and mount namespaces here";
+    TempDir dir;
+    const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
+    const std::string big = dir / "big.pck";
+    WriteFile(big, FileRecord(ArchiveFormat::Pck, "BIG.BIN", size, 96) + EndRecord(ArchiveFormat::Pck, 0));
+    std::filesystem::resize_file(big, 96 + std::uint64_t{size});  // sparse
+    const std::string small = dir / "small.pck";
+    WriteFile(small, BuildArchive(ArchiveFormat::Pck, {{{"A", "a", "", 0}}, {}}));
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+
+    const pid_t killed = Spawn({"unshare", "-rm", "sh", "-c", "mount -t tmpfs none /proc && exec \"$0\" \"$@\"",
+                                VORN_CLI_PATH, "extract", big, "-C", target},
+                               dir / "stderr");
+    ASSERT_GT(killed, 0);
+    const bool caught = WaitUntilWritingInto(killed, target);
+    ::kill(killed, SIGKILL);
+    int status = 0;
+    ::waitpid(killed, &status, 0);
+    ASSERT_TRUE(caught) << "vorn-cli was not seen writing";
+    const std::vector<std::string> left = ListTree(target);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(left[0].starts_with(".BIG.BIN.vorn-")) << left[0];
+
+    const pid_t next = Spawn({VORN_CLI_PATH, "extract", small, "-C", target}, dir / "stderr");
+    ::waitpid(next, &status, 0);
+    EXPECT_EQ(Outcome(status), "exit 0");
+    EXPECT_EQ(ReadFile(dir / "stderr"), "vorn-cli: Removed 1 leftover temporary file of an interrupted run\n");
+    EXPECT_THAT(ListTree(target), ElementsAre("A"));
 }
 
 }  // namespace

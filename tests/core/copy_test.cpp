@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -119,6 +120,23 @@ TEST_F(EntryCopy, AnUnfinishedCopyLeavesNothingUnderTheNameNorBesideIt)
         EXPECT_THAT(ListTree(Target()), ElementsAre("OLD")) << c.what;
     }
     std::signal(SIGXFSZ, previous);
+}
+
+// Replacing is one rename: the old file's name is never removed on the way,
+// and no temporary stays beside it.
+TEST_F(EntryCopy, ReplacingRemovesNoNameOnTheWay)
+{
+    Open(TwoFolders());
+    WriteFile(InTarget("FILE"), "old");
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, Target().c_str(), IN_DELETE), 0);
+    EXPECT_EQ(Copy(Range(0), "FILE", ExistingFile::Replace).status, CopyStatus::Copied);
+    alignas(inotify_event) char events[4096];
+    EXPECT_EQ(::read(watch, events, sizeof events), -1) << "a name was removed";
+    ::close(watch);
+    EXPECT_EQ(ReadFile(InTarget("FILE")), "hello");
+    EXPECT_THAT(ListTree(Target()), ElementsAre("FILE"));
 }
 
 TEST_F(EntryCopy, WriteEntryKeepsAnExistingFileUnlessToldToReplaceItAndNeverReplacesTheArchive)

@@ -3,8 +3,10 @@
 #include "tests/core/catalogue_test_helpers.h"
 
 #include <climits>
+#include <fcntl.h>
 #include <map>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -304,6 +306,82 @@ TEST_F(Extraction, DataPastTheEndFailsCleanlyAndTheRestIsWritten)
     EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/GOOD"));
     EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::ShortRead, "DATA/BAD"}));
     EXPECT_EQ(result.filesWritten, 1u);
+}
+
+TEST_F(Extraction, AFailedReplacementKeepsTheOldFileAndItsBytesLeaveTheProgress)
+{
+    const auto pck = ArchiveFormat::Pck;
+    // BAD's data runs past the end of the archive: its copy fails after two bytes.
+    OpenBytes(FolderRecord(pck, "DATA", 48) + FileRecord(pck, "BAD", 10, 240) + FileRecord(pck, "GOOD", 2, 240) +
+              EndRecord(pck) + EndRecord(pck, 0) + "ok");
+    for (const unsigned jobs : {1u, 2u}) {
+        std::filesystem::create_directories(InTarget("DATA"));
+        WriteFile(InTarget("DATA/BAD"), "old bytes");
+        WriteFile(InTarget("DATA/GOOD"), "old");
+        ScriptedObserver observer;
+        const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\DATA"))},
+                                                {OverwritePolicy::Replace, ExistingFolder::Merge, jobs}, &observer);
+        EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::ShortRead, "DATA/BAD"})) << jobs;
+        EXPECT_EQ(ReadFile(InTarget("DATA/BAD")), "old bytes") << jobs;
+        EXPECT_EQ(ReadFile(InTarget("DATA/GOOD")), "ok") << jobs;
+        EXPECT_THAT(ListTree(Target()), ElementsAre("DATA/", "DATA/BAD", "DATA/GOOD")) << jobs;  // no temporary
+        EXPECT_EQ(observer.m_last.filesDone, 2u) << jobs;
+        EXPECT_EQ(observer.m_last.bytesDone, 2u) << jobs;
+    }
+}
+
+// What a killed run leaves is removed from the folders a later run enters;
+// anything else of a like name stays.
+TEST_F(Extraction, EnteringAFolderRemovesTheLeftoversOfKilledRunsOnly)
+{
+    Open(WorkedExample());
+    std::filesystem::create_directories(InTarget("DATA/SND"));
+    WriteFile(m_dir / "outside", "outside");
+    enum class Kind { File, Folder, Link, OtherUsersFile, LockedFile };
+    struct Case {
+        const char* path;
+        Kind kind;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".A.BIN.vorn-0a1b2c3d", Kind::File, true},
+        {"DATA/.B.BIN.vorn-zz09zz09", Kind::File, true},
+        {"DATA/SND/.X.WAV.vorn-00000000", Kind::File, true},
+        {"DATA/.B.BIN.vorn-0A1B2C3D", Kind::File, false},
+        {"DATA/.B.BIN.vorn-0a1b2c3", Kind::File, false},
+        {"DATA/.B.BIN.vorn-0a1b2c3de", Kind::File, false},
+        {"DATA/B.BIN.vorn-0a1b2c3d", Kind::File, false},
+        {"DATA/.vorn-0a1b2c3d", Kind::File, false},
+        {"DATA/.B.BIN.vorn-11111111", Kind::Folder, false},
+        {"DATA/.B.BIN.vorn-22222222", Kind::Link, false},
+        {"DATA/.B.BIN.vorn-33333333", Kind::LockedFile, false},
+        {"DATA/.B.BIN.vorn-44444444", Kind::OtherUsersFile, ::getuid() != 0},  // only root can make one
+    };
+    std::vector<int> locks;
+    for (const Case& c : cases) {
+        const std::string path = InTarget(c.path);
+        if (c.kind == Kind::Folder)
+            std::filesystem::create_directory(path);
+        else if (c.kind == Kind::Link)
+            std::filesystem::create_symlink(m_dir / "outside", path);
+        else
+            WriteFile(path, "partial");
+        if (c.kind == Kind::OtherUsersFile && ::chown(path.c_str(), 65534, 65534) != 0)
+            std::filesystem::remove(path);
+        if (c.kind == Kind::LockedFile) {
+            locks.push_back(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+            ::flock(locks.back(), LOCK_EX);
+        }
+    }
+    const ExtractionResult result =
+        Extract({ExtractionItem::Folder(Folder("\\DATA"))}, {OverwritePolicy::Skip, ExistingFolder::Merge});
+    for (const int fd : locks)
+        ::close(fd);
+    EXPECT_THAT(result.failures, IsEmpty());
+    EXPECT_EQ(result.leftoversRemoved, 3u);
+    for (const Case& c : cases)
+        EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(InTarget(c.path))), !c.removed) << c.path;
+    EXPECT_EQ(ReadFile(m_dir / "outside"), "outside");
 }
 
 TEST_F(Extraction, MissingTargetIsReported)
