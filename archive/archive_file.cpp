@@ -1,7 +1,7 @@
 #include "archive/archive_file.h"
 
 #include "archive/describe_failure.h"
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 
 #include <cerrno>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include "archive/byte_source.h"
 #include "archive/catalogue.h"
-#include "archive/entry_copy.h"
+#include "disk/entry_copy.h"
 #include "framework/message_reporter.h"
 
 #include <optional>

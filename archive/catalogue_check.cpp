@@ -1,6 +1,6 @@
 #include "archive/catalogue_check.h"
 
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 #include "archive/windows1252.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/failure.h"
+#include "disk/failure.h"
 #include "framework/message_reporter.h"
 
 namespace vorn {

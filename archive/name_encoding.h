@@ -1,5 +1,7 @@
 #pragma once
 
+#include "disk/name_safety.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,8 +14,6 @@ namespace vorn {
 // know them by; Windows-1252 first, the default.
 const std::vector<std::string>& NameEncodings();
 inline const std::string kDefaultNameEncoding = "Windows-1252";
-// U+FFFD, in place of bytes the name encoding does not define.
-inline constexpr std::string_view kUndecodable = "\xEF\xBF\xBD";
 
 // Turns catalogue names into UTF-8 text: Windows-1252 through our own table,
 // any other encoding through iconv. A byte sequence the encoding does not

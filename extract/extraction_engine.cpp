@@ -1,8 +1,8 @@
 #include "extract/extraction_engine.h"
 
 #include "archive/archive_file.h"
-#include "archive/entry_copy.h"
-#include "archive/pending_file.h"
+#include "disk/entry_copy.h"
+#include "disk/pending_file.h"
 #include "extract/worker_pool.h"
 
 #include <algorithm>

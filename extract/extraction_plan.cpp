@@ -1,6 +1,6 @@
 #include "extract/extraction_plan.h"
 
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 
 namespace vorn {
 namespace {

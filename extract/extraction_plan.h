@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/catalogue.h"
-#include "archive/failure.h"
+#include "disk/failure.h"
 
 #include <cstdint>
 #include <optional>

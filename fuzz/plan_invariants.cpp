@@ -1,6 +1,6 @@
 #include "fuzz/plan_invariants.h"
 
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 #include "fuzz/fuzz_require.h"
 
 #include <string_view>

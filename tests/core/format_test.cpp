@@ -1,6 +1,6 @@
 #include "archive/archive_file.h"
 #include "archive/name_encoding.h"
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 #include "archive/windows1252.h"
 #include "tests/core/catalogue_test_helpers.h"
 #include "tests/support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "archive/pending_file.h"
+#include "disk/pending_file.h"
 
 #include <atomic>
 #include <cerrno>

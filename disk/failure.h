@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/name_safety.h"
+#include "disk/name_safety.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "archive/failure.h"
+#include "disk/failure.h"
 
 #include <algorithm>
 

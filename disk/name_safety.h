@@ -6,6 +6,10 @@
 
 namespace vorn {
 
+// U+FFFD: what a name decoder puts in place of bytes its encoding does not
+// define. A name holding it is not the name the archive stores.
+inline constexpr std::string_view kUndecodable = "\xEF\xBF\xBD";
+
 // Why a catalogue name cannot be used as a single file or folder name on disk
 // without escaping its folder or misleading whoever reads it.
 enum class UnsafeName {

@@ -1,6 +1,6 @@
-#include "archive/entry_copy.h"
+#include "disk/entry_copy.h"
 
-#include "archive/pending_file.h"
+#include "disk/pending_file.h"
 
 #include <cerrno>
 #include <fcntl.h>

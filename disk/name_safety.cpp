@@ -1,6 +1,4 @@
-#include "archive/name_safety.h"
-
-#include "archive/name_encoding.h"
+#include "disk/name_safety.h"
 
 #include <algorithm>
 
