@@ -1,12 +1,14 @@
 #include "app/extract_command.h"
 
 #include "app/extraction_runner.h"
+#include "app/recent_file_list.h"
 #include "app/run_guard.h"
 #include "archive/describe_failure.h"
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
 #include "views/figures.h"
+#include "views/item_facts.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +34,22 @@ std::string UnreachableTargetText(ExtractRequest::Pane pane)
 FolderFailureText FolderFailureTextOf(ExtractRequest::Pane pane)
 {
     return pane == ExtractRequest::Pane::Tree ? FolderFailureText::MakeDirectory : FolderFailureText::CreateDirectory;
+}
+
+// Makes the folder at path with its parents unless something stands there;
+// why not, in the system's words, when it cannot. Whatever stands there is
+// left to WhyNotEnterable.
+std::optional<std::string> WhyNotMade(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) == 0)
+        return std::nullopt;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(native.toStdString()), error);
+    if (error)
+        return error.message();
+    return std::nullopt;
 }
 
 // Why the folder at path cannot be entered, in the system's words; nothing when it can.
@@ -51,10 +71,18 @@ std::optional<std::string> WhyNotEnterable(const QString& path)
 std::optional<ExtractionResult> RunExtractCommand(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
                                                   const QString& initialFolder)
 {
+    CRecentFileList recentTargets(kRecentTargets);
+    recentTargets.Load();
     CExtractDialog dialog(initialFolder, parent);
+    if (request.archive)
+        dialog.SetContentText(ExtractPrompt(*request.archive, request.items));
+    dialog.OfferRecentFolders(recentTargets.Paths());
     if (!dialog.DoModal())
         return std::nullopt;
-    return ExtractInto(parent, guard, request, dialog.GetPath());
+    std::optional<ExtractionResult> result = ExtractInto(parent, guard, request, dialog.GetPath());
+    if (result)
+        recentTargets.Add(dialog.GetPath());
+    return result;
 }
 
 std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, const ExtractRequest& request,
@@ -62,6 +90,10 @@ std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, c
 {
     // A relative folder means the one below the current directory now, as OK is pressed.
     const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
+    if (const std::optional<std::string> notMade = target.isEmpty() ? std::nullopt : WhyNotMade(folder)) {
+        ShowMessageBox(parent, {"Could not create directory " + target.toStdString(), *notMade});
+        return std::nullopt;
+    }
     const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
     if (unreachable) {
         ShowMessageBox(parent, {UnreachableTargetText(request.pane) + target.toStdString(), *unreachable});
@@ -74,7 +106,7 @@ std::optional<ExtractionResult> ExtractInto(QWidget* parent, CRunGuard& guard, c
     const CRunGuard::Scope running(guard);
     const ExtractionResult result =
         RunExtractionWithProgress(parent, guard, request.archive, folder, request.items,
-                                  {OverwritePolicy::Ask, ExistingFolder::Refuse, DefaultExtractionJobs()});
+                                  {OverwritePolicy::Ask, ExistingFolder::Merge, DefaultExtractionJobs()});
     if (!result.failures.empty()) {
         std::vector<Message> report;
         for (const Failure& failure : result.failures)
@@ -98,7 +130,10 @@ QString OutcomeText(const ExtractionResult& result)
             .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
         return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
-    return QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+    const QString extracted = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+    if (result.filesKept > 0)
+        return QObject::tr("%1, %2 skipped").arg(extracted, GroupedNumber(result.filesKept));
+    return extracted;
 }
 
 }  // namespace vorn

@@ -3,27 +3,33 @@
 #include "app/run_guard.h"
 #include "app/run_progress.h"
 #include "dialogs/overwrite_question.h"
+#include "views/figures.h"
 
-#include <QLocale>
 #include <QProgressDialog>
 #include <QTimer>
 
 #include <atomic>
 #include <mutex>
 #include <optional>
+#include <sys/stat.h>
 
 namespace vorn {
 namespace {
 
 QString ProgressText(const ExtractionProgress& progress)
 {
-    const QLocale locale;
     return QObject::tr("Extracting %1\n%2 of %3 files, %4 of %5")
-        .arg(QString::fromStdString(progress.currentPath))
-        .arg(progress.filesDone)
-        .arg(progress.filesTotal)
-        .arg(locale.formattedDataSize(static_cast<qint64>(progress.bytesDone)),
-             locale.formattedDataSize(static_cast<qint64>(progress.bytesTotal)));
+        .arg(QString::fromStdString(progress.currentPath), GroupedNumber(progress.filesDone),
+             GroupedNumber(progress.filesTotal), ByteSize(progress.bytesDone), ByteSize(progress.bytesTotal));
+}
+
+// The size of what stands at path, as the window words it; the link itself for a symbolic link.
+QString ExistingSizeText(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return QObject::tr("unknown size");
+    return ByteCountText(static_cast<std::uint64_t>(info.st_size));
 }
 
 // Bytes as a share of 1000, so that a run of mostly empty files still moves
@@ -41,7 +47,7 @@ int ProgressPermille(const ExtractionProgress& progress)
 // waits for the answer.
 class ProgressBridge final : public ExtractionObserver {
 public:
-    explicit ProgressBridge(QProgressDialog& dialog) : m_dialog(dialog) {}
+    ProgressBridge(QProgressDialog& dialog, std::string target) : m_dialog(dialog), m_target(std::move(target)) {}
 
     void Progress(const ExtractionProgress& progress) override
     {
@@ -51,10 +57,11 @@ public:
 
     bool CancelRequested() const override { return m_cancel.load(std::memory_order_relaxed); }
 
-    OverwriteAnswer AskOverwrite(const std::string& relativePath) override
+    OverwriteAnswer AskOverwrite(const std::string& relativePath, std::uint64_t newSize) override
     {
         OverwriteAnswer answer = OverwriteAnswer::Cancel;
-        QMetaObject::invokeMethod(&m_dialog, [&] { answer = Ask(relativePath); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&m_dialog, [&] { answer = Ask(relativePath, newSize); },
+                                  Qt::BlockingQueuedConnection);
         return answer;
     }
 
@@ -63,7 +70,7 @@ public:
     void Cancel()
     {
         m_cancel.store(true, std::memory_order_relaxed);
-        m_dialog.setLabelText(QObject::tr("Cancelling after the current file..."));
+        m_dialog.setLabelText(QObject::tr("Cancelling: the file being written is discarded..."));
         if (m_question)
             m_question->AnswerCancel();
     }
@@ -90,9 +97,10 @@ private:
     // The question belongs over the progress dialog, which must be on the
     // screen first: a hidden parent would put it in a corner, under the dialog
     // once that shows.
-    OverwriteAnswer Ask(const std::string& relativePath)
+    OverwriteAnswer Ask(const std::string& relativePath, std::uint64_t newSize)
     {
-        COverwriteQuestion question(QString::fromStdString(relativePath), &m_dialog);
+        COverwriteQuestion question(QString::fromStdString(relativePath), ExistingSizeText(m_target + '/' + relativePath),
+                                    ByteCountText(newSize), &m_dialog);
         m_question = &question;
         m_askedPath = relativePath;
         Refresh();  // which may handle a Cancel meanwhile
@@ -103,6 +111,7 @@ private:
     }
 
     QProgressDialog& m_dialog;
+    const std::string m_target;
     COverwriteQuestion* m_question = nullptr;  // while one is open
     std::string m_askedPath;
     mutable std::mutex m_mutex;
@@ -119,7 +128,8 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, CRunGuard& guard,
     QProgressDialog dialog(parent);
     SetUpRunProgress(dialog, QObject::tr("Preparing the extraction..."));
 
-    ProgressBridge bridge(dialog);
+    const std::string targetPath = target.toStdString();
+    ProgressBridge bridge(dialog, targetPath);
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&bridge] { bridge.Cancel(); });
     QObject::connect(&guard, &CRunGuard::StopRequested, &dialog, [&bridge] { bridge.Cancel(); });
 
@@ -127,7 +137,6 @@ ExtractionResult RunExtractionWithProgress(QWidget* parent, CRunGuard& guard,
     QObject::connect(&refresh, &QTimer::timeout, &dialog, [&bridge] { bridge.Refresh(); });
     refresh.start(100);
     ExtractionResult result;
-    const std::string targetPath = target.toStdString();
     RunOffUiThread([&, archive = std::move(archive)] {
         result = RunExtraction(*archive, targetPath, items, options, &bridge);
     });

@@ -284,6 +284,9 @@ void CMainFrame::CreateMenus()
                 continue;
             }
             menu->addAction(m_actions.value(item.commandId));
+            // Its tooltip says why it is disabled.
+            if (item.commandId == res::ID_FILE_EXTRACT_HERE)
+                menu->setToolTipsVisible(true);
             // The other recent-file entries follow the first one.
             if (item.commandId == res::ID_FILE_MRU_FILE1)
                 for (std::size_t index = 1; index < kRecentFileCommands.size(); ++index)
@@ -366,7 +369,7 @@ void CMainFrame::CreatePreview()
         m_previewPane->setVisible(on);
         QSettings().setValue(kPreviewShownKey, on);
     });
-    const bool on = QSettings().value(kPreviewShownKey, true).toBool();
+    const bool on = QSettings().value(kPreviewShownKey, false).toBool();
     shown->setChecked(on);
     m_previewPane->setVisible(on);
     // The preview follows the list's current row while it is selected.
@@ -441,7 +444,11 @@ void CMainFrame::UpdateCommandStates()
     extract->setEnabled(something);
     extract->setStatusTip(something ? ExtractPrompt(*request.archive, request.items)
                                     : res::StatusPrompt(res::ID_FILE_EXTRACT));
-    m_actions.value(res::ID_FILE_EXTRACT_HERE)->setEnabled(something && m_extractHereAvailable);
+    QAction* here = m_actions.value(res::ID_FILE_EXTRACT_HERE);
+    here->setEnabled(something && m_extractHereAvailable);
+    const QString whyNot = res::LoadString(res::IDS_NO_DEFAULT_FOLDER);
+    here->setToolTip(m_extractHereAvailable ? res::ToolTipPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
+    here->setStatusTip(m_extractHereAvailable ? res::StatusPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
     // With nothing selected, or the archive's own item, Properties is about the whole archive.
     m_actions.value(res::ID_FILE_PROPERTIES)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_FILE_TEST)->setEnabled(request.archive != nullptr);
