@@ -99,8 +99,8 @@ private:
     // once that shows.
     OverwriteAnswer Ask(const std::string& relativePath, std::uint64_t newSize)
     {
-        COverwriteQuestion question(QString::fromStdString(relativePath), ExistingSizeText(m_target + '/' + relativePath),
-                                    ByteCountText(newSize), &m_dialog);
+        COverwriteQuestion question(QString::fromStdString(relativePath),
+                                    ExistingSizeText(m_target + '/' + relativePath), ByteCountText(newSize), &m_dialog);
         m_question = &question;
         m_askedPath = relativePath;
         Refresh();  // which may handle a Cancel meanwhile

@@ -21,10 +21,11 @@ public:
     // Folders extracted into before, newest first: the box's drop-down offers
     // them, and so does its completion while typing.
     void OfferRecentFolders(const QStringList& folders);
+
+private:
     // Shows every recent folder under the box.
     void ShowRecentFolders();
 
-private:
     QLabel* m_content = nullptr;
     QCompleter* m_recent;
 };
