@@ -2,11 +2,14 @@
 
 #include "app/busy_state.h"
 #include "app/extraction_job.h"
+#include "app/recent_file_list.h"
 #include "archive/describe_failure.h"
 #include "dialogs/extract_dialog.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
 #include "views/figures.h"
+#include "views/item_facts.h"
+#include "views/item_facts.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +18,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <filesystem>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +37,22 @@ std::string UnreachableTargetText(ExtractRequest::Pane pane)
 FolderFailureText FolderFailureTextOf(ExtractRequest::Pane pane)
 {
     return pane == ExtractRequest::Pane::Tree ? FolderFailureText::MakeDirectory : FolderFailureText::CreateDirectory;
+}
+
+// Makes the folder at path with its parents unless something stands there;
+// why not, in the system's words, when it cannot. Whatever stands there is
+// left to WhyNotEnterable.
+std::optional<std::string> WhyNotMade(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) == 0)
+        return std::nullopt;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(native.toStdString()), error);
+    if (error)
+        return error.message();
+    return std::nullopt;
 }
 
 // Why the folder at path cannot be entered, in the system's words; nothing when it can.
@@ -51,27 +74,36 @@ std::optional<std::string> WhyNotEnterable(const QString& path)
 void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest& request,
                          const QString& initialFolder, ExtractionDone done)
 {
+    CRecentFileList recentTargets(kRecentTargets);
+    recentTargets.Load();
     CExtractDialog dialog(initialFolder, parent);
-    if (dialog.DoModal())
-        StartExtractionInto(parent, busy, request, dialog.GetPath(), std::move(done));
+    if (request.archive)
+        dialog.SetContentText(ExtractPrompt(*request.archive, request.items));
+    dialog.OfferRecentFolders(recentTargets.Paths());
+    if (dialog.DoModal() && StartExtractionInto(parent, busy, request, dialog.GetPath(), std::move(done)))
+        recentTargets.Add(dialog.GetPath());
 }
 
-void StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
+bool StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
                          ExtractionDone done)
 {
     // A relative folder means the one below the current directory now, as OK is pressed.
     const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
+    if (const std::optional<std::string> notMade = target.isEmpty() ? std::nullopt : WhyNotMade(folder)) {
+        ShowMessageBox(parent, {"Could not create directory " + target.toStdString(), *notMade});
+        return false;
+    }
     const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
     if (unreachable) {
         ShowMessageBox(parent, {UnreachableTargetText(request.pane) + target.toStdString(), *unreachable});
-        return;
+        return false;
     }
     if (!request.archive || request.items.empty()) {
         done(ExtractionResult{});
-        return;
+        return true;
     }
     auto* job = new CExtractionJob(parent, request.archive, folder, request.items,
-                                   {OverwritePolicy::Ask, ExistingFolder::Refuse, DefaultExtractionJobs()});
+                                   {OverwritePolicy::Ask, ExistingFolder::Merge, DefaultExtractionJobs()});
     // The report belongs to the run: the window stays busy until it is closed.
     QObject::connect(job, &CExtractionJob::finished, job,
                      [parent, pane = request.pane, done = std::move(done)](const ExtractionResult& result) {
@@ -84,6 +116,7 @@ void StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest
                          done(result);
                      });
     busy.Run(job);
+    return true;
 }
 
 std::uint64_t FailureCount(const ExtractionResult& result)
@@ -100,7 +133,10 @@ QString OutcomeText(const ExtractionResult& result)
             .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
         return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
-    return QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+    const QString extracted = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+    if (result.filesKept > 0)
+        return QObject::tr("%1, %2 skipped").arg(extracted, GroupedNumber(result.filesKept));
+    return extracted;
 }
 
 }  // namespace vorn

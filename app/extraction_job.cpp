@@ -7,6 +7,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace vorn {
 namespace {
 
@@ -15,6 +17,15 @@ QString ProgressText(const ExtractionProgress& progress)
     return QObject::tr("Extracting %1\n%2 of %3 files, %4 of %5")
         .arg(QString::fromStdString(progress.currentPath), GroupedNumber(progress.filesDone),
              GroupedNumber(progress.filesTotal), ByteSize(progress.bytesDone), ByteSize(progress.bytesTotal));
+}
+
+// The size of what stands at path, as the window words it; the link itself for a symbolic link.
+QString ExistingSizeText(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return QObject::tr("unknown size");
+    return ByteCountText(static_cast<std::uint64_t>(info.st_size));
 }
 
 // Bytes as a share of 1000, so that a run of mostly empty files still moves
@@ -61,7 +72,7 @@ void CExtractionJob::Deliver()
 void CExtractionJob::OnStopRequested()
 {
     if (m_dialog)
-        m_dialog->setLabelText(tr("Stopping: the file being written is discarded..."));
+        m_dialog->setLabelText(tr("Cancelling: the file being written is discarded..."));
     if (m_question)
         m_question->AnswerCancel();
 }
@@ -72,21 +83,22 @@ void CExtractionJob::Progress(const ExtractionProgress& progress)
     m_progress = progress;
 }
 
-OverwriteAnswer CExtractionJob::AskOverwrite(const std::string& relativePath)
+OverwriteAnswer CExtractionJob::AskOverwrite(const std::string& relativePath, std::uint64_t newSize)
 {
     OverwriteAnswer answer = OverwriteAnswer::Cancel;
-    QMetaObject::invokeMethod(this, [&] { answer = Ask(relativePath); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(this, [&] { answer = Ask(relativePath, newSize); }, Qt::BlockingQueuedConnection);
     return answer;
 }
 
 // The question belongs over the progress dialog, which must be on the screen
 // first: a hidden parent would put it in a corner, under the dialog once that
 // shows.
-OverwriteAnswer CExtractionJob::Ask(const std::string& relativePath)
+OverwriteAnswer CExtractionJob::Ask(const std::string& relativePath, std::uint64_t newSize)
 {
     if (StopRequested())
         return OverwriteAnswer::Cancel;
-    COverwriteQuestion question(QString::fromStdString(relativePath), m_dialog.get());
+    COverwriteQuestion question(QString::fromStdString(relativePath), ExistingSizeText(m_target + '/' + relativePath),
+                                ByteCountText(newSize), m_dialog.get());
     m_question = &question;
     m_askedPath = relativePath;
     Refresh();

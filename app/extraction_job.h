@@ -43,10 +43,10 @@ private:
     // ExtractionObserver, called on the job's thread.
     void Progress(const ExtractionProgress& progress) override;
     bool CancelRequested() const override { return StopRequested(); }
-    OverwriteAnswer AskOverwrite(const std::string& relativePath) override;
+    OverwriteAnswer AskOverwrite(const std::string& relativePath, std::uint64_t newSize) override;
 
     // The user-interface thread's side.
-    OverwriteAnswer Ask(const std::string& relativePath);
+    OverwriteAnswer Ask(const std::string& relativePath, std::uint64_t newSize);
     void Refresh();
 
     std::shared_ptr<const CArchiveFile> m_archive;

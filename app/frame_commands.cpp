@@ -141,6 +141,9 @@ void CFrameCommands::CreateMenus(QMainWindow& window)
                 continue;
             }
             menu->addAction(m_actions.value(item.commandId));
+            // Its tooltip says why it is disabled.
+            if (item.commandId == res::ID_FILE_EXTRACT_HERE)
+                menu->setToolTipsVisible(true);
             // The other recent-file entries follow the first one.
             if (item.commandId == res::ID_FILE_MRU_FILE1)
                 for (std::size_t index = 1; index < kRecentFileCommands.size(); ++index)
@@ -195,7 +198,11 @@ void CFrameCommands::UpdateStates(const ExtractRequest& request, bool extractHer
     extract->setEnabled(something);
     extract->setStatusTip(something ? ExtractPrompt(*request.archive, request.items)
                                     : res::StatusPrompt(res::ID_FILE_EXTRACT));
-    m_actions.value(res::ID_FILE_EXTRACT_HERE)->setEnabled(something && extractHereAvailable);
+    QAction* here = m_actions.value(res::ID_FILE_EXTRACT_HERE);
+    here->setEnabled(something && extractHereAvailable);
+    const QString whyNot = res::LoadString(res::IDS_NO_DEFAULT_FOLDER);
+    here->setToolTip(extractHereAvailable ? res::ToolTipPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
+    here->setStatusTip(extractHereAvailable ? res::StatusPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
     // With nothing selected, or the archive's own item, Properties is about the whole archive.
     for (int commandId : {res::ID_FILE_PROPERTIES, res::ID_FILE_TEST, res::ID_FILE_CLOSE, res::ID_VIEW_NAME_ENCODING})
         m_actions.value(commandId)->setEnabled(request.archive != nullptr);

@@ -14,6 +14,7 @@ void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const Extract
     const bool oneRow = request.pane == ExtractRequest::Pane::List && request.items.size() == 1;
     const bool oneFileRow = oneRow && request.items.front().kind == ExtractionItem::Kind::File;
     QMenu menu(window);
+    menu.setToolTipsVisible(true);  // Extract to Default Folder says why it is disabled
     for (const res::MenuItem& item : res::ItemMenu()) {
         if (item.commandId == res::kSeparator) {
             menu.addSeparator();

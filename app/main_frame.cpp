@@ -239,7 +239,7 @@ void CMainFrame::CreatePreview()
         m_previewPane->setVisible(on);
         QSettings().setValue(kPreviewShownKey, on);
     });
-    const bool on = QSettings().value(kPreviewShownKey, true).toBool();
+    const bool on = QSettings().value(kPreviewShownKey, false).toBool();
     shown->setChecked(on);
     m_previewPane->setVisible(on);
     // The preview follows the list's current row while it is selected.

@@ -4,26 +4,21 @@
 #include <QSettings>
 
 namespace vorn {
-namespace {
-
-const QString kGroup = QStringLiteral("Recent File List");
-
-QString EntryKey(int index)
+CRecentFileList::CRecentFileList(const RecentListPlace& place)
+    : m_group(QLatin1String(place.group)), m_keyPrefix(QLatin1String(place.keyPrefix)), m_maxSize(place.maxSize)
 {
-    return QStringLiteral("File%1").arg(index + 1);
 }
 
-}  // namespace
-
-CRecentFileList::CRecentFileList(int maxSize) : m_maxSize(maxSize)
+QString CRecentFileList::EntryKey(int index) const
 {
+    return m_keyPrefix + QString::number(index + 1);
 }
 
 void CRecentFileList::Load()
 {
     m_paths.clear();
     QSettings settings;
-    settings.beginGroup(kGroup);
+    settings.beginGroup(m_group);
     for (int index = 0; index < m_maxSize; ++index) {
         const QString path = settings.value(EntryKey(index)).toString();
         if (!path.isEmpty() && !m_paths.contains(path))
@@ -52,8 +47,8 @@ void CRecentFileList::Remove(int index)
 void CRecentFileList::Save() const
 {
     QSettings settings;
-    settings.remove(kGroup);
-    settings.beginGroup(kGroup);
+    settings.remove(m_group);
+    settings.beginGroup(m_group);
     for (int index = 0; index < m_paths.size(); ++index)
         settings.setValue(EntryKey(index), m_paths[index]);
 }

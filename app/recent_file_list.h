@@ -5,14 +5,23 @@
 
 namespace vorn {
 
-// The most recently opened files, newest first, kept in the application's
-// settings (group "Recent File List", keys "File1", "File2", ...). Every change
-// is written at once, so the list survives however the program ends.
+// Where a list is kept in the settings, and how long it grows.
+struct RecentListPlace {
+    const char* group;
+    const char* keyPrefix;
+    int maxSize;
+};
+// The archives opened: group "Recent File List", keys "File1", "File2", ...
+inline constexpr RecentListPlace kRecentArchives{"Recent File List", "File", 4};
+// The folders extracted into.
+inline constexpr RecentListPlace kRecentTargets{"Recent Extract Folders", "Folder", 8};
+
+// The most recently used files or folders, newest first, kept in the
+// application's settings. Every change is written at once, so the list
+// survives however the program ends.
 class CRecentFileList {
 public:
-    static constexpr int kDefaultSize = 4;
-
-    explicit CRecentFileList(int maxSize = kDefaultSize);
+    explicit CRecentFileList(const RecentListPlace& place = kRecentArchives);
 
     // Reads the list from the settings.
     void Load();
@@ -26,6 +35,10 @@ public:
 private:
     void Save() const;
 
+    QString EntryKey(int index) const;
+
+    QString m_group;
+    QString m_keyPrefix;
     int m_maxSize;
     QStringList m_paths;
 };

@@ -15,9 +15,11 @@ CStatusPanes::CStatusPanes(QStatusBar& statusBar)
       m_selection(new QLabel(&statusBar)),
       m_ready(res::LoadString(res::AFX_IDS_IDLEMESSAGE))
 {
-    m_message->setAccessibleName(tr("Message"));
-    m_content->setAccessibleName(tr("Folder summary"));
-    m_selection->setAccessibleName(tr("Selection summary"));
+    // Each pane's name is its text, which is what assistive technology reads
+    // out; the description says which pane it is.
+    m_message->setAccessibleDescription(tr("Message"));
+    m_content->setAccessibleDescription(tr("Folder summary"));
+    m_selection->setAccessibleDescription(tr("Selection summary"));
     statusBar.addWidget(m_message, 1);
     statusBar.addPermanentWidget(m_content);
     statusBar.addPermanentWidget(m_selection);
@@ -27,9 +29,9 @@ CStatusPanes::CStatusPanes(QStatusBar& statusBar)
 void CStatusPanes::ShowListSummary(const QString& content, const QString& selection)
 {
     // An empty pane would still show its frame.
-    m_content->setText(content);
+    ShowIn(*m_content, content);
     m_content->setVisible(!content.isEmpty());
-    m_selection->setText(selection);
+    ShowIn(*m_selection, selection);
     m_selection->setVisible(!selection.isEmpty());
     m_outcome.clear();
     UpdateMessage();
@@ -55,7 +57,13 @@ QString CStatusPanes::MessageText() const
 
 void CStatusPanes::UpdateMessage()
 {
-    m_message->setText(!m_outcome.isEmpty() ? m_outcome : !m_notice.isEmpty() ? m_notice : m_ready);
+    ShowIn(*m_message, !m_outcome.isEmpty() ? m_outcome : !m_notice.isEmpty() ? m_notice : m_ready);
+}
+
+void CStatusPanes::ShowIn(QLabel& pane, const QString& text)
+{
+    pane.setText(text);
+    pane.setAccessibleName(text);
 }
 
 }  // namespace vorn

@@ -27,6 +27,7 @@ public:
 
 private:
     void UpdateMessage();
+    static void ShowIn(QLabel& pane, const QString& text);
 
     QLabel* m_message;
     QLabel* m_content;

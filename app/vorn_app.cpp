@@ -121,6 +121,7 @@ bool CVornApp::InitInstance(const QStringList& arguments)
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     m_recentFiles.Load();
     m_strExtractDir = QSettings().value(kExtractDirKey, QString()).toString();
+    CPrivateTempDir::RemoveLeftovers();
 
     QCommandLineParser parser;
     if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {

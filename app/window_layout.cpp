@@ -7,6 +7,9 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace vorn {
 namespace {
@@ -27,13 +30,46 @@ bool ScreenExists(const QString& name)
     return false;
 }
 
+// What the frame adds to the window's size: known once it has been shown;
+// before, a title bar as the style draws one and borders of a few pixels.
+QSize FrameExtra(const QWidget& window)
+{
+    constexpr int kBorder = 4;
+    const QSize known = window.frameGeometry().size() - window.size();
+    if (!known.isEmpty())
+        return known;
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return {2 * kBorder, titleBar + 2 * kBorder};
+}
+
+// No larger than what its screen has room for, frame included: a scale factor
+// of 2 halves the room a saved or the first size was made for.
+void FitToScreen(QWidget& window, const QRect& available)
+{
+    window.resize(window.size().boundedTo(available.size() - FrameExtra(window)));
+}
+
 void CentreOnPrimaryScreen(QWidget& window)
 {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    window.resize(window.size().boundedTo(available.size()));
+    FitToScreen(window, available);
     QRect frame = window.frameGeometry();
     frame.moveCenter(available.center());
     window.move(frame.topLeft());
+}
+
+// Fitted, and moved back where it reaches past its screen's edges.
+void KeepOnScreen(QWidget& window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    FitToScreen(window, available);
+    QRect frame = window.frameGeometry();
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    if (frame.topLeft() != window.frameGeometry().topLeft())
+        window.move(frame.topLeft());
 }
 
 }  // namespace
@@ -58,6 +94,11 @@ void RestoreWindowLayout(QMainWindow& window, QSplitter& splitter, CFilesView& l
         window.restoreGeometry(settings.value(kGeometryKey).toByteArray());
         if (!ScreenExists(settings.value(kScreenKey).toString()))
             CentreOnPrimaryScreen(window);
+        else
+            KeepOnScreen(window);
+    } else {
+        // The window manager places the first window; it only has to fit.
+        FitToScreen(window, window.screen()->availableGeometry());
     }
     window.restoreState(settings.value(kStateKey).toByteArray());
     splitter.restoreState(settings.value(kSplitterKey).toByteArray());

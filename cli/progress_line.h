@@ -18,7 +18,7 @@ public:
 
     void Progress(const ExtractionProgress& progress) override;
     bool CancelRequested() const override { return InterruptSignals::Received() != 0; }
-    OverwriteAnswer AskOverwrite(const std::string&) override { return OverwriteAnswer::No; }
+    OverwriteAnswer AskOverwrite(const std::string&, std::uint64_t) override { return OverwriteAnswer::No; }
 
 private:
     bool m_visible;

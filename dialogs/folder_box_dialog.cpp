@@ -22,6 +22,7 @@ CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strP
     m_editPath->setAccessibleName(tr("Folder"));
     m_editPath->setMaxLength(std::numeric_limits<int>::max());
     m_editPath->setText(m_strPath);
+    m_editPath->selectAll();
     units.Place(*m_editPath, layout.path);
 
     auto* browseButton = new QPushButton(QStringLiteral("Browse..."), this);
@@ -29,11 +30,11 @@ CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strP
     units.Place(*browseButton, layout.browse);
     connect(browseButton, &QPushButton::clicked, this, &CFolderBoxDialog::OnBrowse);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("IDOK"));
-    okButton->setDefault(true);
-    units.Place(*okButton, layout.ok);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("IDOK"));
+    m_okButton->setDefault(true);
+    units.Place(*m_okButton, layout.ok);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("IDCANCEL"));

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 
 namespace vorn {
 
@@ -22,7 +23,8 @@ struct FolderBoxTemplate {
 
 // A dialog that edits one folder path: the folder box, "Browse..." with the
 // folder chooser, OK (the default button) and Cancel. OK takes the box's text
-// exactly as it stands; after Cancel the caller ignores the path.
+// exactly as it stands; after Cancel the caller ignores the path. The box opens
+// with its text selected, so that typing replaces it.
 class CFolderBoxDialog : public QDialog {
     Q_OBJECT
 
@@ -38,11 +40,15 @@ public:
 protected:
     CFolderBoxDialog(const FolderBoxTemplate& layout, QString strPath, QWidget* parent);
 
+    QLineEdit& PathBox() const { return *m_editPath; }
+    QPushButton& OkButton() const { return *m_okButton; }
+
 private:
     void OnBrowse();
     void OnFolderChosen();
 
     QLineEdit* m_editPath;
+    QPushButton* m_okButton;
     QString m_strPath;
     QString m_strChosenFolder;
 };

@@ -1,6 +1,8 @@
 #include "dialogs/folder_dialog.h"
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
+#include <QFileSystemModel>
 
 namespace vorn {
 
@@ -19,10 +21,22 @@ CFolderDialog::CFolderDialog(QString* pstrFolder, QWidget* parent)
 
 void CFolderDialog::accept()
 {
-    *m_pstrFolder = QDir::toNativeSeparators(directory().absolutePath());
-    // The file dialog's own acceptance would enter or return the highlighted
-    // entry instead of the folder shown.
+    *m_pstrFolder = QDir::toNativeSeparators(ChosenFolder());
+    // The file dialog's own acceptance would enter the highlighted folder
+    // rather than answer with it.
     QDialog::accept();
+}
+
+// The highlighted sub-folder, as desktop pickers answer; the folder shown when
+// none is. The list and the details view share one selection.
+QString CFolderDialog::ChosenFolder() const
+{
+    if (const auto* view = findChild<QAbstractItemView*>(QStringLiteral("listView"))) {
+        const QModelIndexList highlighted = view->selectionModel()->selectedRows();
+        if (highlighted.size() == 1)
+            return highlighted.front().data(QFileSystemModel::FilePathRole).toString();
+    }
+    return directory().absolutePath();
 }
 
 // The name box would show the highlighted entry, which Select ignores; the

@@ -6,8 +6,8 @@
 namespace vorn {
 
 // The folder chooser: a file dialog that lists folders only and answers
-// "Select" with the folder it is showing, not an entry highlighted in its list.
-// It never moves the process's current directory.
+// "Select" with the sub-folder highlighted in its list, or with the folder it
+// is showing when none is. It never moves the process's current directory.
 class CFolderDialog final : public QFileDialog {
     Q_OBJECT
 
@@ -19,6 +19,7 @@ public:
     void accept() override;
 
 private:
+    QString ChosenFolder() const;
     void HideFileNameRows();
 
     QString* m_pstrFolder;

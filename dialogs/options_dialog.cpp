@@ -2,7 +2,10 @@
 
 #include "dialogs/dialog_units.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace vorn {
 
@@ -19,12 +22,25 @@ const FolderBoxTemplate kOptionsTemplate{
 }  // namespace
 
 COptionsDialog::COptionsDialog(QString strPath, QWidget* parent)
-    : CFolderBoxDialog(kOptionsTemplate, std::move(strPath), parent)
+    : CFolderBoxDialog(kOptionsTemplate, std::move(strPath), parent), m_folderNote(new QLabel(this))
 {
+    const CDialogUnits units(font());
     auto* group = new QGroupBox(QStringLiteral("Extract Options"), this);
-    CDialogUnits(font()).Place(*group, QRect(5, 5, 235, 45));
+    units.Place(*group, QRect(5, 5, 235, 45));
     // Behind the folder box and Browse..., which it frames.
     group->lower();
+
+    m_folderNote->setObjectName(QStringLiteral("IDC_FOLDER_NOTE"));
+    m_folderNote->setTextFormat(Qt::PlainText);
+    units.Place(*m_folderNote, QRect(10, 35, 225, 10));
+    connect(&PathBox(), &QLineEdit::textChanged, this, &COptionsDialog::UpdateFolderNote);
+    UpdateFolderNote(PathBox().text());
+}
+
+void COptionsDialog::UpdateFolderNote(const QString& folder)
+{
+    const bool missing = !folder.isEmpty() && !QFileInfo(folder).isDir();
+    m_folderNote->setText(missing ? tr("This folder does not exist; extracting makes it.") : QString());
 }
 
 }  // namespace vorn

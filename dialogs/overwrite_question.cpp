@@ -5,13 +5,17 @@
 
 namespace vorn {
 
-COverwriteQuestion::COverwriteQuestion(const QString& relativePath, QWidget* parent)
+COverwriteQuestion::COverwriteQuestion(const QString& relativePath, const QString& existingSize,
+                                       const QString& newSize, QWidget* parent)
     : QMessageBox(QMessageBox::Question, QApplication::applicationName(),
                   tr("The file %1 already exists in the target folder.\n\nReplace it?").arg(relativePath),
-                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent)
+                  QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll |
+                      QMessageBox::Cancel,
+                  parent)
 {
     setDefaultButton(QMessageBox::No);
     setEscapeButton(QMessageBox::Cancel);
+    setInformativeText(tr("Existing file: %1\nNew file: %2").arg(existingSize, newSize));
 }
 
 OverwriteAnswer COverwriteQuestion::Ask()
@@ -23,6 +27,8 @@ OverwriteAnswer COverwriteQuestion::Ask()
         return OverwriteAnswer::YesToAll;
     case QMessageBox::No:
         return OverwriteAnswer::No;
+    case QMessageBox::NoToAll:
+        return OverwriteAnswer::NoToAll;
     default:
         return OverwriteAnswer::Cancel;
     }

@@ -7,13 +7,16 @@
 
 namespace vorn {
 
-// Asks whether to replace a file that already exists in the target folder:
-// Yes, Yes to All, No or Cancel (Escape and the close box mean Cancel).
+// Asks whether to replace a file that already exists in the target folder,
+// showing the sizes of both: Yes, Yes to All, No, No to All or Cancel (Escape
+// and the close box mean Cancel).
 class COverwriteQuestion final : public QMessageBox {
     Q_OBJECT
 
 public:
-    COverwriteQuestion(const QString& relativePath, QWidget* parent);
+    // The sizes come as the window words them ("3,000 bytes").
+    COverwriteQuestion(const QString& relativePath, const QString& existingSize, const QString& newSize,
+                       QWidget* parent);
 
     // Runs the question modally.
     OverwriteAnswer Ask();

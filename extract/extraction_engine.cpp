@@ -289,13 +289,15 @@ private:
         const bool replace = ownName || policy == OverwritePolicy::Replace;
         CopyResult copy = copier.Copy(entry, folder.fd, step.name, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
-            switch (copier.OnRunThread() ? Answer(step.relativePath) : m_pool->Ask(step.relativePath)) {
+            switch (copier.OnRunThread() ? Answer(step.relativePath, entry.m_size)
+                                           : m_pool->Ask(step.relativePath, entry.m_size)) {
             case OverwriteAnswer::Yes:
             case OverwriteAnswer::YesToAll:
                 copy = copier.Copy(entry, folder.fd, step.name, ExistingFile::Replace);
                 break;
             case OverwriteAnswer::Cancel:
             case OverwriteAnswer::No:
+            case OverwriteAnswer::NoToAll:
                 ++m_filesKept;
                 FinishFile(copier);
                 return;
@@ -334,15 +336,20 @@ private:
     }
 
     // On the thread that runs the extraction only.
-    OverwriteAnswer Answer(const std::string& relativePath) override
+    OverwriteAnswer Answer(const std::string& relativePath, std::uint64_t newSize) override
     {
         if (m_overwrite.load(std::memory_order_relaxed) == OverwritePolicy::Replace)
             return OverwriteAnswer::Yes;  // a Yes to all given meanwhile
+        if (m_keepAll)
+            return OverwriteAnswer::No;  // a No to all given meanwhile
         if (m_stop)
             return OverwriteAnswer::Cancel;
-        const OverwriteAnswer answer = m_observer->AskOverwrite(relativePath);
+        const OverwriteAnswer answer = m_observer->AskOverwrite(relativePath, newSize);
         if (answer == OverwriteAnswer::YesToAll)
             m_overwrite.store(OverwritePolicy::Replace, std::memory_order_relaxed);
+        // Kept files are counted, not reported, as after each No.
+        if (answer == OverwriteAnswer::NoToAll)
+            m_keepAll = true;
         if (answer == OverwriteAnswer::Cancel)
             m_stop = true;
         return answer;
@@ -407,6 +414,7 @@ private:
     std::vector<Entered> m_entered;  // by plan index, for the MakeFolder steps
     std::uint64_t m_foldersCreated = 0;
     std::uint64_t m_leftoversRemoved = 0;
+    bool m_keepAll = false;  // No to all was answered
 
     // Shared with the workers.
     std::atomic<OverwritePolicy> m_overwrite;

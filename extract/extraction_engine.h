@@ -15,7 +15,7 @@ class CArchiveFile;
 // name replaces an earlier one).
 enum class OverwritePolicy { Ask, Skip, Replace };
 
-enum class OverwriteAnswer { Yes, YesToAll, No, Cancel };
+enum class OverwriteAnswer { Yes, YesToAll, No, NoToAll, Cancel };
 
 // What to do with a folder to be made that stands in the target already:
 // refuse it and leave out its content, or enter it (never through a symbolic
@@ -55,8 +55,9 @@ public:
     // removing the file it was writing.
     virtual bool CancelRequested() const = 0;
     // Asked with OverwritePolicy::Ask for each file that already exists, one
-    // question at a time, in plan order within a folder.
-    virtual OverwriteAnswer AskOverwrite(const std::string& relativePath) = 0;
+    // question at a time, in plan order within a folder; newSize is the size
+    // the file would have. After Yes to All or No to All nothing more is asked.
+    virtual OverwriteAnswer AskOverwrite(const std::string& relativePath, std::uint64_t newSize) = 0;
 };
 
 struct ExtractionResult {

@@ -35,9 +35,9 @@ void WorkerPool::AwaitIdle()
     Await([this] { return m_queue.empty() && m_busy == 0; });
 }
 
-OverwriteAnswer WorkerPool::Ask(const std::string& relativePath)
+OverwriteAnswer WorkerPool::Ask(const std::string& relativePath, std::uint64_t newSize)
 {
-    Question question{relativePath, std::nullopt};
+    Question question{relativePath, newSize, std::nullopt};
     std::unique_lock lock(m_mutex);
     if (m_closing)
         return OverwriteAnswer::Cancel;
@@ -87,7 +87,7 @@ void WorkerPool::AnswerQuestions(std::unique_lock<std::mutex>& lock)
         Question* question = m_questions.front();
         m_questions.pop_front();
         lock.unlock();
-        const OverwriteAnswer answer = m_runThread.Answer(question->relativePath);
+        const OverwriteAnswer answer = m_runThread.Answer(question->relativePath, question->newSize);
         lock.lock();
         question->answer = answer;
         m_answered.notify_all();

@@ -26,7 +26,7 @@ public:
     class RunThread {
     public:
         virtual ~RunThread() = default;
-        virtual OverwriteAnswer Answer(const std::string& relativePath) = 0;
+        virtual OverwriteAnswer Answer(const std::string& relativePath, std::uint64_t newSize) = 0;
         // After every wake while it waits, and at least every interval: looks
         // for a cancel, reports progress.
         virtual void WhileWaiting() = 0;
@@ -46,7 +46,7 @@ public:
     // Waits (and serves) until every job handed in is done.
     void AwaitIdle();
     // From a worker: the run thread's answer, or Cancel once the pool stops.
-    OverwriteAnswer Ask(const std::string& relativePath);
+    OverwriteAnswer Ask(const std::string& relativePath, std::uint64_t newSize);
     // Ends the workers after their current jobs. Jobs or questions left behind
     // mean the run was given up on the way: they set the stop flag.
     void Stop();
@@ -54,6 +54,7 @@ public:
 private:
     struct Question {
         const std::string& relativePath;
+        std::uint64_t newSize;
         std::optional<OverwriteAnswer> answer;
     };
 

@@ -2,13 +2,62 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vorn {
+namespace {
+
+const QString kPrefix = QStringLiteral("vorn-");
+
+// The process that made the folder of this name; nothing for another name.
+std::optional<pid_t> MakerOf(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^vorn-([1-9][0-9]{0,9})-[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    bool ok = false;
+    const qlonglong pid = match.hasMatch() ? match.captured(1).toLongLong(&ok) : 0;
+    if (!ok || pid > std::numeric_limits<pid_t>::max())
+        return std::nullopt;
+    return static_cast<pid_t>(pid);
+}
+
+bool IsGone(pid_t pid)
+{
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// A real folder (not a link to one) that belongs to this user.
+bool IsOwnFolder(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid();
+}
+
+}  // namespace
+
+void CPrivateTempDir::RemoveLeftovers()
+{
+    const QString base = QDir::tempPath();
+    if (base.isEmpty())
+        return;
+    const QDir temporary(base);
+    for (const QString& name : temporary.entryList({kPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden)) {
+        const std::optional<pid_t> maker = MakerOf(name);
+        const QString path = temporary.filePath(name);
+        if (maker && IsGone(*maker) && IsOwnFolder(path))
+            QDir(path).removeRecursively();
+    }
+}
 
 CPrivateTempDir::CPrivateTempDir() = default;
 
@@ -28,7 +77,8 @@ CPrivateTempDir::NewFolder CPrivateTempDir::MakeFolder()
             return {{}, QStringLiteral("the system's temporary folder %1 does not exist")
                             .arg(qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp")))};
         // mkdtemp underneath: a new name, mode 0700.
-        auto dir = std::make_unique<QTemporaryDir>(QDir(base).filePath(QStringLiteral("vorn-XXXXXX")));
+        auto dir = std::make_unique<QTemporaryDir>(
+            QDir(base).filePath(kPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
         if (!dir->isValid())
             return {{}, dir->errorString()};
         m_dir = std::move(dir);

@@ -11,7 +11,7 @@ constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
     MenuItem{ID_FILE_CLOSE, "&Close\tCtrl+W"},
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
-    MenuItem{ID_FILE_EXTRACT_HERE, "Extract &Here"},
+    MenuItem{ID_FILE_EXTRACT_HERE, "Extract to &Default Folder"},
     MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_PROPERTIES, "P&roperties\tAlt+Enter"},

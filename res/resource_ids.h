@@ -71,5 +71,6 @@ inline constexpr int IDS_SIZE_SUFFIX = 61214;        // after a size in kilobyte
 inline constexpr int IDS_COLUMN_FOLDER = 61215;      // whole-archive results: the folder a row is in
 inline constexpr int IDS_COLUMN_BYTES = 61216;       // the exact size
 inline constexpr int IDS_COLUMN_OFFSET = 61217;      // where the data starts in the archive
+inline constexpr int IDS_NO_DEFAULT_FOLDER = 61218;  // why Extract to Default Folder is disabled
 
 }  // namespace vorn::res

@@ -21,7 +21,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_FILE_OPEN, "Open DIR or PCK file\nOpen"},
     StringEntry{ID_FILE_EXTRACT, "Extract files or a directory\nExtract"},
     StringEntry{ID_VIEW_OPTIONS, "Show the options dialog\nOptions"},
-    StringEntry{ID_FILE_EXTRACT_HERE, "Extract the selection into the default extraction folder\nExtract Here"},
+    StringEntry{ID_FILE_EXTRACT_HERE, "Extract the selection into the default extraction folder\nExtract to Default Folder"},
     StringEntry{ID_FILE_PROPERTIES, "Show the path, size and place in the archive of the selection, or the figures of the archive itself\nProperties"},
     StringEntry{ID_EDIT_COPY_PATH, "Copy the paths of the selection in the archive\nCopy Path"},
     StringEntry{ID_ITEM_OPEN, "Show the folder's content, or open the file with the desktop's application for it\nOpen"},
@@ -67,6 +67,7 @@ constexpr std::array kStringTable{
     StringEntry{IDS_COLUMN_FOLDER, "Folder"},
     StringEntry{IDS_COLUMN_BYTES, "Size (bytes)"},
     StringEntry{IDS_COLUMN_OFFSET, "Offset"},
+    StringEntry{IDS_NO_DEFAULT_FOLDER, "No default folder is set: choose one in View > Options"},
 };
 
 QString PromptPart(int commandId, int part)

@@ -1,5 +1,7 @@
 #include "views/dir_view.h"
 
+#include "archive/archive_file.h"
+
 #include <QApplication>
 #include <QHeaderView>
 
@@ -43,7 +45,12 @@ void CDirView::RebuildTree()
 {
     const WaitCursor waitCursor;
     m_model.SetArchive(m_archive.get());
-    expand(m_model.ArchiveIndex());
+    // Selected, so that the list shows the top level at once; an archive of
+    // neither kind has nothing to show or extract.
+    if (m_archive && m_archive->GetFormat() == ArchiveFormat::None)
+        expand(m_model.ArchiveIndex());
+    else
+        SelectFolder(nullptr);
 }
 
 void CDirView::SelectFolder(const CDirNode* folder)

@@ -23,7 +23,8 @@ public:
     // Called by the document before it lets the previous archive go: the tree
     // forgets it at once and shows the new one at the next RebuildTree.
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
-    // The archive item, expanded, with every top-level folder under it, collapsed.
+    // The archive item, expanded (and selected, unless the archive is of
+    // neither kind), with every top-level folder under it, collapsed.
     void RebuildTree();
     // Selects folder's item (the archive item for null), scrolled into view
     // and expanded with its parents.

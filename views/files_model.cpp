@@ -6,6 +6,9 @@
 #include "res/strings.h"
 #include "views/figures.h"
 
+#include <QApplication>
+#include <QStyle>
+
 #include <algorithm>
 #include <queue>
 
@@ -21,13 +24,15 @@ bool IsRightAligned(int column)
 
 QString SizeText(std::uint32_t size, const QString& suffix)
 {
-    return QString::number(size >> 10) + suffix;
+    const std::uint32_t kilobytes = size >> 10;
+    return GroupedNumber(size > 0 && kilobytes == 0 ? 1 : kilobytes) + suffix;
 }
 
 CFilesModel::CFilesModel(QObject* parent)
     : QAbstractTableModel(parent),
       m_folderIcon(res::ListFolderIcon()),
       m_fileIcon(res::ListFileIcon()),
+      m_warningIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)),
       m_folderType(res::LoadString(res::IDS_FILE_FOLDER)),
       m_sizeSuffix(res::LoadString(res::IDS_SIZE_SUFFIX))
 {
@@ -38,7 +43,34 @@ void CFilesModel::SetArchive(const CArchiveFile* archive)
     beginResetModel();
     m_archive = archive;
     m_rows = Share({});
+    m_findings.reset();
     endResetModel();
+}
+
+void CFilesModel::SetFindings(std::shared_ptr<const RowFindings> findings)
+{
+    m_findings = std::move(findings);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+QString CFilesModel::FindingsAbout(const CDirNode* folder, const FileEntry* entry) const
+{
+    if (!m_findings)
+        return {};
+    return folder ? m_findings->About(folder->m_parent, folder->m_name)
+                  : m_findings->About(entry->m_folder, entry->m_name);
+}
+
+QString CFilesModel::ToolTip(const CDirNode* folder, const FileEntry* entry) const
+{
+    const QString findings = FindingsAbout(folder, entry);
+    if (!entry)
+        return findings;
+    const QString figures =
+        tr("Size: %1\nOffset: %2").arg(Counted(entry->m_size, "byte", "bytes"), GroupedNumber(entry->m_offset));
+    return findings.isEmpty() ? figures : findings + QLatin1Char('\n') + figures;
 }
 
 void CFilesModel::SetRows(SharedRows rows)
@@ -119,6 +151,18 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
     return result;
 }
 
+int CFilesModel::RowWithLargestFile() const
+{
+    if (!m_archive || m_rows.files->empty())
+        return -1;
+    const std::vector<FileEntry>& entries = m_archive->Entries();
+    const auto largest = std::max_element(m_rows.files->begin(), m_rows.files->end(),
+                                          [&entries](std::uint32_t a, std::uint32_t b) {
+                                              return entries[a].m_size < entries[b].m_size;
+                                          });
+    return FolderCount() + static_cast<int>(largest - m_rows.files->begin());
+}
+
 int CFilesModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.Size());
@@ -161,13 +205,14 @@ QVariant CFilesModel::data(const QModelIndex& index, int role) const
         return DisplayText(index.column(), folder, entry);
     case Qt::DecorationRole:
         if (index.column() == NameColumn)
-            return folder ? m_folderIcon : m_fileIcon;
+            return !FindingsAbout(folder, entry).isEmpty() ? m_warningIcon : folder ? m_folderIcon : m_fileIcon;
         break;
-    case Qt::ToolTipRole:
-        if (entry)
-            return tr("Size: %1\nOffset: %2")
-                .arg(Counted(entry->m_size, "byte", "bytes"), GroupedNumber(entry->m_offset));
+    case Qt::ToolTipRole: {
+        const QString tip = ToolTip(folder, entry);
+        if (!tip.isEmpty())
+            return tip;
         break;
+    }
     case Qt::TextAlignmentRole:
         if (IsRightAligned(index.column()))
             return (Qt::AlignRight | Qt::AlignVCenter).toInt();

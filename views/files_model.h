@@ -2,11 +2,13 @@
 
 #include "extract/extraction_plan.h"
 #include "browse/list_rows.h"
+#include "views/row_findings.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,6 +30,8 @@ public:
     // Forgets the rows. Null for no archive.
     void SetArchive(const CArchiveFile* archive);
     void SetRows(SharedRows rows);
+    // Rows with a finding show a warning icon and name it in their tooltip.
+    void SetFindings(std::shared_ptr<const RowFindings> findings);
     // Shows nothing.
     void Clear();
 
@@ -43,6 +47,8 @@ public:
     int RowOf(const ExtractionItem& item) const;
     // Up to count rows with the longest names, for sizing the name column.
     std::vector<int> RowsWithLongestNames(std::size_t count) const;
+    // The row of the largest file, for sizing the size column; -1 without files.
+    int RowWithLargestFile() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,16 +59,21 @@ public:
 private:
     int FolderCount() const { return static_cast<int>(m_rows.folders->size()); }
     QVariant DisplayText(int column, const CDirNode* folder, const FileEntry* entry) const;
+    QString FindingsAbout(const CDirNode* folder, const FileEntry* entry) const;
+    QString ToolTip(const CDirNode* folder, const FileEntry* entry) const;
 
     const CArchiveFile* m_archive = nullptr;
     SharedRows m_rows = Share({});  // never null
+    std::shared_ptr<const RowFindings> m_findings;  // null until the check is done
     QIcon m_folderIcon;
     QIcon m_fileIcon;
+    QIcon m_warningIcon;
     QString m_folderType;
     QString m_sizeSuffix;
 };
 
-// "NKB": the size in whole kilobytes, rounded down.
+// "1,234KB": the size in whole kilobytes, rounded down, except that a file
+// holding anything shows at least 1KB.
 QString SizeText(std::uint32_t size, const QString& suffix);
 
 }  // namespace vorn

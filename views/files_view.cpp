@@ -1,5 +1,6 @@
 #include "views/files_view.h"
 
+#include "archive/archive_file.h"
 #include "res/images.h"
 
 #include <QHeaderView>
@@ -89,12 +90,27 @@ void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
 {
     m_archive = std::move(archive);
     m_model.SetArchive(m_archive.get());
+    // Only the check holds the archive, and not past its end: the archive's
+    // file closes as soon as the window lets it go. A check that has not
+    // started yet is dropped.
+    const std::uint64_t generation = ++m_archiveGeneration;
+    m_findingsCheck.Post([this, generation, archive = m_archive]() mutable -> CBackgroundWorker::Delivery {
+        if (!archive)
+            return {};
+        auto findings = std::make_shared<const RowFindings>(RowFindings::Of(archive->GetCatalogue()));
+        archive.reset();
+        return [this, generation, findings = std::move(findings)] {
+            if (generation == m_archiveGeneration)
+                m_model.SetFindings(findings);
+        };
+    });
 }
 
 void CFilesView::ShowRows(SharedRows rows, const std::vector<ExtractionItem>& keep)
 {
     m_model.SetRows(std::move(rows));
     AutoSizeNameColumn();
+    WidenSizeColumnToFit();
     scrollToTop();
     SelectItems(keep);
 }
@@ -286,6 +302,18 @@ void CFilesView::AutoSizeNameColumn()
     for (int row : m_model.RowsWithLongestNames(kMeasuredNames))
         width = std::max(width, sizeHintForIndex(m_model.index(row, NameColumn)).width());
     horizontalHeader()->resizeSection(NameColumn, width);
+}
+
+void CFilesView::WidenSizeColumnToFit()
+{
+    // Digits are as wide as each other, so the largest file has the widest size;
+    // a column the user made wider stays so.
+    const int row = m_model.RowWithLargestFile();
+    if (row < 0)
+        return;
+    const int needed = sizeHintForIndex(m_model.index(row, SizeColumn)).width();
+    if (horizontalHeader()->sectionSize(SizeColumn) < needed)
+        horizontalHeader()->resizeSection(SizeColumn, needed);
 }
 
 int CFilesView::RowHeight()

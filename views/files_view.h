@@ -1,6 +1,7 @@
 #pragma once
 
 #include "extract/extract_request.h"
+#include "framework/background_worker.h"
 #include "views/files_model.h"
 
 #include <QTableView>
@@ -27,10 +28,12 @@ public:
 
     explicit CFilesView(QWidget* parent = nullptr);
 
-    // Empties the list.
+    // Empties the list, and checks the archive's catalogue on a worker thread
+    // for the findings its rows are marked with.
     void SetArchive(std::shared_ptr<const CArchiveFile> archive);
-    // Shows rows, scrolled to the top with the name column sized to fit, and
-    // selects keep (with its first item current) where they are among them.
+    // Shows rows, scrolled to the top with the name column sized to fit and the
+    // size column widened to fit, and selects keep (with its first item
+    // current) where they are among them.
     void ShowRows(SharedRows rows, const std::vector<ExtractionItem>& keep = {});
     void DeleteAllItems();
 
@@ -78,11 +81,14 @@ private:
     void ShowHeaderMenu(const QPoint& position);
     void SelectItems(const std::vector<ExtractionItem>& items);
     void AutoSizeNameColumn();
+    void WidenSizeColumnToFit();
     int RowHeight();
 
     std::shared_ptr<const CArchiveFile> m_archive;
     CFilesModel m_model;
     bool m_dragging = false;
+    std::uint64_t m_archiveGeneration = 0;  // which archive a finished check was about
+    CBackgroundWorker m_findingsCheck;      // last: its delivery must not outlive what it touches
 };
 
 }  // namespace vorn

@@ -35,10 +35,11 @@ public:
     {
         return m_last.filesDone >= cancelAfterFiles || m_last.bytesDone >= cancelAfterBytes;
     }
-    OverwriteAnswer AskOverwrite(const std::string& relativePath) override
+    OverwriteAnswer AskOverwrite(const std::string& relativePath, std::uint64_t newSize) override
     {
         askedElsewhere = askedElsewhere || std::this_thread::get_id() != m_thread;
         asked.push_back(relativePath);
+        askedSizes.push_back(newSize);
         const OverwriteAnswer answer = answers.at(0);
         answers.erase(answers.begin());
         return answer;
@@ -48,6 +49,7 @@ public:
     std::uint64_t cancelAfterBytes = UINT64_MAX;
     std::vector<OverwriteAnswer> answers;
     std::vector<std::string> asked;
+    std::vector<std::uint64_t> askedSizes;
     bool askedElsewhere = false;  // from a thread other than the one that made the observer
     std::thread::id m_thread = std::this_thread::get_id();
     std::vector<std::string> m_finished;  // each file's path as it finished
@@ -265,6 +267,19 @@ TEST_F(Extraction, ExistingFilesFollowThePolicyAndTheUsersAnswers)
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_EQ(cancelled.filesWritten, 0u);
     EXPECT_EQ(ReadFile(InTarget("B")), "old");
+
+    // No to All keeps the rest without asking, counted as kept rather than reported.
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        WriteFile(InTarget(name), "old");
+    ScriptedObserver keeping;
+    keeping.answers = {OverwriteAnswer::Yes, OverwriteAnswer::NoToAll};
+    const ExtractionResult kept = Extract(all, {OverwritePolicy::Ask}, &keeping);
+    EXPECT_THAT(keeping.asked, ElementsAre("A", "B"));
+    EXPECT_THAT(keeping.askedSizes, ElementsAre(5u, 5u));
+    EXPECT_EQ(ReadFile(InTarget("A")), "new a");
+    EXPECT_EQ(ReadFile(InTarget("E")), "old");
+    EXPECT_EQ(kept.filesKept, 4u);
+    EXPECT_THAT(kept.failures, IsEmpty());
 
     const ExtractionResult skipped = Extract(all);
     EXPECT_EQ(skipped.failures.size(), 5u);

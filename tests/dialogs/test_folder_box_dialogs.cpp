@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("empty") << QString();
     }
 
+    // Options takes an empty box (no default folder); Extract waits for a folder.
     void okReturnsTheTextAsTyped()
     {
         QFETCH_GLOBAL(QByteArray, kind);
@@ -111,9 +112,32 @@ private slots:
         auto dialog = MakeDialog(kind, QStringLiteral("/srv/out"));
         dialog->open();
         Retype(*dialog, typed);
+        const bool waits = kind == "extract" && typed.isEmpty();
+        QCOMPARE(Button(*dialog, "IDOK")->isEnabled(), !waits);
+        if (waits)
+            QTest::keyClick(PathBox(*dialog), Qt::Key_Return);
         QTest::mouseClick(Button(*dialog, "IDOK"), Qt::LeftButton);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(dialog->GetPath(), typed);
+        QCOMPARE(dialog->isVisible(), waits);
+        if (!waits) {
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+            QCOMPARE(dialog->GetPath(), typed);
+        }
+    }
+
+    void optionsSaysWhenTheFolderDoesNotExist()
+    {
+        QFETCH_GLOBAL(QByteArray, kind);
+        if (kind != "options")
+            QSKIP("Options only");
+        QTemporaryDir existing;
+        auto dialog = MakeDialog(kind, existing.filePath(QStringLiteral("missing")));
+        dialog->open();
+        const auto* note = dialog->findChild<QLabel*>(QStringLiteral("IDC_FOLDER_NOTE"));
+        QCOMPARE(note->text(), QStringLiteral("This folder does not exist; extracting makes it."));
+        Retype(*dialog, existing.path());
+        QCOMPARE(note->text(), QString());
+        Retype(*dialog, QString());
+        QCOMPARE(note->text(), QString());
     }
 
     void enterInTheBoxActsAsOk()

@@ -67,9 +67,10 @@ private slots:
         QCOMPARE(ListedNames(chooser, 2), (QStringList{QStringLiteral("DATA"), QStringLiteral("MUSIC")}));
     }
 
-    // Select answers with the folder shown, whatever is highlighted, and
-    // browsing moves no current directory.
-    void selectReturnsTheFolderShown()
+    // A double click enters a folder; Select answers with the sub-folder
+    // highlighted there (the folder shown once nothing is), and browsing moves
+    // no current directory.
+    void selectReturnsTheHighlightedFolderElseTheFolderShown()
     {
         const QString startDirectory = QDir::currentPath();
         QString chosen;
@@ -94,8 +95,13 @@ private slots:
 
         QTest::mouseClick(ChooserButton(chooser, QDialogButtonBox::Open), Qt::LeftButton);
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
-        QCOMPARE(chosen, m_sample.filePath(QStringLiteral("DATA")));
+        QCOMPARE(chosen, m_sample.filePath(QStringLiteral("DATA/SUB")));
         QCOMPARE(QDir::currentPath(), startDirectory);
+
+        chooser.open();
+        list->clearSelection();
+        QTest::mouseClick(ChooserButton(chooser, QDialogButtonBox::Open), Qt::LeftButton);
+        QCOMPARE(chosen, m_sample.filePath(QStringLiteral("DATA")));
     }
 
     void rootKeepsItsSeparator()

@@ -173,6 +173,7 @@ int main(int argc, char** argv)
 
     // The preview beside the list, as in a wide window.
     frame.resize(1120, 620);
+    frame.CommandAction(vorn::res::ID_VIEW_PREVIEW)->setChecked(true);
     vorn::CPreviewPane& preview = *frame.PreviewPane();
     const auto previewOf = [&](const char* folder, const char* name) {
         QSignalSpy shown(&preview, &vorn::CPreviewPane::ContentShown);

@@ -301,6 +301,9 @@ private slots:
             QVERIFY(extract.isEnabled());
             QCOMPARE(extract.statusTip(), QString::fromUtf8(selection.prompt));
         }
+        // Assistive technology reads each pane's text, not what the pane is.
+        for (QLabel* pane : frame.statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).mid(0, 3))
+            QCOMPARE(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Name), pane->text());
         // The filter keeps the selection of the rows it keeps.
         frame.FilesPane()->FilterBox()->setText(QStringLiteral("z.t"));
         QCOMPARE(SummaryPanes(frame), (QStringList{"0 folders, 1 file, 10 bytes", "1 selected, 10 bytes"}));
@@ -374,6 +377,7 @@ private slots:
         const auto started = Start();
         CMainFrame& frame = *started->app->MainFrame();
         CFilesPane& pane = *frame.FilesPane();
+        frame.CommandAction(res::ID_VIEW_PREVIEW)->trigger();
         QWidget* expected[] = {frame.DirView(), pane.FilterBox(), pane.WholeArchiveSwitch(), frame.FilesView(),
                                frame.PreviewPane()->HexSwitch()};
         frame.DirView()->setFocus();
@@ -448,9 +452,9 @@ private slots:
             emit list.customContextMenuRequested(point);
             return entries;
         };
-        QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract &Here", "-", "&Open", "-", "&Copy Path", "-",
+        QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "-", "&Copy Path", "-",
                                          "P&roperties"}));
-        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract &Here", "-", "&Open", "&Preview", "-", "&Copy Path", "-",
+        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "&Preview", "-", "&Copy Path", "-",
                                          "P&roperties"}));
 
         // Copy Path: each selected row's path in the archive, a line each.

@@ -17,14 +17,18 @@
 #include "views/files_view.h"
 
 #include <QAction>
+#include <QCompleter>
 #include <QDir>
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QTest>
 
 using namespace vorn;
@@ -200,8 +204,10 @@ private slots:
         QVERIFY(WaitUntilIdle(*started));
         QCOMPARE(Tree(m_target.path()), QStringList({"B.BIN", "SUB/", "SUB/C.BIN"}));
         QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("2 files extracted"));
+        QCOMPARE(here->text(), QStringLiteral("Extract to &Default Folder"));
         started->app->SetExtractDir(QString());
         QVERIFY(!here->isEnabled());
+        QCOMPARE(here->toolTip(), QStringLiteral("No default folder is set: choose one in View > Options"));
     }
 
     void cancelInTheDialogChangesNothing()
@@ -220,9 +226,7 @@ private slots:
         auto started = Start(Game());
         WriteMine(QStringLiteral("plain"));
         const std::pair<QString, QString> targets[] = {
-            {m_target.filePath(QStringLiteral("missing")), QStringLiteral("No such file or directory")},
             {m_target.filePath(QStringLiteral("plain")), QStringLiteral("Not a directory")},
-            {QString(""), QStringLiteral("No folder given.")},
         };
         for (const auto& [target, reason] : targets) {
             for (const bool fromTree : {true, false}) {
@@ -244,6 +248,93 @@ private slots:
             }
         }
         QCOMPARE(Tree(m_target.path()), QStringList{QStringLiteral("plain")});
+    }
+
+    // A missing target is made with its parents; where it cannot be, the
+    // message says so, whichever pane asked.
+    void missingTargetIsMadeWithItsParents()
+    {
+        auto started = Start(Game());
+        AnswerExtractDialog(m_target.filePath(QStringLiteral("new/deeper")));
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        QVERIFY(Tree(m_target.path()).contains(QStringLiteral("new/deeper/DATA/SUB/C.BIN")));
+
+        WriteMine(QStringLiteral("plain"));
+        const QString below = m_target.filePath(QStringLiteral("plain/below"));
+        for (const bool fromTree : {true, false}) {
+            QString shown;
+            QString detail;
+            AnswerExtractDialog(below);
+            WhenModal<QMessageBox>([&shown, &detail](QMessageBox* box) {
+                shown = box->text();
+                detail = box->informativeText();
+                box->accept();
+            });
+            if (fromTree)
+                ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+            else
+                ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"SUB"});
+            QCOMPARE(shown, QStringLiteral("Could not create directory ") + below);
+            QCOMPARE(detail, QStringLiteral("Not a directory"));
+        }
+    }
+
+    // A second run enters the folders the first made: files it finds are
+    // asked about (with both sizes), and No to All keeps the rest unasked.
+    void existingFolderIsMergedAskingAboutItsFiles()
+    {
+        auto started = Start(Game());
+        AnswerExtractDialog(QString());
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        QFile::remove(m_target.filePath(QStringLiteral("DATA/SUB/C.BIN")));
+        WriteMine(QStringLiteral("DATA/A.BIN"));
+        WriteMine(QStringLiteral("DATA/B.BIN"));
+
+        QStringList asked;
+        AnswerExtractDialog(QString());
+        WhenModal<COverwriteQuestion>([&asked](COverwriteQuestion* question) {
+            asked << question->text() << question->informativeText();
+            question->button(QMessageBox::NoToAll)->click();
+        });
+        ExtractFromTree(*started, &FolderAt(*started, "\\DATA"));
+        QCOMPARE(asked, (QStringList{"The file DATA/A.BIN already exists in the target folder.\n\nReplace it?",
+                                     "Existing file: 4 bytes\nNew file: 2.9 KiB (3,000 bytes)"}));
+        QCOMPARE(Contents(m_target.filePath(QStringLiteral("DATA/A.BIN"))), QByteArray("mine"));
+        QCOMPARE(Contents(m_target.filePath(QStringLiteral("DATA/B.BIN"))), QByteArray("mine"));
+        QCOMPARE(Contents(m_target.filePath(QStringLiteral("DATA/SUB/C.BIN"))), QByteArray(7, 'x'));
+        QCOMPARE(started->app->MainFrame()->StatusMessage(), QStringLiteral("1 file extracted, 2 skipped"));
+    }
+
+    // The dialog says what it will extract, offers the last eight folders
+    // extracted into, newest first, and has its folder selected, so that typing replaces it.
+    void extractDialogSaysWhatAndOffersTheLastFolders()
+    {
+        auto started = Start(Game());
+        for (int run = 1; run <= 9; ++run) {
+            AnswerExtractDialog(m_target.filePath(QStringLiteral("T%1").arg(run)));
+            ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"B.BIN"});
+        }
+        QString content;
+        QStringList offered;
+        QString selected;
+        QString typed;
+        WhenModal<CExtractDialog>([&](CExtractDialog* dialog) {
+            content = dialog->findChild<QLabel*>(QStringLiteral("IDC_CONTENT"))->text();
+            auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"));
+            selected = box->selectedText();
+            offered = qobject_cast<QStringListModel*>(box->completer()->model())->stringList();
+            QTest::keyClicks(box, QStringLiteral("/x"));
+            typed = box->text();
+            dialog->reject();
+        });
+        ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"A.BIN", "B.BIN", "SUB"});
+        QCOMPARE(content, QStringLiteral("Extract 2 files and 1 folder"));
+        QCOMPARE(selected, m_target.path());
+        QCOMPARE(typed, QStringLiteral("/x"));
+        QStringList expected;
+        for (int run = 9; run >= 2; --run)
+            expected << m_target.filePath(QStringLiteral("T%1").arg(run));
+        QCOMPARE(offered, expected);
     }
 
     void existingFileIsReplacedOnlyWhenTheUserSaysYes()
@@ -327,6 +418,10 @@ private slots:
     // then and shows the run's true totals. Also run on a real X desktop.
     void questionIsCentredOverTheProgressShowingTheTotals()
     {
+        // The figures are the window's own, whatever the system's locale.
+        const QLocale systemLocale;
+        QLocale::setDefault(QLocale(QLocale::German));
+        const auto restoreLocale = qScopeGuard([&systemLocale] { QLocale::setDefault(systemLocale); });
         auto started = Start(Game());
         WriteMine(QStringLiteral("A.BIN"));
         QProgressDialog* progress = nullptr;
@@ -345,7 +440,7 @@ private slots:
         });
         ExtractFromList(*started, FolderAt(*started, "\\DATA"), {"A.BIN", "B.BIN"});
         QVERIFY2(!label.isEmpty(), "the progress dialog was not on the screen");
-        QVERIFY2(label.startsWith(QStringLiteral("Extracting A.BIN\n0 of 2 files")), qPrintable(label));
+        QCOMPARE(label, QStringLiteral("Extracting A.BIN\n0 of 2 files, 0 bytes of 2.9 KiB"));
         // Qt centres a dialog's client area, allowing for a title bar: a corner is hundreds of pixels off.
         QVERIFY2(qAbs(offset.x()) <= 10 && qAbs(offset.y()) <= 40,
                  qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));

@@ -140,6 +140,10 @@ private slots:
         CMainFrame& frame = *started->app->MainFrame();
         CPreviewPane& preview = *frame.PreviewPane();
         CFilesView& list = *frame.FilesView();
+        // Off at first start: the window is the two panes until F3.
+        QVERIFY(preview.isHidden());
+        QVERIFY(!frame.CommandAction(res::ID_VIEW_PREVIEW)->isChecked());
+        frame.CommandAction(res::ID_VIEW_PREVIEW)->trigger();
         QVERIFY(preview.isVisible());
         QCOMPARE(preview.CurrentPage(), CPreviewPane::Page::Hint);
         frame.DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot());

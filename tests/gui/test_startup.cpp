@@ -13,11 +13,14 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QSettings>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSplitter>
 #include <QTest>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vorn;
@@ -253,6 +256,56 @@ private slots:
             QVERIFY(frame.FilesView()->isColumnHidden(FolderColumn));
             QCOMPARE(frame.FilesView()->Sort(), (ListSort{SizeColumn, true}));
         }
+    }
+
+    // The first window, and one saved larger than the screen, fit it frame
+    // and all. Also run at a scale factor of 2 on a 1600×1000 screen, where
+    // the first size does not fit.
+    void windowFitsTheScreen()
+    {
+        const auto fits = [](const CMainFrame& frame) {
+            return frame.screen()->availableGeometry().contains(frame.frameGeometry());
+        };
+        {
+            const auto started = StartApp();
+            CMainFrame& frame = *started->app->MainFrame();
+            QVERIFY2(fits(frame), qPrintable(QStringLiteral("%1×%2").arg(frame.width()).arg(frame.height())));
+            frame.setGeometry(QRect(-50, -50, 4000, 3000));
+            QVERIFY(frame.close());
+        }
+        const auto restarted = StartApp();
+        QVERIFY(fits(*restarted->app->MainFrame()));
+    }
+
+    // Named after the process that made them, the private temporary folders of
+    // processes that have ended are removed at the next start; others stay.
+    void privateFoldersOfEndedProcessesAreRemovedAtStart()
+    {
+        QTemporaryDir temporary;
+        const QByteArray oldTmpDir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        const auto restore = qScopeGuard([&oldTmpDir] {
+            oldTmpDir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", oldTmpDir);
+        });
+        const pid_t ended = ::fork();
+        if (ended == 0)
+            ::_exit(0);
+        QVERIFY(ended > 0 && ::waitpid(ended, nullptr, 0) == ended);
+        const QString gone = QStringLiteral("vorn-%1-AbC123").arg(ended);
+        const QStringList kept = {QStringLiteral("vorn-1-XyZ789"),  // a process that runs
+                                  QStringLiteral("vorn-%1-other").arg(ended), QStringLiteral("vorn-%1").arg(ended)};
+        const QDir base(temporary.path());
+        for (const QString& name : kept + QStringList{gone})
+            QVERIFY(base.mkpath(name + QStringLiteral("/1")));
+
+        const auto started = StartApp();
+        QStringList left = base.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QStringList expected = kept;
+        expected.sort();
+        QCOMPARE(left, expected);
+        const CPrivateTempDir::NewFolder own = started->app->PrivateTemp().MakeFolder();
+        QVERIFY2(QFileInfo(own.path).path().startsWith(base.filePath(QStringLiteral("vorn-%1-").arg(::getpid()))),
+                 qPrintable(own.path));
     }
 };
 

@@ -6,11 +6,14 @@
 #include "archive/archive_file.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
+#include "tests/core/catalogue_test_helpers.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
 #include "views/files_view.h"
 
+#include <QFile>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTest>
 
 using namespace vorn;
@@ -95,7 +98,10 @@ private slots:
         const QModelIndex sound = Child(model, root, QStringLiteral("SOUND"));
         QCOMPARE(Children(model, sound), QStringList{QStringLiteral("DEEP")});
         QVERIFY(!model.hasChildren(Child(model, root, QStringLiteral("EMPTY"))));
-        QVERIFY(tree.selectionModel()->selectedIndexes().isEmpty());
+        // Opened, the archive item is selected and the list shows the top level.
+        QCOMPARE(tree.selectionModel()->selectedIndexes(), QModelIndexList{archiveItem});
+        QCOMPARE(Column(*started->app->MainFrame()->FilesView()->model(), 0),
+                 (QStringList{QStringLiteral("R"), QStringLiteral("R2"), QStringLiteral("LOOSE.TXT")}));
 
         // Folders: closed, open while selected. The archive item: the page either way.
         const QImage closed = res::LoadBitmap(res::IDB_FOLDER_CLOSED).toImage();
@@ -119,9 +125,9 @@ private slots:
         Select(tree, Child(*tree.model(), root, QStringLiteral("SOUND")));
         QCOMPARE(Column(files, 0), (QStringList{"DEEP", "Z0", "Z1023", "A1024", "B1025", "C2047", "D2048",
                                                 "a_rather_long_file_name.wav"}));
-        QCOMPARE(Column(files, 1), (QStringList{"", "0KB", "0KB", "1KB", "1KB", "1KB", "2KB", "1024KB"}));
+        QCOMPARE(Column(files, 1), (QStringList{"", "0KB", "1KB", "1KB", "1KB", "1KB", "2KB", "1,024KB"}));
         QCOMPARE(Column(files, 2), (QStringList{"File Folder", "", "", "", "", "", "", ""}));
-        QCOMPARE(SizeText(4294967295u, QStringLiteral("KB")), QStringLiteral("4194303KB"));
+        QCOMPARE(SizeText(4294967295u, QStringLiteral("KB")), QStringLiteral("4,194,303KB"));
         QCOMPARE(files.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
         QCOMPARE(files.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
         QCOMPARE(files.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Type"));
@@ -216,8 +222,9 @@ private slots:
         QCOMPARE(OpenDescriptorsOf(second), 1);
         QCOMPARE(Children(*tree.model(), {}), QStringList{QStringLiteral("OTHER.PCK")});
         QCOMPARE(Children(*tree.model(), tree.model()->index(0, 0)), QStringList{QStringLiteral("OTHER")});
-        QCOMPARE(list.model()->rowCount(), 0);
-        QVERIFY(tree.selectionModel()->selectedIndexes().isEmpty());
+        // The new archive's top level, not what the first one showed.
+        QCOMPARE(Column(*list.model(), 0), QStringList{QStringLiteral("OTHER")});
+        QCOMPARE(tree.selectionModel()->selectedIndexes(), QModelIndexList{tree.model()->index(0, 0)});
 
         // A file that cannot be opened leaves everything as it was.
         QVERIFY(!started->app->OpenDocumentFile(m_archives.filePath(QStringLiteral("missing.pck"))));
@@ -238,6 +245,41 @@ private slots:
         QCOMPARE(tree.model()->rowCount(tree.model()->index(0, 0)), 0);
         Select(tree, tree.model()->index(0, 0));
         QCOMPARE(Column(*started->app->MainFrame()->FilesView()->model(), 0), QStringList{QStringLiteral("ONLY.BIN")});
+    }
+
+    // DATA holds a file whose size fills the size column, a small one, the
+    // same name again (sharing its data), an unsafe name, a sound file and
+    // one whose data lies past the end.
+    void sizesShowWholeAndRowsWithFindingsSayWhat()
+    {
+        const auto pck = ArchiveFormat::Pck;
+        const std::string bytes = FolderRecord(pck, "DATA", 48) + FileRecord(pck, "TINY", 61, 384) +
+                                  FileRecord(pck, "TINY", 61, 384) + FileRecord(pck, "..", 1, 445) +
+                                  FileRecord(pck, "OK.BIN", 1, 446) + FileRecord(pck, "HUGE.BIN", 0xFFFFFFFFu, 447) +
+                                  EndRecord(pck) + EndRecord(pck, 0) + std::string(63, 'x');
+        QFile file(m_archives.filePath(QStringLiteral("findings.pck")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        const auto started = StartApp({QStringLiteral("vorn"), file.fileName()});
+        CDirView& tree = *started->app->MainFrame()->DirView();
+        CFilesView& list = *started->app->MainFrame()->FilesView();
+        Select(tree, tree.model()->index(0, 0, tree.model()->index(0, 0)));
+        QCOMPARE(Column(*list.model(), 0), (QStringList{"TINY", "TINY", "..", "OK.BIN", "HUGE.BIN"}));
+        QCOMPARE(Column(*list.model(), SizeColumn), (QStringList{"1KB", "1KB", "1KB", "1KB", "4,194,303KB"}));
+        QVERIFY(list.columnWidth(SizeColumn) > list.fontMetrics().horizontalAdvance(QStringLiteral("4,194,303KB")));
+
+        // The check runs off the user-interface thread; its findings arrive as a warning icon and a tooltip.
+        const auto tip = [&list](int row) { return list.model()->index(row, NameColumn).data(Qt::ToolTipRole).toString(); };
+        QTRY_VERIFY(tip(4).contains(QStringLiteral("lies past the end of the archive")));
+        QVERIFY(tip(0).contains(QStringLiteral("occurs more than once")));
+        QVERIFY(tip(1).contains(QStringLiteral("overlaps")));
+        QVERIFY(tip(2).contains(QStringLiteral("\"..\"")));
+        QCOMPARE(tip(3), QStringLiteral("Size: 1 byte\nOffset: 446"));
+        const QImage warning = list.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16).toImage();
+        const QImage file16 = res::ListFileIcon().pixmap(16, 16).toImage();
+        for (int row = 0; row < 5; ++row)
+            QCOMPARE(IconImage(list.model()->index(row, NameColumn), QIcon::Normal), row == 3 ? file16 : warning);
     }
 };
 
