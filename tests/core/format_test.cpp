@@ -38,6 +38,8 @@ TEST(Windows1252, DecodesEveryByteAndEncodesBack)
     EXPECT_EQ(DecodeWindows1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
     EXPECT_EQ(EncodeWindows1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
     EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
+    EXPECT_EQ(EncodeWindows1252("\xC0\xAF"), std::nullopt);      // an overlong '/'
+    EXPECT_EQ(EncodeWindows1252("\xED\xA0\x80"), std::nullopt);  // a surrogate
 }
 
 TEST(NameDecoder, DecodesEachEncodingAndMarksWhatItDoesNotDefine)
