@@ -67,7 +67,10 @@ RawRecord DecodeRecord(const unsigned char* bytes, RecordLayout layout, NameDeco
     const std::size_t nameLength =
         nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - bytes) : layout.nameField;
     RawRecord record;
-    record.name = names.Decode(std::string_view(reinterpret_cast<const char*>(bytes), nameLength));
+    const std::string_view nameBytes(reinterpret_cast<const char*>(bytes), nameLength);
+    record.name = names.Decode(nameBytes);
+    if (names.MayShareText(nameBytes, record.name))
+        record.sharedNameBytes = std::string(nameBytes);
     const unsigned char* words = bytes + layout.nameField;
     record.type = words[0];
     record.size = ReadWord(words + 4);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,8 @@ class NameDecoder;
 
 struct RawRecord {
     std::string name;  // UTF-8, decoded from the archive's name encoding, up to the first NUL
+    // The name's bytes, kept only where other bytes could decode to the same name.
+    std::optional<std::string> sharedNameBytes;
     std::uint8_t type = 0;  // low byte of the type word
     std::uint32_t size = 0;
     std::uint32_t position = 0;

@@ -5,6 +5,7 @@
 #include "archive/dir_node.h"
 #include "archive/file_entry.h"
 #include "archive/name_encoding.h"
+#include "archive/shared_names.h"
 
 #include <cstdint>
 #include <functional>
@@ -56,6 +57,7 @@ struct Catalogue {
     std::size_t unknownRecords = 0;
     std::uint64_t recordCount = 0;       // records read, all kinds
     std::vector<ByteSpan> recordSpans;   // where they lie, runs of adjacent records as one
+    SharedNames sharedNames;
 
     void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text, std::string path = {});
     // Child folders and files of a folder, or of the top level when folder is null.

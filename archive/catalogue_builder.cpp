@@ -64,6 +64,8 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
     const auto index = static_cast<std::uint32_t>(m_catalogue.entries.size());
     const FileEntry& entry =
         m_catalogue.entries.emplace_back(m_open, std::move(record.name), record.size, record.position);
+    if (record.sharedNameBytes)
+        m_catalogue.sharedNames.files.emplace(index, std::move(*record.sharedNameBytes));
     (m_open ? m_open->m_files : m_catalogue.topFiles).push_back(index);
     NoteDataPastEnd(entry, offset);
 }
@@ -90,7 +92,10 @@ void CatalogueBuilder::OpenFolder(const RawRecord& record)
     auto& siblings = m_open ? m_open->m_children : m_catalogue.topFolders;
     auto node = std::make_unique<CDirNode>(record.name, m_open);
     node->m_row = siblings.size();
+    node->m_filesBefore = static_cast<std::uint32_t>(m_catalogue.entries.size());
     m_open = siblings.emplace_back(std::move(node)).get();
+    if (record.sharedNameBytes)
+        m_catalogue.sharedNames.folders.emplace(m_open, *record.sharedNameBytes);
     ++m_depth;
 }
 

@@ -11,6 +11,11 @@ Message DescribeFailure(const Failure& failure, FolderFailureText folderText)
     switch (failure.kind) {
     case FailureKind::RefusedName:
         return {"Refused unsafe name " + path, failure.unsafeName ? DescribeUnsafeName(*failure.unsafeName) : ""};
+    case FailureKind::NameTaken:
+        return {"Left out " + path, "a file and a folder of its folder have this name; the first one is written"};
+    case FailureKind::NameSpelledTwice:
+        return {"Left out " + path,
+                "its name decodes the same as an earlier, differently spelled name in its folder"};
     case FailureKind::FolderExists:
     case FailureKind::FolderNotCreated:
         return {(folderText == FolderFailureText::MakeDirectory ? "Could not make directory "

@@ -29,6 +29,7 @@ public:
     std::vector<std::unique_ptr<CDirNode>> m_children;
     std::vector<std::uint32_t> m_files;  // indices into the archive's entries, catalogue order
     std::size_t m_row = 0;               // position among the parent's children (or the top level)
+    std::uint32_t m_filesBefore = 0;     // file records read before this folder's, for the catalogue order
 };
 
 // "DATA\\SUB\\name": the item named name in folder (null for the top level), as

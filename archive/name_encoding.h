@@ -15,8 +15,8 @@ namespace vorn {
 const std::vector<std::string>& NameEncodings();
 inline const std::string kDefaultNameEncoding = "Windows-1252";
 
-// Turns catalogue names into UTF-8 text: Windows-1252 through our own table,
-// any other encoding through iconv. A byte sequence the encoding does not
+// Turns catalogue names into UTF-8 text: Windows-1252 and UTF-8 by our own
+// code, any other encoding through iconv. A byte sequence the encoding does not
 // define becomes U+FFFD, so such a name reads as damaged and is refused at
 // extraction. Not to be shared between threads.
 class NameDecoder {
@@ -30,13 +30,20 @@ public:
 
     const std::string& Encoding() const { return m_encoding; }
     std::string Decode(std::string_view bytes);
+    // Whether bytes other than these could decode to text, which Decode made
+    // of them: some code pages give one character for two byte sequences.
+    // False for names that are refused anyway (holding U+FFFD), and always
+    // false for Windows-1252 and UTF-8, where each text has one spelling.
+    bool MayShareText(std::string_view bytes, std::string_view text);
 
 private:
+    enum class Method { Windows1252, Utf8, Iconv };
     struct Converter;
-    explicit NameDecoder(std::string encoding, std::unique_ptr<Converter> converter);
+    NameDecoder(std::string encoding, Method method, std::unique_ptr<Converter> converter = nullptr);
 
     std::string m_encoding;
-    std::unique_ptr<Converter> m_converter;  // null for Windows-1252
+    Method m_method;
+    std::unique_ptr<Converter> m_converter;  // Iconv only
 };
 
 }  // namespace vorn

@@ -1,5 +1,7 @@
 #include "archive/text_detection.h"
 
+#include "archive/utf8.h"
+
 #include <cstdint>
 
 namespace vorn {
@@ -10,49 +12,16 @@ bool IsControl(char32_t c)
     return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F);
 }
 
-// The length of the UTF-8 sequence that lead starts; 0 for a byte that starts none.
-std::size_t SequenceLength(std::uint8_t lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead < 0xC2)
-        return 0;
-    if (lead < 0xE0)
-        return 2;
-    if (lead < 0xF0)
-        return 3;
-    return lead < 0xF5 ? 4 : 0;
-}
-
 // Valid UTF-8 without controls; for a head, the last sequence may be cut.
 bool IsUtf8Text(std::string_view bytes, bool complete)
 {
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        const std::size_t length = SequenceLength(lead);
-        if (length == 0)
+        const Utf8Sequence sequence = ReadUtf8(bytes, i);
+        if (sequence.status == Utf8Sequence::Status::CutShort)
+            return !complete;
+        if (sequence.status == Utf8Sequence::Status::Invalid || IsControl(sequence.codePoint))
             return false;
-        if (i + length > bytes.size()) {
-            if (complete)
-                return false;
-            // A cut sequence: what is there must still be continuation bytes.
-            for (std::size_t k = i + 1; k < bytes.size(); ++k)
-                if ((static_cast<std::uint8_t>(bytes[k]) & 0xC0) != 0x80)
-                    return false;
-            return true;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            c = c << 6 | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (c < kSmallest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF || IsControl(c))
-            return false;
-        i += length;
+        i += sequence.length;
     }
     return true;
 }

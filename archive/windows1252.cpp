@@ -1,5 +1,7 @@
 #include "archive/windows1252.h"
 
+#include "archive/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -15,39 +17,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-void AppendUtf8(std::string& out, char32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-// Reads one UTF-8 sequence at text[i], advancing i; nothing if it is malformed.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i)
-{
-    const auto lead = static_cast<std::uint8_t>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size())
-        return std::nullopt;
-    char32_t codePoint = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        const auto next = static_cast<std::uint8_t>(text[i++]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        codePoint = codePoint << 6 | (next & 0x3F);
-    }
-    return codePoint;
-}
 
 // The small letter of a capital of the code page, or the character itself.
 char32_t LowerCase(char32_t codePoint)
@@ -68,13 +37,14 @@ std::string FoldCase(std::string_view utf8)
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t start = i;
-        const std::optional<char32_t> codePoint = NextCodePoint(utf8, i);
-        const char32_t lower = codePoint ? LowerCase(*codePoint) : 0;
-        if (codePoint && lower != *codePoint)
+        const Utf8Sequence sequence = ReadUtf8(utf8, i);
+        const bool valid = sequence.status == Utf8Sequence::Status::Valid;
+        const char32_t lower = valid ? LowerCase(sequence.codePoint) : 0;
+        if (valid && lower != sequence.codePoint)
             AppendUtf8(out, lower);
         else
-            out.append(utf8.substr(start, i - start));
+            out.append(utf8.substr(i, sequence.length));
+        i += sequence.length;
     }
     return out;
 }
@@ -83,15 +53,17 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8)
 {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::optional<char32_t> codePoint = NextCodePoint(utf8, i);
-        if (!codePoint)
+        const Utf8Sequence sequence = ReadUtf8(utf8, i);
+        if (sequence.status != Utf8Sequence::Status::Valid)
             return std::nullopt;
-        if (*codePoint < 0x80 || (*codePoint >= 0xA0 && *codePoint <= 0xFF)) {
-            out += static_cast<char>(*codePoint);
+        i += sequence.length;
+        const char32_t codePoint = sequence.codePoint;
+        if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+            out += static_cast<char>(codePoint);
             continue;
         }
         std::size_t index = 0;
-        while (index < kHighControls.size() && kHighControls[index] != *codePoint)
+        while (index < kHighControls.size() && kHighControls[index] != codePoint)
             ++index;
         if (index == kHighControls.size())
             return std::nullopt;

@@ -11,6 +11,8 @@ namespace vorn {
 // What went wrong while writing archived folders and files to disk.
 enum class FailureKind {
     RefusedName,          // a catalogue name that cannot be used on disk as it stands
+    NameTaken,            // a file and a folder of one name: the one first in the catalogue is written
+    NameSpelledTwice,     // the name decodes the same as an earlier, differently spelled one of its folder
     FolderExists,         // a folder to be made stands there already and is not merged into
     FolderNotCreated,
     FolderNotEntered,     // made or found, but not opened (a symbolic link or a file in its place)
@@ -29,7 +31,7 @@ enum class Severity { Warning, EntryFailed, RunFailed };
 
 struct Failure {
     FailureKind kind;
-    // Relative to the target, with '/' separators; for a refused name its path
+    // Relative to the target, with '/' separators; for an unsafe name its path
     // in the archive, and for the target the target as given.
     std::string path;
     int error = 0;                          // errno of the failing call, 0 if none

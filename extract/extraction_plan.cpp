@@ -1,6 +1,9 @@
 #include "extract/extraction_plan.h"
 
 #include "disk/name_safety.h"
+#include "extract/name_claims.h"
+
+#include <algorithm>
 
 namespace vorn {
 namespace {
@@ -9,10 +12,11 @@ class Planner {
 public:
     Planner(const Catalogue& catalogue, ExtractionPlan& plan) : m_catalogue(catalogue), m_plan(plan) {}
 
-    void AddFile(std::uint32_t index, std::size_t depth, const std::string& parentPath)
+    void AddFile(std::uint32_t index, std::size_t depth, const std::string& parentPath, const NameClaims* claims)
     {
         const FileEntry& entry = m_catalogue.entries[index];
-        if (Refuse(entry.m_name, entry.GetFullPath()))
+        if (Refuse(entry.m_name, entry.GetFullPath()) ||
+            RefuseClaim(claims ? claims->RefusalOfFile(index) : std::nullopt, parentPath, entry.m_name))
             return;
         m_plan.steps.push_back({PlanStep::Action::WriteFile, depth, entry.m_name, Join(parentPath, entry.m_name),
                                 index, 0});
@@ -29,16 +33,19 @@ public:
         struct Frame {
             const CDirNode* content;
             std::size_t nextChild;
-            std::size_t step;  // its MakeFolder step
+            std::size_t step;                   // its MakeFolder step
+            std::optional<NameClaims> claims;  // where its content needs them
         };
         std::vector<Frame> frames;  // the folders being planned, innermost last; no recursion
         const auto open = [&](const std::string& folderName, const CDirNode* folderContent, std::string parent) {
             const std::size_t at = frames.size();
             std::string path = Join(parent, folderName);
             m_plan.steps.push_back({PlanStep::Action::MakeFolder, at, folderName, path, 0, 0});
-            frames.push_back({folderContent, 0, m_plan.steps.size() - 1});
+            Frame& frame = frames.emplace_back(Frame{folderContent, 0, m_plan.steps.size() - 1, std::nullopt});
+            if (NameClaims::Needed(m_catalogue, folderContent))
+                frame.claims.emplace(m_catalogue).ClaimContent(folderContent);
             for (const std::uint32_t index : m_catalogue.FilesOf(folderContent))
-                AddFile(index, at + 1, path);
+                AddFile(index, at + 1, path, frame.claims ? &*frame.claims : nullptr);
         };
         open(name, content, "");
         while (!frames.empty()) {
@@ -50,9 +57,19 @@ public:
                 continue;
             }
             const CDirNode& child = *children[frame.nextChild++];
-            if (!Refuse(child.m_name, child.GetPath()))
-                open(child.m_name, &child, m_plan.steps[frame.step].relativePath);
+            const std::string& parentPath = m_plan.steps[frame.step].relativePath;
+            if (!Refuse(child.m_name, child.GetPath()) &&
+                !RefuseClaim(frame.claims->RefusalOfFolder(child), parentPath, child.m_name))
+                open(child.m_name, &child, parentPath);
         }
+    }
+
+    // The refusal of an item whose place another item of its folder takes.
+    bool RefuseClaim(std::optional<FailureKind> refusal, const std::string& parentPath, const std::string& name)
+    {
+        if (refusal)
+            m_plan.refused.push_back({*refusal, Join(parentPath, name)});
+        return refusal.has_value();
     }
 
 private:
@@ -73,20 +90,44 @@ private:
     ExtractionPlan& m_plan;
 };
 
+// The items land side by side in the target, so they claim their names there
+// as a folder's content does; needed for a mix of files and folders, or for
+// names of two spellings.
+std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+{
+    const auto has = [&](ExtractionItem::Kind kind) {
+        return std::ranges::any_of(items, [&](const ExtractionItem& item) { return item.kind == kind; });
+    };
+    std::optional<NameClaims> claims;
+    if (!(has(ExtractionItem::Kind::Folder) && has(ExtractionItem::Kind::File)) && catalogue.sharedNames.Empty())
+        return claims;
+    claims.emplace(catalogue);
+    for (const ExtractionItem& item : items)
+        if (item.kind == ExtractionItem::Kind::Folder)
+            claims->ClaimFolder(*item.folder);
+    for (const ExtractionItem& item : items)
+        if (item.kind == ExtractionItem::Kind::File && item.entry < catalogue.entries.size())
+            claims->ClaimFile(item.entry);
+    return claims;
+}
+
 }  // namespace
 
 ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
 {
     ExtractionPlan plan;
     Planner planner(catalogue, plan);
+    const std::optional<NameClaims> claims = ClaimsOfItems(catalogue, items);
     for (const ExtractionItem& item : items) {
         switch (item.kind) {
         case ExtractionItem::Kind::Folder:
-            planner.AddFolder(item.folder->m_name, item.folder->GetPath(), item.folder);
+            if (!planner.RefuseClaim(claims ? claims->RefusalOfFolder(*item.folder) : std::nullopt, {},
+                                     item.folder->m_name))
+                planner.AddFolder(item.folder->m_name, item.folder->GetPath(), item.folder);
             break;
         case ExtractionItem::Kind::File:
             if (item.entry < catalogue.entries.size())
-                planner.AddFile(item.entry, 0, {});
+                planner.AddFile(item.entry, 0, {}, claims ? &*claims : nullptr);
             break;
         case ExtractionItem::Kind::TopLevel:
             planner.AddFolder(item.folderName, item.folderName, nullptr);

@@ -2,24 +2,44 @@
 
 #include "archive/catalogue.h"
 #include "archive/catalogue_check.h"
+#include "archive/name_encoding.h"
 #include "extract/extraction_plan.h"
 #include "fuzz/catalogue_walk.h"
 #include "fuzz/fuzz_require.h"
 #include "fuzz/plan_invariants.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vorn::fuzz {
 namespace {
 
 constexpr std::size_t kFolderPlanPathBudget = 1 << 16;
 
+// The name encoding: Windows-1252 unless the input starts with a byte of 0x80
+// or more, whose low bits pick a code page with something of its own: UTF-8
+// read by our reader, no ASCII superset, state, combining marks, bytes of two
+// spellings, multibyte leads.
+NameDecoder DecoderFor(const std::uint8_t* data, std::size_t size)
+{
+    static const char* const kEncodings[] = {
+        "UTF-8",      "IBM037",       "UTF-7",        "ISO-2022-JP", "TCVN5712-1", "WINDOWS-1258",
+        "WINDOWS-1255", "Shift-JIS",  "GBK",          "Big5",        "EUC-KR",     "CP437",
+    };
+    constexpr std::size_t kCount = sizeof kEncodings / sizeof kEncodings[0];
+    if (size == 0 || data[0] < 0x80)
+        return NameDecoder::Default();
+    std::optional<NameDecoder> decoder = NameDecoder::For(kEncodings[(data[0] & 0x7F) % kCount]);
+    Require(decoder.has_value(), "every fuzzed name encoding is known to iconv");
+    return std::move(*decoder);
+}
+
 }  // namespace
 
 void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat format)
 {
     const MemoryByteSource source({data, size});
-    const Catalogue catalogue = LoadCatalogue(source, format);
+    const Catalogue catalogue = LoadCatalogue(source, format, DecoderFor(data, size));
     WalkCatalogue(catalogue);
 
     const CatalogueFindings findings = CheckCatalogue(catalogue);

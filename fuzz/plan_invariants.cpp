@@ -3,7 +3,9 @@
 #include "disk/name_safety.h"
 #include "fuzz/fuzz_require.h"
 
+#include <map>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vorn::fuzz {
@@ -40,6 +42,8 @@ void CheckPlan(const Catalogue& catalogue, const ExtractionPlan& plan)
 {
     const auto& steps = plan.steps;
     std::vector<std::size_t> open;  // MakeFolder steps whose content is being listed
+    // What each name of a folder on disk is: files of one spelling, or one folder made or merged into.
+    std::map<std::pair<std::size_t, std::string_view>, std::pair<PlanStep::Action, const std::string*>> kinds;
     std::uint64_t files = 0;
     std::uint64_t bytes = 0;
     for (std::size_t at = 0; at < steps.size(); ++at) {
@@ -50,6 +54,13 @@ void CheckPlan(const Catalogue& catalogue, const ExtractionPlan& plan)
         Require(step.depth == open.size(), "a step's depth is the number of folders open around it");
         const std::string expected = open.empty() ? step.name : steps[open.back()].relativePath + '/' + step.name;
         Require(step.relativePath == expected, "a step's path is its folder's path, '/' and its name");
+        const std::string* spelling =
+            step.action == PlanStep::Action::WriteFile ? catalogue.sharedNames.OfFile(step.entry) : nullptr;
+        const auto [kind, added] =
+            kinds.try_emplace({open.empty() ? steps.size() : open.back(), step.name}, step.action, spelling);
+        Require(added || kind->second.first == step.action, "a name in a folder is a file or a folder, never both");
+        Require(added || SharedNames::SameBytes(kind->second.second, spelling),
+                "files of one name in a folder have one spelling");
         if (step.action == PlanStep::Action::MakeFolder) {
             Require(step.subtreeEnd > at && step.subtreeEnd <= steps.size(), "a folder's subtreeEnd is in range");
             Require(open.empty() || step.subtreeEnd <= steps[open.back()].subtreeEnd,

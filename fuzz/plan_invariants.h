@@ -8,7 +8,8 @@ namespace vorn::fuzz {
 // Checks that every planned path stays inside the target (relative, made of
 // single safe components joined by '/', ending in the step's name) and that
 // the plan is a well-formed tree: depths follow the open folders, each
-// folder's subtreeEnd closes its content in range, totals match the steps.
+// folder's subtreeEnd closes its content in range, no name of a folder is
+// both a file and a folder, totals match the steps.
 void CheckPlan(const Catalogue& catalogue, const ExtractionPlan& plan);
 
 // The plan of one item: the item itself comes first and, when it is a folder,

@@ -241,6 +241,43 @@ TEST_F(Cli, EncodingDecidesTheNamesListedAndExtracted)
     EXPECT_EQ(Run({"list", "--encoding", "NO-SUCH", archive}).exit, 2);
 }
 
+TEST_F(Cli, NamesAreWrittenAsDecodedAndRefusedWhenTheyDoNotDecodeOrDecodeAlike)
+{
+    const auto file = [](std::string name) { return WriterFile{std::move(name), "x", "", 0}; };
+    const std::string kanji = "\xE7\xBA\x8A";  // at ED 40 and at FA 5C in Shift-JIS
+    const struct {
+        const char* encoding;
+        WriterTree tree;
+        std::vector<std::string> written;
+        const char* why;
+    } cases[] = {
+        // Five- and six-byte forms and a code point past U+10FFFF.
+        {"UTF-8",
+         {{file("A\xF8\x88\x80\x80\x80"), file("B\xFC\x84\x80\x80\x80\x80"), file("C\xF4\x90\x80\x80"),
+           file("OK\xC3\x89")},
+          {}},
+         {"OK\xC3\x89"},
+         "does not decode in the chosen name encoding"},
+        // ".." and "A" in EBCDIC.
+        {"IBM037", {{file("\xC2")}, {{"\x4B\x4B", {file("\xC1")}, {}}}}, {"B"}, "refers to a folder itself"},
+        {"Shift-JIS", {{}, {{"D", {file("\xED\x40"), file("\xFA\x5C")}, {}}}}, {"D/", "D/" + kanji},
+         "Left out D/\xE7\xBA\x8A"},
+    };
+    for (const auto& [encoding, tree, written, why] : cases) {
+        const std::string archive = Archive("names.pck", BuildArchive(ArchiveFormat::Pck, tree));
+        std::filesystem::remove_all(Target());
+        const CliRun run = Run({"extract", "--encoding", encoding, archive, "-C", Target()});
+        EXPECT_EQ(run.exit, 1) << encoding;
+        EXPECT_THAT(run.err, HasSubstr(why)) << encoding;
+        EXPECT_THAT(ListTree(Target()), ::testing::ElementsAreArray(written)) << encoding;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "A"));  // the EBCDIC "..\\A"
+    // check compares the names as decoded.
+    const CliRun check = Run({"check", "--encoding", "Shift-JIS", m_dir / "names.pck"});
+    EXPECT_EQ(check.exit, 1);
+    EXPECT_THAT(check.err, HasSubstr("duplicate: \\D\\" + kanji + " occurs more than once."));
+}
+
 TEST_F(Cli, ExtractKeepsExistingFilesUnlessToldToOverwrite)
 {
     const std::string archive = Demo();

@@ -16,16 +16,18 @@ namespace vorn::testing {
 // folder beside it.
 class ArchiveFixture : public ::testing::Test {
 protected:
-    void Open(const WriterTree& tree, ArchiveFormat format = ArchiveFormat::Pck)
+    void Open(const WriterTree& tree, ArchiveFormat format = ArchiveFormat::Pck,
+              NameDecoder names = NameDecoder::Default())
     {
-        OpenBytes(BuildArchive(format, tree), format);
+        OpenBytes(BuildArchive(format, tree), format, std::move(names));
     }
 
-    void OpenBytes(const std::string& bytes, ArchiveFormat format = ArchiveFormat::Pck)
+    void OpenBytes(const std::string& bytes, ArchiveFormat format = ArchiveFormat::Pck,
+                   NameDecoder names = NameDecoder::Default())
     {
         m_archivePath = m_dir / (format == ArchiveFormat::Pck ? "test.pck" : "test.dir");
         WriteFile(m_archivePath, bytes);
-        m_archive = std::make_unique<CArchiveFile>(m_archivePath, m_reporter);
+        m_archive = std::make_unique<CArchiveFile>(m_archivePath, m_reporter, std::nullopt, std::move(names));
     }
 
     const vorn::Catalogue& Loaded() const { return m_archive->GetCatalogue(); }

@@ -130,6 +130,90 @@ TEST_F(Extraction, LaterRecordOfTheSameNameInOneRunReplacesTheEarlier)
     EXPECT_THAT(ListTree(Target()), ElementsAre("D/", "D/Y", "X"));
 }
 
+TEST_F(Extraction, OfAFileAndAFolderOfOneNameTheFirstInTheCatalogueIsWrittenWithAnyNumberOfJobs)
+{
+    constexpr auto pck = ArchiveFormat::Pck;
+    const std::string fileFirst = FolderRecord(pck, "DATA", 48) + FileRecord(pck, "X", 4, 336) +
+                                  FolderRecord(pck, "X", 144) + FileRecord(pck, "A", 1, 340) + EndRecord(pck) +
+                                  EndRecord(pck) + EndRecord(pck, 0) + "xxxxa";
+    const std::string folderFirst = FolderRecord(pck, "DATA", 48) + FolderRecord(pck, "X", 96) +
+                                    FileRecord(pck, "A", 1, 340) + EndRecord(pck) + FileRecord(pck, "X", 4, 336) +
+                                    EndRecord(pck) + EndRecord(pck, 0) + "xxxxa";
+    struct Case {
+        const std::string& bytes;
+        std::vector<std::string> tree;  // in DATA
+    };
+    for (const Case& c : {Case{fileFirst, {"X"}}, Case{folderFirst, {"X/", "X/A"}}}) {
+        OpenBytes(c.bytes);
+        const ExtractionItem file = ExtractionItem::File(Folder("\\DATA").m_files.at(0));
+        const ExtractionItem folder = ExtractionItem::Folder(Folder("\\DATA\\X"));
+        for (const unsigned jobs : {1u, 4u}) {
+            // The folder's content, and the two chosen side by side in either order.
+            for (const auto& [items, where] :
+                 {std::pair{std::vector{ExtractionItem::Folder(Folder("\\DATA"))}, "DATA/"},
+                  {std::vector{file, folder}, ""}, {std::vector{folder, file}, ""}}) {
+                std::filesystem::remove_all(Target());
+                std::filesystem::create_directory(Target());
+                const ExtractionResult result = Extract(items, {OverwritePolicy::Skip, ExistingFolder::Refuse, jobs});
+                std::vector<std::string> tree = *where ? std::vector<std::string>{where} : std::vector<std::string>{};
+                for (const std::string& path : c.tree)
+                    tree.push_back(where + path);
+                EXPECT_THAT(ListTree(Target()), ::testing::ElementsAreArray(tree)) << jobs << " jobs";
+                EXPECT_THAT(KindsAndPaths(result.failures),
+                            ElementsAre(KindAndPath{K::NameTaken, std::string(where) + "X"}))
+                    << jobs << " jobs";
+                if (c.tree.size() == 1) {
+                    EXPECT_EQ(ReadFile(InTarget(std::string(where) + "X")), "xxxx");
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Extraction, NamesThatDecodeAlikeFromOtherBytesAreNeverMerged)
+{
+    struct Case {
+        const char* encoding;
+        std::vector<std::string> names;  // files of D, in catalogue order
+        std::vector<std::string> tree;
+        std::vector<KindAndPath> failures;
+        std::string kanjiData;  // what D's kanji file holds
+    };
+    const std::string kanji = "\xE7\xBA\x8A";  // U+7E8A, at ED 40 and at FA 5C in Shift-JIS
+    for (const Case& c : {
+             Case{"Shift-JIS", {"\xED\x40", "\xFA\x5C"}, {"D/", "D/" + kanji}, {{K::NameSpelledTwice, "D/" + kanji}}, "0"},
+             // Records spelled alike still replace one another.
+             Case{"Shift-JIS", {"\xFA\x5C", "\xED\x40", "\xFA\x5C"}, {"D/", "D/" + kanji},
+                  {{K::NameSpelledTwice, "D/" + kanji}}, "2"},
+             Case{"Shift-JIS", {"\xED\x40", "\xED\x40"}, {"D/", "D/" + kanji}, {}, "1"},
+             Case{"TCVN5712-1", {"A\xA1", "A\xA2"}, {"D/", "D/A\xC3\x82", "D/A\xC4\x82"}, {}, ""},
+         }) {
+        WriterFolder folder{"D", {}, {}};
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            folder.files.push_back(File(c.names[i], std::to_string(i)));
+        Open({{}, {folder}}, ArchiveFormat::Pck, *NameDecoder::For(c.encoding));
+        for (const unsigned jobs : {1u, 4u}) {
+            std::filesystem::remove_all(Target());
+            std::filesystem::create_directory(Target());
+            const ExtractionResult result =
+                Extract({ExtractionItem::Folder(Folder("\\D"))}, {OverwritePolicy::Skip, ExistingFolder::Refuse, jobs});
+            EXPECT_THAT(ListTree(Target()), ::testing::ElementsAreArray(c.tree)) << c.encoding;
+            EXPECT_THAT(KindsAndPaths(result.failures), ::testing::ElementsAreArray(c.failures)) << c.encoding;
+        }
+        if (!c.kanjiData.empty()) {
+            EXPECT_EQ(ReadFile(InTarget("D/" + kanji)), c.kanjiData);
+        }
+    }
+    // Folders too: the second spelling is left out with its content.
+    Open({{}, {{"D", {}, {{"\xFA\x5C", {File("A", "a")}, {}}, {"\xED\x40", {File("B", "b")}, {}}}}}},
+         ArchiveFormat::Pck, *NameDecoder::For("Shift-JIS"));
+    std::filesystem::remove_all(Target());
+    std::filesystem::create_directory(Target());
+    const ExtractionResult result = Extract({ExtractionItem::Folder(Folder("\\D"))});
+    EXPECT_THAT(ListTree(Target()), ElementsAre("D/", "D/" + kanji + "/", "D/" + kanji + "/A"));
+    EXPECT_THAT(KindsAndPaths(result.failures), ElementsAre(KindAndPath{K::NameSpelledTwice, "D/" + kanji}));
+}
+
 TEST_F(Extraction, ExistingFolderIsRefusedOrMergedIntoButNeverThroughALink)
 {
     Open(WorkedExample());

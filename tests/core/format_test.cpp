@@ -38,6 +38,16 @@ TEST(Windows1252, DecodesEveryByteAndEncodesBack)
     EXPECT_EQ(DecodeWindows1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
     EXPECT_EQ(EncodeWindows1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
     EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
+    EXPECT_EQ(EncodeWindows1252("\xC0\xAF"), std::nullopt);      // an overlong '/'
+    EXPECT_EQ(EncodeWindows1252("\xED\xA0\x80"), std::nullopt);  // a surrogate
+}
+
+std::string Repeat(std::string_view text, std::size_t times)
+{
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
 }
 
 TEST(NameDecoder, DecodesEachEncodingAndMarksWhatItDoesNotDefine)
@@ -53,6 +63,20 @@ TEST(NameDecoder, DecodesEachEncodingAndMarksWhatItDoesNotDefine)
         {"UTF-8", "CAF\xC9.TXT", "CAF\xEF\xBF\xBD.TXT"},
         {"UTF-8", "\xC3\x89\xC3", "\xC3\x89\xEF\xBF\xBD"},  // cut short
         {"Windows-1253", "\xAA", "\xEF\xBF\xBD"},  // undefined in the code page
+        // A last character that a combining mark could still follow is not lost.
+        {"TCVN5712-1", "A\xA1", "A\xC4\x82"},
+        {"WINDOWS-1258", "A\xA1", "A\xC2\xA1"},
+        {"WINDOWS-1255", "\xE0", "\xD7\x90"},
+        // Code pages that are no ASCII superset: EBCDIC dots, a UTF-7 sequence.
+        {"IBM037", "\x4B\x4B", ".."},
+        {"IBM037", "\xC1\xC2", "AB"},
+        {"UTF-7", "A+AGE-", "Aa"},
+        // Five- and six-byte forms, past U+10FFFF, overlong and surrogates are no UTF-8.
+        {"UTF-8", "A\xF8\x88\x80\x80\x80", "A" + Repeat(kUndecodable, 5)},
+        {"UTF-8", "\xFC\x84\x80\x80\x80\x80", Repeat(kUndecodable, 6)},
+        {"UTF-8", "\xF4\x90\x80\x80", Repeat(kUndecodable, 4)},
+        {"UTF-8", "\xC0\xAE\xED\xA0\x80", Repeat(kUndecodable, 5)},
+        {"UTF-8", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
     for (const auto& [encoding, bytes, text] : cases) {
         std::optional<NameDecoder> names = NameDecoder::For(encoding);
@@ -61,6 +85,58 @@ TEST(NameDecoder, DecodesEachEncodingAndMarksWhatItDoesNotDefine)
         EXPECT_EQ(UnsafeNameReason(text) == UnsafeName::Undecodable, text.find("\xEF\xBF\xBD") != std::string::npos);
     }
     EXPECT_FALSE(NameDecoder::For("NO-SUCH-ENCODING"));
+}
+
+TEST(NameDecoder, StartsEveryNameAndGoesOnAfterAnUndecodableByteInTheInitialState)
+{
+    const struct {
+        const char* encoding;
+        std::vector<std::string> names;  // decoded one after the other by one decoder
+        std::vector<std::string> texts;
+    } cases[] = {
+        // A UTF-7 sequence left open, then a name that would read as its continuation.
+        {"UTF-7", {"+AGE", "AGE-"}, {"a", "AGE-"}},
+        // Kanji mode that a name switched on without switching it off.
+        {"ISO-2022-JP", {"\x1b$B\x30\x21", "\x30\x21\x7f"}, {"\xE4\xBA\x9C", "0!\x7f"}},
+        // After a byte it does not define, the rest of the name reads as ASCII again.
+        {"ISO-2022-JP", {"\x1b$B\x30\x21\xFF\x30\x21\x7f"}, {"\xE4\xBA\x9C\xEF\xBF\xBD" "0!\x7f"}},
+        // A lead byte without its second byte takes nothing from what follows.
+        {"Shift-JIS", {"\x83", "\x5C\x83\x5C"}, {"\xEF\xBF\xBD", "\\\xE3\x82\xBD"}},
+        {"Shift-JIS", {"\x83\x20\x83\x5C"}, {"\xEF\xBF\xBD \xE3\x82\xBD"}},
+    };
+    for (const auto& [encoding, names, texts] : cases) {
+        std::optional<NameDecoder> decoder = NameDecoder::For(encoding);
+        ASSERT_TRUE(decoder) << encoding;
+        std::vector<std::string> decoded;
+        for (const std::string& name : names)
+            decoded.push_back(decoder->Decode(name));
+        EXPECT_EQ(decoded, texts) << encoding;
+    }
+}
+
+TEST(NameDecoder, KnowsWhichNamesOtherBytesCouldDecodeTo)
+{
+    const struct {
+        const char* encoding;
+        std::string bytes;
+        bool mayShare;
+    } cases[] = {
+        {"Shift-JIS", "\xED\x40", true},   // an NEC-selected copy of the IBM extension at FA 5C
+        {"Shift-JIS", "\xFA\x5C", false},  // the spelling the text is written back as
+        {"Shift-JIS", "\x83\x5C.BIN", false},
+        {"Shift-JIS", "\x83", false},       // refused anyway
+        {"UTF-8", "\xC3\x89", false},
+        {"UTF-8", "\xC0\x80", false},
+        {"Windows-1252", "\xC9\x81", false},
+    };
+    for (const auto& [encoding, bytes, mayShare] : cases) {
+        std::optional<NameDecoder> decoder = NameDecoder::For(encoding);
+        ASSERT_TRUE(decoder) << encoding;
+        const std::string text = decoder->Decode(bytes);
+        EXPECT_EQ(decoder->MayShareText(bytes, text), mayShare) << encoding << " " << text;
+    }
+    std::optional<NameDecoder> japanese = NameDecoder::For("Shift-JIS");
+    EXPECT_EQ(japanese->Decode("\xED\x40"), japanese->Decode("\xFA\x5C"));
 }
 
 TEST(Windows1252, FoldCaseMakesEveryCapitalOfTheCodePageSmall)
