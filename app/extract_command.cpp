@@ -29,14 +29,14 @@ namespace vorn {
 namespace {
 
 // The tree and the list word a target they cannot enter differently.
-std::string UnreachableTargetText(ExtractRequest::Pane pane)
+std::string UnreachableTargetText(PaneSelection::Pane pane)
 {
-    return pane == ExtractRequest::Pane::Tree ? "Could not change to directory " : "Could not create directory ";
+    return pane == PaneSelection::Pane::Tree ? "Could not change to directory " : "Could not create directory ";
 }
 
-FolderFailureText FolderFailureTextOf(ExtractRequest::Pane pane)
+FolderFailureText FolderFailureTextOf(PaneSelection::Pane pane)
 {
-    return pane == ExtractRequest::Pane::Tree ? FolderFailureText::MakeDirectory : FolderFailureText::CreateDirectory;
+    return pane == PaneSelection::Pane::Tree ? FolderFailureText::MakeDirectory : FolderFailureText::CreateDirectory;
 }
 
 // Makes the folder at path with its parents unless something stands there;
@@ -71,7 +71,7 @@ std::optional<std::string> WhyNotEnterable(const QString& path)
 
 }  // namespace
 
-void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest& request,
+void StartExtractCommand(QWidget* parent, CBusyState& busy, const PaneSelection& request,
                          const QString& initialFolder, ExtractionDone done)
 {
     CRecentFileList recentTargets(kRecentTargets);
@@ -84,7 +84,7 @@ void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest
         recentTargets.Add(dialog.GetPath());
 }
 
-bool StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
+bool StartExtractionInto(QWidget* parent, CBusyState& busy, const PaneSelection& request, const QString& target,
                          ExtractionDone done)
 {
     // A relative folder means the one below the current directory now, as OK is pressed.

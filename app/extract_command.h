@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/extraction_engine.h"
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 
 #include <QString>
 
@@ -24,11 +24,11 @@ using ExtractionDone = std::function<void(const ExtractionResult& result)>;
 // and shows every failure together at the end before done is called. Nothing
 // happens when the user cancels the dialog; a refused target is shown and
 // ends there.
-void StartExtractCommand(QWidget* parent, CBusyState& busy, const ExtractRequest& request,
+void StartExtractCommand(QWidget* parent, CBusyState& busy, const PaneSelection& request,
                          const QString& initialFolder, ExtractionDone done);
 // The same without the dialog: extracts into target (Extract to Default
 // Folder, drag out). False when the target was refused.
-bool StartExtractionInto(QWidget* parent, CBusyState& busy, const ExtractRequest& request, const QString& target,
+bool StartExtractionInto(QWidget* parent, CBusyState& busy, const PaneSelection& request, const QString& target,
                          ExtractionDone done);
 
 // The failures of a run, not counting its warnings.

@@ -51,7 +51,7 @@ QString RecentFileText(int index, const QString& path)
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }
 
-bool ActsOnSomething(const ExtractRequest& request)
+bool ActsOnSomething(const PaneSelection& request)
 {
     return request.archive && !request.items.empty();
 }
@@ -190,7 +190,7 @@ void CFrameCommands::ConnectBrowsing(CFilesPane& pane, CFilesView& list)
     markShownColumns();
 }
 
-void CFrameCommands::UpdateStates(const ExtractRequest& request, bool extractHereAvailable)
+void CFrameCommands::UpdateStates(const PaneSelection& request, bool extractHereAvailable)
 {
     // The busy state disables what must wait for a job; these states come back after it.
     const bool something = ActsOnSomething(request);

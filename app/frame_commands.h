@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 
 #include <QHash>
 #include <QObject>
@@ -38,7 +38,7 @@ public:
     // Back, Forward, Up, Find, Open and the View menu's sorts and optional columns act on the list.
     void ConnectBrowsing(CFilesPane& pane, CFilesView& list);
     // Enables what can act on request; Extract's status prompt says what it would extract.
-    void UpdateStates(const ExtractRequest& request, bool extractHereAvailable);
+    void UpdateStates(const PaneSelection& request, bool extractHereAvailable);
     // Fills the File menu's recent-file entries, newest first; the greyed
     // placeholder stands in for an empty list.
     void SetRecentFiles(const QStringList& paths);

@@ -8,10 +8,10 @@
 
 namespace vorn {
 
-void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const ExtractRequest& request,
+void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const PaneSelection& request,
                   const QPoint& position)
 {
-    const bool oneRow = request.pane == ExtractRequest::Pane::List && request.items.size() == 1;
+    const bool oneRow = request.pane == PaneSelection::Pane::List && request.items.size() == 1;
     const bool oneFileRow = oneRow && request.items.front().kind == ExtractionItem::Kind::File;
     QMenu menu(window);
     menu.setToolTipsVisible(true);  // Extract to Default Folder says why it is disabled

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 
 #include <QPoint>
 
@@ -15,7 +15,7 @@ class CFrameCommands;
 // Here, then for one row of the list Open (a folder in the list, a file with
 // the desktop) and, for a file, Preview; Copy Path and Properties. Shown over
 // window at position (global) until it is closed.
-void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const ExtractRequest& request,
+void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const PaneSelection& request,
                   const QPoint& position);
 
 }  // namespace vorn

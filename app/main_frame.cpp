@@ -149,10 +149,10 @@ void CMainFrame::CreateCommands()
     connect(CommandAction(res::ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(CommandAction(res::ID_FILE_EXTRACT), &QAction::triggered, this, &CMainFrame::OnFileExtract);
     connect(CommandAction(res::ID_FILE_EXTRACT_HERE), &QAction::triggered, this,
-            [this] { emit ExtractHereRequested(ActiveRequest()); });
+            [this] { emit ExtractHereRequested(ActiveSelection()); });
     connect(CommandAction(res::ID_FILE_PROPERTIES), &QAction::triggered, this, &CMainFrame::OnProperties);
     connect(CommandAction(res::ID_FILE_TEST), &QAction::triggered, this, [this] {
-        if (std::shared_ptr<const CArchiveFile> archive = ActiveRequest().archive)
+        if (std::shared_ptr<const CArchiveFile> archive = ActiveSelection().archive)
             StartTestArchive(this, *m_busy, std::move(archive));
     });
     connect(CommandAction(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
@@ -279,9 +279,9 @@ void CMainFrame::MarkActiveView(QWidget* view)
     UpdateCommandStates();
 }
 
-ExtractRequest CMainFrame::ActiveRequest() const
+PaneSelection CMainFrame::ActiveSelection() const
 {
-    return m_activeView == m_dirView ? m_dirView->CurrentRequest() : m_filesView->CurrentRequest();
+    return m_activeView == m_dirView ? m_dirView->CurrentSelection() : m_filesView->CurrentSelection();
 }
 
 void CMainFrame::SetExtractHereAvailable(bool available)
@@ -307,7 +307,7 @@ QString CMainFrame::StatusMessage() const
 
 void CMainFrame::UpdateCommandStates()
 {
-    m_commands->UpdateStates(ActiveRequest(), m_extractHereAvailable);
+    m_commands->UpdateStates(ActiveSelection(), m_extractHereAvailable);
 }
 
 void CMainFrame::OnListChanged()
@@ -321,14 +321,14 @@ void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
     if (!view.indexAt(position).isValid())
         return;
     SetActiveView(&view);
-    const ExtractRequest request = ActiveRequest();
+    const PaneSelection request = ActiveSelection();
     if (request.archive && !request.items.empty())
         ShowItemMenu(*m_commands, this, request, view.viewport()->mapToGlobal(position));
 }
 
 void CMainFrame::OnProperties()
 {
-    const ExtractRequest request = ActiveRequest();
+    const PaneSelection request = ActiveSelection();
     if (!request.archive)
         return;
     const bool wholeArchive = request.items.empty() ||
@@ -341,7 +341,7 @@ void CMainFrame::OnProperties()
 
 void CMainFrame::OnCopyPath()
 {
-    const ExtractRequest request = ActiveRequest();
+    const PaneSelection request = ActiveSelection();
     if (!request.archive)
         return;
     QStringList paths;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -55,7 +55,7 @@ public:
     QWidget* GetActiveView() const { return m_activeView; }
     void SetActiveView(QWidget* view);
     // What the commands would act on: the active pane's selection.
-    ExtractRequest ActiveRequest() const;
+    PaneSelection ActiveSelection() const;
 
     // Extract Here writes into the default extraction folder, when there is one.
     void SetExtractHereAvailable(bool available);
@@ -75,9 +75,9 @@ public:
 signals:
     // The Extract command reached the active pane, which says what to extract.
     // The extraction itself is carried out by whoever connects here.
-    void ExtractRequested(const vorn::ExtractRequest& request);
+    void ExtractRequested(const vorn::PaneSelection& request);
     // Extract Here: the same into the default extraction folder.
-    void ExtractHereRequested(const vorn::ExtractRequest& request);
+    void ExtractHereRequested(const vorn::PaneSelection& request);
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
     // An encoding was chosen in View > Name Encoding.
@@ -85,7 +85,7 @@ signals:
     // A file of the list is to be opened with the desktop.
     void FileOpenRequested(std::shared_ptr<const vorn::CArchiveFile> archive, std::uint32_t entry);
     // Rows are dragged out of the list; whoever connects hands them over.
-    void DragRequested(const vorn::ExtractRequest& request);
+    void DragRequested(const vorn::PaneSelection& request);
     // A DIR or PCK file from another program was dropped on the window.
     void ArchiveDropped(const QString& path);
 

@@ -194,7 +194,7 @@ void CVornApp::OnNameEncoding(const QString& encoding)
     std::optional<NameDecoder> names = NameDecoder::For(encoding.toStdString());
     if (!current || !names)
         return;
-    const ExtractRequest shown = m_frame->DirView()->CurrentRequest();
+    const PaneSelection shown = m_frame->DirView()->CurrentSelection();
     const bool inFolder = !shown.items.empty() && shown.items.front().kind == ExtractionItem::Kind::Folder;
     const std::vector<std::size_t> rows = inFolder ? RowsOf(shown.items.front().folder) : std::vector<std::size_t>{};
 
@@ -228,13 +228,13 @@ void CVornApp::OnOptions()
         SetExtractDir(dialog.GetPath());
 }
 
-void CVornApp::OnExtract(const ExtractRequest& request)
+void CVornApp::OnExtract(const PaneSelection& request)
 {
     StartExtractCommand(m_frame.get(), m_frame->Busy(), request, m_strExtractDir,
                         [this](const ExtractionResult& result) { m_frame->ShowRunOutcome(OutcomeText(result)); });
 }
 
-void CVornApp::OnExtractHere(const ExtractRequest& request)
+void CVornApp::OnExtractHere(const PaneSelection& request)
 {
     if (m_strExtractDir.isEmpty())
         return;
@@ -247,7 +247,7 @@ void CVornApp::OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint
     StartOpenWithDesktop(m_frame.get(), m_frame->Busy(), std::move(archive), entry, m_temporary);
 }
 
-void CVornApp::OnDragOut(const ExtractRequest& request)
+void CVornApp::OnDragOut(const PaneSelection& request)
 {
     const CPrivateTempDir::NewFolder folder = m_temporary.MakeFolder();
     if (!folder.error.isEmpty()) {

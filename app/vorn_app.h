@@ -3,7 +3,7 @@
 #include "app/recent_file_list.h"
 #include "framework/message_box.h"
 #include "framework/private_temp_dir.h"
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 
 #include <QMimeData>
 #include <QObject>
@@ -74,13 +74,13 @@ public slots:
     // user-interface thread, the folder shown kept; remembered for the archive.
     void OnNameEncoding(const QString& encoding);
     // The active pane's Extract command: the extraction and its report.
-    void OnExtract(const ExtractRequest& request);
-    void OnExtractHere(const ExtractRequest& request);
+    void OnExtract(const PaneSelection& request);
+    void OnExtractHere(const PaneSelection& request);
     // Extracts a file privately and opens it with the desktop's application for it.
     void OnOpenFile(std::shared_ptr<const CArchiveFile> archive, std::uint32_t entry);
     // Rows dragged out of the list: extracted into a new private temporary
     // folder, then handed over; a cancelled or failed extraction drags nothing.
-    void OnDragOut(const ExtractRequest& request);
+    void OnDragOut(const PaneSelection& request);
     // An archive dropped on the window opens as File > Open would open it.
     void OnArchiveDropped(const QString& path);
 

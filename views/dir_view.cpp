@@ -61,9 +61,9 @@ void CDirView::SelectFolder(const CDirNode* folder)
     scrollTo(index);
 }
 
-ExtractRequest CDirView::CurrentRequest() const
+PaneSelection CDirView::CurrentSelection() const
 {
-    ExtractRequest request{ExtractRequest::Pane::Tree, m_archive, {}};
+    PaneSelection request{PaneSelection::Pane::Tree, m_archive, {}};
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (!selected.isEmpty()) {
         const QModelIndex item = selected.front();
@@ -77,7 +77,7 @@ ExtractRequest CDirView::CurrentRequest() const
 
 void CDirView::OnExtract()
 {
-    emit ExtractRequested(CurrentRequest());
+    emit ExtractRequested(CurrentSelection());
 }
 
 void CDirView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)

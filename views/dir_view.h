@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 #include "views/dir_tree_model.h"
 
 #include <QTreeView>
@@ -30,7 +30,7 @@ public:
     // and expanded with its parents.
     void SelectFolder(const CDirNode* folder);
     // What the Extract command would extract: the selected item, if any.
-    ExtractRequest CurrentRequest() const;
+    PaneSelection CurrentSelection() const;
 
     const CDirTreeModel& Model() const { return m_model; }
 
@@ -42,7 +42,7 @@ signals:
     void FolderSelected(const vorn::CDirNode* folder);
     // No item is selected any more.
     void SelectionCleared();
-    void ExtractRequested(const vorn::ExtractRequest& request);
+    void ExtractRequested(const vorn::PaneSelection& request);
 
 protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;

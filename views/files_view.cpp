@@ -184,14 +184,14 @@ void CFilesView::RestoreHeaderState(const QByteArray& state)
     emit OptionalColumnsChanged();
 }
 
-ExtractRequest CFilesView::CurrentRequest() const
+PaneSelection CFilesView::CurrentSelection() const
 {
-    return {ExtractRequest::Pane::List, m_archive, SelectedItems()};
+    return {PaneSelection::Pane::List, m_archive, SelectedItems()};
 }
 
 void CFilesView::OnExtract()
 {
-    emit ExtractRequested(CurrentRequest());
+    emit ExtractRequested(CurrentSelection());
 }
 
 void CFilesView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -246,7 +246,7 @@ void CFilesView::startDrag(Qt::DropActions)
 {
     // Handing the rows over runs the event loop, which may bring mouse moves
     // that would start the drag again.
-    const ExtractRequest request = CurrentRequest();
+    const PaneSelection request = CurrentSelection();
     if (m_dragging || request.items.empty())
         return;
     m_dragging = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extract_request.h"
+#include "extract/pane_selection.h"
 #include "framework/background_worker.h"
 #include "views/files_model.h"
 
@@ -40,7 +40,7 @@ public:
     // The selected rows, in row order: folders by their node, files by their entry.
     std::vector<ExtractionItem> SelectedItems() const;
     // What the Extract command would extract: the selected rows.
-    ExtractRequest CurrentRequest() const;
+    PaneSelection CurrentSelection() const;
     const CFilesModel& Model() const { return m_model; }
 
     ListSort Sort() const;
@@ -67,9 +67,9 @@ signals:
     void SortChanged(const vorn::ListSort& sort);
     // An optional column was shown or hidden.
     void OptionalColumnsChanged();
-    void ExtractRequested(const vorn::ExtractRequest& request);
+    void ExtractRequested(const vorn::PaneSelection& request);
     // Selected rows are dragged out: whoever listens hands them over while it runs.
-    void DragRequested(const vorn::ExtractRequest& request);
+    void DragRequested(const vorn::PaneSelection& request);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

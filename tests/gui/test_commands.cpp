@@ -26,7 +26,7 @@
 using namespace vorn;
 using namespace vorn::testing;
 
-Q_DECLARE_METATYPE(vorn::ExtractRequest)
+Q_DECLARE_METATYPE(vorn::PaneSelection)
 
 namespace {
 
@@ -40,9 +40,9 @@ QStringList MenuItems(const QMenu& menu)
     return items;
 }
 
-ExtractRequest LastRequest(const QSignalSpy& spy)
+PaneSelection LastRequest(const QSignalSpy& spy)
 {
-    return spy.constLast().constFirst().value<ExtractRequest>();
+    return spy.constLast().constFirst().value<PaneSelection>();
 }
 
 // The Extract command asks for a target first; these tests only follow the
@@ -81,7 +81,7 @@ private slots:
     void initTestCase()
     {
         m_settings = std::make_unique<SettingsSandbox>();
-        qRegisterMetaType<ExtractRequest>();
+        qRegisterMetaType<PaneSelection>();
     }
     void init() { m_settings->Clear(); }
 
@@ -196,7 +196,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(requests.size(), 1);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::List);
+        QCOMPARE(LastRequest(requests).pane, PaneSelection::Pane::List);
         QCOMPARE(LastRequest(requests).archive.get(), started->app->Document()->GetArchive());
         QCOMPARE(LastRequest(requests).items.size(), std::size_t{1});
         QCOMPARE(LastRequest(requests).items[0].kind, ExtractionItem::Kind::File);
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(list.palette().color(QPalette::Active, QPalette::Highlight) != highlight);
         CancelNextExtractDialog(frame);
         frame.CommandAction(res::ID_FILE_EXTRACT)->trigger();
-        QCOMPARE(LastRequest(requests).pane, ExtractRequest::Pane::Tree);
+        QCOMPARE(LastRequest(requests).pane, PaneSelection::Pane::Tree);
         QCOMPARE(LastRequest(requests).items[0].folder, &data);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
 

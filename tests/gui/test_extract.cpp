@@ -538,7 +538,7 @@ private slots:
                 offered = dialog->findChild<QLineEdit*>(QStringLiteral("IDC_PATH"))->text();
                 dialog->reject();
             });
-            next->app->OnExtract({ExtractRequest::Pane::List, nullptr, {}});
+            next->app->OnExtract({PaneSelection::Pane::List, nullptr, {}});
             QCOMPARE(offered, expected);
         }
     }

@@ -9,10 +9,11 @@ namespace vorn {
 
 class CArchiveFile;
 
-// What the Extract command of the active pane asks for. The request shares
-// the archive, so the archive and the items' folders outlive whatever carries
-// the request out, even when the document lets the archive go meanwhile.
-struct ExtractRequest {
+// What a pane has selected, which its commands (Extract, Properties, Copy
+// Path, a drag) act on. It shares the archive, so the archive and the items'
+// folders outlive whatever acts on them, even when the document lets the
+// archive go meanwhile.
+struct PaneSelection {
     enum class Pane { Tree, List };
 
     Pane pane;
