@@ -11,8 +11,8 @@ class CArchiveFile;
 
 // Everything an archive's load skipped or found wrong, as one message with a
 // line for each finding: "Unknown file type encountered." when unknown records
-// were among them. Nothing when the load went cleanly. shownPath names the
-// archive in the message.
+// were among them. Notes are left out. Nothing when the load went cleanly, or
+// found notes only. shownPath names the archive in the message.
 std::optional<Message> LoadReport(const CArchiveFile& archive, const std::string& shownPath);
 
 }  // namespace vorn

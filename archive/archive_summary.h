@@ -9,7 +9,7 @@ namespace vorn {
 class CArchiveFile;
 
 // The figures of an archive as a whole.
-struct ArchiveSummary {
+struct [[nodiscard]] ArchiveSummary {
     ArchiveFormat format = ArchiveFormat::None;
     std::uint64_t records = 0;  // catalogue records read
     std::uint64_t folders = 0;

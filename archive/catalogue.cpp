@@ -5,38 +5,11 @@
 
 namespace vorn {
 
-const char* AnomalyKindName(AnomalyKind kind)
-{
-    switch (kind) {
-    case AnomalyKind::UnknownRecord:
-        return "unknown-record";
-    case AnomalyKind::Truncated:
-        return "truncated";
-    case AnomalyKind::Loop:
-        return "loop";
-    case AnomalyKind::TooDeep:
-        return "too-deep";
-    case AnomalyKind::Overrun:
-        return "overrun";
-    case AnomalyKind::DataPastEnd:
-        return "data-past-end";
-    case AnomalyKind::Overlap:
-        return "overlap";
-    case AnomalyKind::Duplicate:
-        return "duplicate";
-    case AnomalyKind::CaseCollision:
-        return "case-collision";
-    case AnomalyKind::UnsafeName:
-        return "unsafe-name";
-    }
-    return "unknown";
-}
-
-void Catalogue::AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text, std::string path)
+void Catalogue::AddAnomaly(CatalogueAnomaly anomaly)
 {
     ++anomalyCount;
     if (anomalies.size() < kMaxAnomalies)
-        anomalies.push_back({kind, offset, std::move(text), std::move(path)});
+        anomalies.push_back(std::move(anomaly));
 }
 
 const std::vector<std::unique_ptr<CDirNode>>& Catalogue::FoldersOf(const CDirNode* folder) const

@@ -2,6 +2,7 @@
 
 #include "archive/archive_format.h"
 #include "archive/byte_source.h"
+#include "archive/catalogue_finding.h"
 #include "archive/dir_node.h"
 #include "archive/file_entry.h"
 #include "archive/name_encoding.h"
@@ -15,37 +16,15 @@
 
 namespace vorn {
 
-enum class AnomalyKind {
-    UnknownRecord,   // a record type other than file, folder or end
-    Truncated,       // the catalogue stops inside a record or without its end
-    Loop,            // a folder leads back into a run that is still being read
-    TooDeep,         // folders nested beyond the reader's bound
-    Overrun,         // the walk read more records than the file can hold
-    DataPastEnd,     // a file's data reaches past the end of the archive
-    Overlap,         // two files share data bytes
-    Duplicate,       // two files of the same name in one folder
-    CaseCollision,   // two names in one folder that differ only in case
-    UnsafeName,      // a name that cannot be written safely to disk
-};
-
-const char* AnomalyKindName(AnomalyKind kind);
-
 // Bytes [begin, end) of the archive.
 struct ByteSpan {
     std::uint64_t begin;
     std::uint64_t end;
 };
 
-struct CatalogueAnomaly {
-    AnomalyKind kind;
-    std::uint64_t offset;  // of the record concerned
-    std::string text;
-    std::string path;      // of the file or folder concerned ("DATA\\A.BIN"); empty when no item is
-};
-
 // Everything a catalogue walk found: the folder tree, the file list in
 // catalogue order and what was wrong with the catalogue.
-struct Catalogue {
+struct [[nodiscard]] Catalogue {
     static constexpr std::size_t kMaxFolderDepth = 256;
     static constexpr std::size_t kMaxAnomalies = 10000;
 
@@ -59,7 +38,7 @@ struct Catalogue {
     std::vector<ByteSpan> recordSpans;   // where they lie, runs of adjacent records as one
     SharedNames sharedNames;
 
-    void AddAnomaly(AnomalyKind kind, std::uint64_t offset, std::string text, std::string path = {});
+    void AddAnomaly(CatalogueAnomaly anomaly);
     // Child folders and files of a folder, or of the top level when folder is null.
     const std::vector<std::unique_ptr<CDirNode>>& FoldersOf(const CDirNode* folder) const;
     const std::vector<std::uint32_t>& FilesOf(const CDirNode* folder) const;

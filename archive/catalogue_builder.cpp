@@ -23,11 +23,6 @@ void AdviseHugePages(void* block, std::size_t bytes)
 
 }  // namespace
 
-std::string DescribeRecord(const char* what, const std::string& name, std::uint64_t offset)
-{
-    return std::string(what) + " \"" + name + "\" at offset " + std::to_string(offset);
-}
-
 CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize,
                                    const FileSink& sink)
     : m_catalogue(catalogue), m_sink(sink), m_archiveSize(archiveSize), m_recordSize(recordSize)
@@ -73,12 +68,8 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
 void CatalogueBuilder::NoteDataPastEnd(const FileEntry& entry, std::uint64_t offset)
 {
     if (entry.DataEnd() > m_archiveSize) {
-        m_catalogue.AddAnomaly(AnomalyKind::DataPastEnd, offset,
-                               "The data of " + entry.GetPath() + "\\" + entry.m_name +
-                                   " lies past the end of the archive (offset " + std::to_string(entry.m_offset) +
-                                   ", size " + std::to_string(entry.m_size) + ", archive size " +
-                                   std::to_string(m_archiveSize) + ").",
-                               ItemPath(entry.m_folder, entry.m_name));
+        m_catalogue.AddAnomaly({AnomalyKind::DataPastEnd, offset, ItemPath(entry.m_folder, entry.m_name),
+                                {.position = entry.m_offset, .size = entry.m_size, .bound = m_archiveSize}});
     }
 }
 
@@ -111,16 +102,13 @@ bool CatalogueBuilder::CloseFolder()
 void CatalogueBuilder::SkipUnknown(std::uint64_t offset)
 {
     ++m_catalogue.unknownRecords;
-    m_catalogue.AddAnomaly(AnomalyKind::UnknownRecord, offset,
-                           "Unknown record type at offset " + std::to_string(offset) + "; skipped.");
+    m_catalogue.AddAnomaly({AnomalyKind::UnknownRecord, offset});
 }
 
 bool CatalogueBuilder::WithinBudget(std::uint64_t offset)
 {
     if (m_catalogue.recordCount >= m_archiveSize / m_recordSize) {
-        m_catalogue.AddAnomaly(AnomalyKind::Overrun, 0,
-                               "The catalogue's records overlap; reading stopped after " +
-                                   std::to_string(m_catalogue.recordCount) + " records.");
+        m_catalogue.AddAnomaly({AnomalyKind::Overrun, offset, {}, {.count = m_catalogue.recordCount}});
         return false;
     }
     ++m_catalogue.recordCount;
@@ -132,12 +120,12 @@ bool CatalogueBuilder::WithinBudget(std::uint64_t offset)
     return true;
 }
 
-void CatalogueBuilder::NoteTruncated(std::uint64_t offset)
+void CatalogueBuilder::NoteUnreadable(std::uint64_t offset)
 {
-    m_catalogue.AddAnomaly(AnomalyKind::Truncated, offset,
-                           offset < m_archiveSize
-                               ? "The catalogue ends inside a record at offset " + std::to_string(offset) + "."
-                               : "The catalogue ends without its closing record.");
+    // A file that ends where a record would begin holds every record whole: a
+    // writer may well have left out the closing record.
+    m_catalogue.AddAnomaly({offset == m_archiveSize ? AnomalyKind::MissingEnd : AnomalyKind::Truncated, offset, {},
+                            {.bound = m_archiveSize}});
 }
 
 }  // namespace vorn

@@ -25,7 +25,8 @@ public:
     // whatever path led there.
     bool WithinBudget(std::uint64_t offset);
 
-    void NoteTruncated(std::uint64_t offset);
+    // No record could be read at offset.
+    void NoteUnreadable(std::uint64_t offset);
 
 private:
     void ReserveEntries(std::uint64_t firstDataOffset);
@@ -38,7 +39,5 @@ private:
     CDirNode* m_open = nullptr;
     std::size_t m_depth = 0;
 };
-
-std::string DescribeRecord(const char* what, const std::string& name, std::uint64_t offset);
 
 }  // namespace vorn

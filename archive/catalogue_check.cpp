@@ -46,9 +46,8 @@ bool CheckOverlaps(const Catalogue& catalogue, StepCounter& steps, CatalogueFind
     for (const std::uint32_t index : order) {
         const FileEntry& entry = entries[index];
         if (reaching && entry.m_offset < reaching->DataEnd()) {
-            out.Add(AnomalyKind::Overlap,
-                    "The data of " + entry.GetFullPath() + " overlaps that of " + reaching->GetFullPath() + ".",
-                    ItemPath(entry.m_folder, entry.m_name));
+            out.Add({AnomalyKind::Overlap, {}, ItemPath(entry.m_folder, entry.m_name),
+                     {.otherPath = ItemPath(reaching->m_folder, reaching->m_name)}});
         }
         if (!reaching || entry.DataEnd() > reaching->DataEnd())
             reaching = &entry;
@@ -60,35 +59,31 @@ bool CheckOverlaps(const Catalogue& catalogue, StepCounter& steps, CatalogueFind
 
 void CheckFolder(const Catalogue& catalogue, const CDirNode* folder, CatalogueFindings& out)
 {
-    const std::string where = folder ? folder->GetPath() : std::string();
     std::unordered_set<std::string> names;
     std::unordered_map<std::string, std::string> byFoldedName;  // the first name of each folded form
-    const auto check = [&](const std::string& name, const char* what) {
+    const auto check = [&](const std::string& name, bool isFolder) {
         if (const auto reason = UnsafeNameReason(name)) {
-            out.Add(AnomalyKind::UnsafeName,
-                    std::string(what) + " \"" + name + "\" in " + (where.empty() ? "\\" : where) + ": " +
-                        DescribeUnsafeName(*reason) + ".",
-                    ItemPath(folder, name));
+            out.Add({AnomalyKind::UnsafeName, {}, ItemPath(folder, name),
+                     {.name = name, .isFolder = isFolder, .unsafeName = reason}});
         } else if (!names.insert(name).second) {
-            out.Add(AnomalyKind::Duplicate, where + "\\" + name + " occurs more than once.", ItemPath(folder, name));
+            out.Add({AnomalyKind::Duplicate, {}, ItemPath(folder, name)});
         } else if (const auto [first, isNew] = byFoldedName.try_emplace(FoldCase(name), name); !isNew) {
-            out.Add(AnomalyKind::CaseCollision,
-                    where + "\\" + name + " differs only in case from " + where + "\\" + first->second + ".",
-                    ItemPath(folder, name));
+            out.Add({AnomalyKind::CaseCollision, {}, ItemPath(folder, name),
+                     {.otherPath = ItemPath(folder, first->second)}});
         }
     };
     for (const auto& child : catalogue.FoldersOf(folder))
-        check(child->m_name, "Folder");
+        check(child->m_name, true);
     for (const std::uint32_t index : catalogue.FilesOf(folder))
-        check(catalogue.entries[index].m_name, "File");
+        check(catalogue.entries[index].m_name, false);
 }
 
 }  // namespace
 
-void CatalogueFindings::Add(AnomalyKind kind, std::string text, std::string path)
+void CatalogueFindings::Add(CatalogueAnomaly anomaly)
 {
     if (anomalies.size() < Catalogue::kMaxAnomalies)
-        anomalies.push_back({kind, 0, std::move(text), std::move(path)});
+        anomalies.push_back(std::move(anomaly));
     ++count;
 }
 

@@ -10,12 +10,12 @@ namespace vorn {
 
 // What a check found: the first Catalogue::kMaxAnomalies findings and how many
 // there are in all.
-struct CatalogueFindings {
+struct [[nodiscard]] CatalogueFindings {
     std::vector<CatalogueAnomaly> anomalies;
     std::size_t count = 0;
     bool stopped = false;  // the progress callback asked to stop: the findings are partial
 
-    void Add(AnomalyKind kind, std::string text, std::string path);
+    void Add(CatalogueAnomaly anomaly);
 };
 
 // Told how many of total steps a check has done, now and then; returning false

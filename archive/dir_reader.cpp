@@ -27,7 +27,7 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
     for (;;) {
         std::optional<RawRecord> record = reader.ReadRecord(offset);
         if (!record) {
-            builder.NoteTruncated(offset);
+            builder.NoteUnreadable(offset);
             return;
         }
         if (!builder.WithinBudget(offset))
@@ -39,16 +39,11 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
             break;
         case static_cast<std::uint8_t>(RecordType::Folder):
             if (builder.Depth() >= Catalogue::kMaxFolderDepth) {
-                catalogue.AddAnomaly(AnomalyKind::TooDeep, offset,
-                                     DescribeRecord("Folder", record->name, offset) +
-                                         " is nested too deep; its contents were not read.",
-                                     builder.PathInOpenFolder(record->name));
+                catalogue.AddAnomaly({AnomalyKind::TooDeep, offset, builder.PathInOpenFolder(record->name),
+                                      {.name = record->name}});
             } else if (!openStarts.insert(record->position).second) {
-                catalogue.AddAnomaly(AnomalyKind::Loop, offset,
-                                     DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
-                                         std::to_string(record->position) +
-                                         ", a run that is still being read; not followed.",
-                                     builder.PathInOpenFolder(record->name));
+                catalogue.AddAnomaly({AnomalyKind::Loop, offset, builder.PathInOpenFolder(record->name),
+                                      {.name = record->name, .position = record->position}});
             } else {
                 builder.OpenFolder(*record);
                 openRuns.push_back({record->position, offset + layout.recordSize});

@@ -20,7 +20,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
     for (bool reading = true; reading;) {
         std::optional<RawRecord> record = reader.ReadRecord(offset);
         if (!record) {
-            builder.NoteTruncated(offset);
+            builder.NoteUnreadable(offset);
             break;
         }
         if (!builder.WithinBudget(offset) || record->position == 0)
@@ -41,10 +41,8 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
                 break;
             }
             if (record->position <= offset) {
-                catalogue.AddAnomaly(AnomalyKind::Loop, offset,
-                                     DescribeRecord("Folder", record->name, offset) + " leads back to offset " +
-                                         std::to_string(record->position) + "; not followed.",
-                                     builder.PathInOpenFolder(record->name));
+                catalogue.AddAnomaly({AnomalyKind::Loop, offset, builder.PathInOpenFolder(record->name),
+                                      {.name = record->name, .position = record->position}});
             }
             builder.OpenFolder(*record);
             if (record->position > offset)
@@ -64,10 +62,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
         offset = next;
     }
     if (firstSkipped) {
-        catalogue.AddAnomaly(AnomalyKind::TooDeep, *firstSkipped,
-                             "Folders at offset " + std::to_string(*firstSkipped) +
-                                 " and after are nested too deep; " + std::to_string(skippedFiles) +
-                                 " files in them were not read.");
+        catalogue.AddAnomaly({AnomalyKind::TooDeep, *firstSkipped, {}, {.count = skippedFiles}});
     }
 }
 

@@ -1,31 +1,65 @@
 #include "archive/archive_file.h"
 #include "archive/catalogue_check.h"
+#include "archive/describe_finding.h"
 #include "cli/commands.h"
+#include "cli/json_text.h"
 #include "cli/output_buffer.h"
 
 namespace vorn::cli {
+namespace {
 
-int RunCheck(const ArchiveArguments& arguments)
+// {"archive": ..., "files": N, "findings": [...], "unlisted": N}
+void PrintJson(OutputBuffer& out, const std::string& archivePath, std::size_t files, const CatalogueFindings& findings)
 {
+    out << "{\"archive\": " << JsonQuote(archivePath) << ", \"files\": " << std::uint64_t{files}
+        << ", \"findings\": [";
+    const char* separator = "";
+    for (const CatalogueAnomaly& anomaly : findings.anomalies) {
+        out << separator << FindingJson(anomaly);
+        separator = ", ";
+    }
+    out << "], \"unlisted\": " << std::uint64_t{findings.count - findings.anomalies.size()} << "}\n";
+}
+
+// "no anomalies", "3 anomalies", then ", 1 note" when there are notes.
+void PrintSummary(OutputBuffer& out, const std::string& archivePath, std::size_t files, std::size_t anomalies,
+                  std::size_t notes)
+{
+    out.Escaped(archivePath) << ": " << std::uint64_t{files} << " files, ";
+    if (anomalies == 0)
+        out << "no anomalies";
+    else
+        out << std::uint64_t{anomalies} << (anomalies == 1 ? " anomaly" : " anomalies");
+    if (notes > 0)
+        out << ", " << std::uint64_t{notes} << (notes == 1 ? " note" : " notes");
+    out << '\n';
+}
+
+}  // namespace
+
+int RunCheck(const CheckOptions& options)
+{
+    const std::string& path = options.archive.path;
     StderrReporter reporter("vorn-cli");
-    const OpenedArchive opened = OpenArchive(arguments, reporter);
+    const OpenedArchive opened = OpenArchive(options.archive, reporter);
     if (opened.exit != kExitOk)
         return opened.exit;
     const Catalogue& catalogue = opened.archive->GetCatalogue();
     const CatalogueFindings findings = CheckCatalogue(catalogue);
-    for (const CatalogueAnomaly& anomaly : findings.anomalies)
-        reporter.ShowMessage({arguments.path + ": " + AnomalyKindName(anomaly.kind) + ": " + anomaly.text, ""});
-    ReportUnshownAnomalies(reporter, arguments.path, findings.count - findings.anomalies.size());
+    const std::size_t notes = CountNotes(findings.anomalies);
 
     OutputBuffer out;
-    out.Escaped(arguments.path) << ": " << std::uint64_t{catalogue.entries.size()} << " files, ";
-    if (findings.count == 0)
-        out << "no anomalies\n";
-    else
-        out << std::uint64_t{findings.count} << (findings.count == 1 ? " anomaly\n" : " anomalies\n");
+    if (options.json) {
+        PrintJson(out, path, catalogue.entries.size(), findings);
+    } else {
+        for (const CatalogueAnomaly& anomaly : findings.anomalies)
+            reporter.ShowMessage({path + ": " + AnomalyKindName(anomaly.kind) + ": " + DescribeFinding(anomaly), ""});
+        ReportUnshownAnomalies(reporter, path, findings.count - findings.anomalies.size());
+        PrintSummary(out, path, catalogue.entries.size(), findings.count - notes, notes);
+    }
     if (!out.Finish(reporter))
         return kExitFailures;
-    return findings.count == 0 ? kExitOk : kExitFailures;
+    return findings.count == notes ? kExitOk : kExitFailures;
 }
 
 }  // namespace vorn::cli

@@ -1,5 +1,7 @@
 #include "cli/cli_archive.h"
 
+#include "archive/describe_finding.h"
+
 namespace vorn::cli {
 
 OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink)
@@ -39,11 +41,13 @@ bool ReportLoadAnomalies(const CArchiveFile& archive)
     StderrReporter reporter("vorn-cli");
     const Catalogue& catalogue = archive.GetCatalogue();
     const std::string& path = archive.GetPathName();
-    for (const CatalogueAnomaly& anomaly : catalogue.anomalies)
-        if (anomaly.kind != AnomalyKind::UnknownRecord)  // OpenArchive counted those
-            reporter.ShowMessage({path + ": " + anomaly.text, ""});
+    for (const CatalogueAnomaly& anomaly : catalogue.anomalies) {
+        // OpenArchive counted the unknown records; notes are left to check.
+        if (anomaly.kind != AnomalyKind::UnknownRecord && SeverityOf(anomaly.kind) != FindingSeverity::Note)
+            reporter.ShowMessage({path + ": " + DescribeFinding(anomaly), ""});
+    }
     ReportUnshownAnomalies(reporter, path, catalogue.anomalyCount - catalogue.anomalies.size());
-    return catalogue.anomalyCount > 0;
+    return catalogue.anomalyCount > CountNotes(catalogue.anomalies);
 }
 
 void ReportUnshownAnomalies(MessageReporter& reporter, const std::string& path, std::size_t count)

@@ -20,7 +20,7 @@ struct ArchiveArguments {
 // when one is given. Reports on standard error and leaves `exit` at kExitUsage
 // when the file cannot be opened or its format or name encoding is unknown; the
 // unknown records of the load are reported once, with their count.
-struct OpenedArchive {
+struct [[nodiscard]] OpenedArchive {
     std::unique_ptr<CArchiveFile> archive;  // null when the file could not be opened
     std::string problem;                    // why the command cannot go on, if it cannot
     int exit = kExitOk;
@@ -28,7 +28,8 @@ struct OpenedArchive {
 
 OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink = {});
 
-// Prints what the load found wrong on standard error; true if it found anything.
+// Prints what the load found wrong on standard error, notes aside; true if it
+// found anything but notes.
 bool ReportLoadAnomalies(const CArchiveFile& archive);
 
 // "PATH: N more anomalies not shown", when count is not 0.

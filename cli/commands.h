@@ -12,6 +12,11 @@ struct ListOptions {
     bool json = false;
 };
 
+struct CheckOptions {
+    ArchiveArguments archive;
+    bool json = false;
+};
+
 struct ExtractOptions {
     ArchiveArguments archive;
     std::string target;
@@ -24,6 +29,6 @@ struct ExtractOptions {
 int RunList(const ListOptions& options);
 int RunTree(const ArchiveArguments& archive);
 int RunExtract(const ExtractOptions& options);
-int RunCheck(const ArchiveArguments& archive);
+int RunCheck(const CheckOptions& options);
 
 }  // namespace vorn::cli

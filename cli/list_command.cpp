@@ -1,20 +1,12 @@
 #include "archive/archive_file.h"
 #include "cli/commands.h"
 #include "cli/entry_pipe.h"
+#include "cli/json_text.h"
 #include "cli/output_buffer.h"
 #include "framework/escape_controls.h"
 
-#include <nlohmann/json.hpp>
-
 namespace vorn::cli {
 namespace {
-
-// JSON escapes C0 controls; DEL and C1 controls are escaped too, so that the
-// output cannot drive a terminal either.
-std::string Quote(std::string_view text)
-{
-    return EscapeControls(nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
-}
 
 enum class PathText { Exact, Escaped };
 
@@ -42,31 +34,30 @@ void PrintJson(OutputBuffer& out, const std::string& archivePath, const OpenedAr
 {
     const CArchiveFile& archive = *opened.archive;
     const Catalogue& catalogue = archive.GetCatalogue();
-    out << "{\"archive\": " << Quote(archivePath) << ", \"format\": " << Quote(FormatName(archive.GetFormat()))
+    out << "{\"archive\": " << JsonQuote(archivePath) << ", \"format\": " << JsonQuote(FormatName(archive.GetFormat()))
         << ", \"folders\": [";
     const char* separator = "";
     ForEachFolder(catalogue, [&](const CDirNode& folder) {
-        out << separator << "{\"path\": " << Quote(folder.GetPath()) << ", \"name\": " << Quote(folder.m_name)
-            << ", \"parent\": " << Quote(folder.m_parent ? folder.m_parent->GetPath() : "") << '}';
+        out << separator << "{\"path\": " << JsonQuote(folder.GetPath()) << ", \"name\": " << JsonQuote(folder.m_name)
+            << ", \"parent\": " << JsonQuote(folder.m_parent ? folder.m_parent->GetPath() : "") << '}';
         separator = ", ";
     });
     out << "], \"files\": [";
     separator = "";
     FolderPathCache paths(PathText::Exact);
     for (const FileEntry& entry : catalogue.entries) {
-        out << separator << "{\"path\": " << Quote(paths.PathOf(entry)) << ", \"name\": " << Quote(entry.m_name)
+        out << separator << "{\"path\": " << JsonQuote(paths.PathOf(entry)) << ", \"name\": " << JsonQuote(entry.m_name)
             << ", \"size\": " << std::uint64_t{entry.m_size} << ", \"offset\": " << std::uint64_t{entry.m_offset}
             << '}';
         separator = ", ";
     }
     out << "], \"warnings\": [";
+    if (!opened.problem.empty())
+        out << JsonQuote(opened.problem);
+    out << "], \"findings\": [";
     separator = "";
-    if (!opened.problem.empty()) {
-        out << Quote(opened.problem);
-        separator = ", ";
-    }
     for (const CatalogueAnomaly& anomaly : catalogue.anomalies) {
-        out << separator << Quote(anomaly.text);
+        out << separator << FindingJson(anomaly);
         separator = ", ";
     }
     out << "]}\n";

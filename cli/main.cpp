@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "List every file: size, offset and path");
     AddArchiveArguments(*listCommand, list.archive);
-    listCommand->add_flag("--json", list.json, "Print folders, files and warnings as one JSON object");
+    listCommand->add_flag("--json", list.json, "Print folders, files and findings as one JSON object");
 
     ArchiveArguments tree;
     CLI::App* treeCommand = app.add_subcommand("tree", "Show the folder tree with file counts and sizes");
@@ -78,10 +78,11 @@ int main(int argc, char** argv)
                      "Files written at once (default: the number of cores, at most 8; 1 writes in catalogue order)")
         ->check(CLI::Range(1u, 64u));
 
-    ArchiveArguments check;
-    CLI::App* checkCommand =
-        app.add_subcommand("check", "Report anomalies of the catalogue; exit status 1 if there are any");
-    AddArchiveArguments(*checkCommand, check);
+    CheckOptions check;
+    CLI::App* checkCommand = app.add_subcommand(
+        "check", "Report anomalies of the catalogue; exit status 1 if there are any besides notes");
+    AddArchiveArguments(*checkCommand, check.archive);
+    checkCommand->add_flag("--json", check.json, "Print the findings as one JSON object");
 
     try {
         app.parse(argc, argv);

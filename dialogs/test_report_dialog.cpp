@@ -16,7 +16,7 @@ namespace vorn {
 
 CTestReportDialog::CTestReportDialog(const QString& title, const QString& summary, const QList<Finding>& findings,
                                      QWidget* parent)
-    : QDialog(parent), m_table(new QTableWidget(static_cast<int>(findings.size()), 3, this))
+    : QDialog(parent), m_table(new QTableWidget(static_cast<int>(findings.size()), 4, this))
 {
     setWindowTitle(title);
     auto* summaryLine = new QLabel(summary, this);
@@ -24,7 +24,7 @@ CTestReportDialog::CTestReportDialog(const QString& title, const QString& summar
     summaryLine->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summaryLine->setWordWrap(true);
 
-    m_table->setHorizontalHeaderLabels({tr("Kind"), tr("Path"), tr("Detail")});
+    m_table->setHorizontalHeaderLabels({tr("Kind"), tr("Severity"), tr("Path"), tr("Detail")});
     m_table->setAccessibleName(tr("Findings"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -33,8 +33,9 @@ CTestReportDialog::CTestReportDialog(const QString& title, const QString& summar
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const Finding& finding = findings[row];
         m_table->setItem(row, 0, new QTableWidgetItem(finding.kind));
-        m_table->setItem(row, 1, new QTableWidgetItem(finding.path));
-        m_table->setItem(row, 2, new QTableWidgetItem(finding.detail));
+        m_table->setItem(row, 1, new QTableWidgetItem(finding.severity));
+        m_table->setItem(row, 2, new QTableWidgetItem(finding.path));
+        m_table->setItem(row, 3, new QTableWidgetItem(finding.detail));
     }
     m_table->resizeColumnsToContents();
     // The check's own order until a header is clicked.
@@ -70,10 +71,12 @@ void CTestReportDialog::CopyRows() const
         for (int row = 0; row < m_table->rowCount(); ++row)
             rows.insert(row);
     QStringList lines;
-    for (const int row : rows)
-        lines << QStringList{m_table->item(row, 0)->text(), m_table->item(row, 1)->text(),
-                             m_table->item(row, 2)->text()}
-                     .join(QLatin1Char('\t'));
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < m_table->columnCount(); ++column)
+            cells << m_table->item(row, column)->text();
+        lines << cells.join(QLatin1Char('\t'));
+    }
     QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
 

@@ -9,7 +9,7 @@ class QTableWidget;
 namespace vorn {
 
 // The outcome of Test Archive: a summary line, then the findings as a table
-// (kind, path, detail) that sorts by any column and copies its selected rows,
+// (kind, severity, path, detail) that sorts by any column and copies its selected rows,
 // or every row when none is selected, as tab-separated lines.
 class CTestReportDialog final : public QDialog {
     Q_OBJECT
@@ -17,6 +17,7 @@ class CTestReportDialog final : public QDialog {
 public:
     struct Finding {
         QString kind;
+        QString severity;
         QString path;
         QString detail;
     };

@@ -32,7 +32,7 @@ enum class ExistingFile { Keep, Replace };
 // IsArchive: the name holds the archive being read, which is never replaced.
 enum class CopyStatus { Copied, Exists, IsArchive, CreateFailed, ShortRead, WriteFailed, ReplaceFailed, Stopped };
 
-struct CopyResult {
+struct [[nodiscard]] CopyResult {
     CopyStatus status = CopyStatus::Copied;
     int error = 0;  // errno of the failing call, if any
 };

@@ -60,7 +60,7 @@ public:
     virtual OverwriteAnswer AskOverwrite(const std::string& relativePath, std::uint64_t newSize) = 0;
 };
 
-struct ExtractionResult {
+struct [[nodiscard]] ExtractionResult {
     std::uint64_t filesPlanned = 0;  // every file the items hold, less the refused ones
     std::uint64_t filesWritten = 0;
     std::uint64_t foldersCreated = 0;

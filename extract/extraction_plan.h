@@ -43,7 +43,7 @@ struct PlanStep {
 // their content, a folder's own files before its sub-folders, depth first in
 // catalogue order. Every name in it is a single safe path component, so nothing
 // it describes can land outside the target.
-struct ExtractionPlan {
+struct [[nodiscard]] ExtractionPlan {
     std::vector<PlanStep> steps;
     std::vector<Failure> refused;  // items left out because of unsafe names
     std::uint64_t totalFiles = 0;

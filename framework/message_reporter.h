@@ -9,7 +9,7 @@ namespace vorn {
 // followed by the name or path concerned), an optional detail such as the
 // system's reason or the archive's path, and an optional list of the single
 // findings behind it, one line each.
-struct Message {
+struct [[nodiscard]] Message {
     std::string text;
     std::string detail;
     std::vector<std::string> list{};

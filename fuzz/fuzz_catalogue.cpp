@@ -2,6 +2,7 @@
 
 #include "archive/catalogue.h"
 #include "archive/catalogue_check.h"
+#include "archive/describe_finding.h"
 #include "archive/name_encoding.h"
 #include "extract/extraction_plan.h"
 #include "fuzz/catalogue_walk.h"
@@ -46,6 +47,8 @@ void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat for
     Require(findings.count >= catalogue.anomalyCount, "the check keeps what the walk found");
     Require(findings.anomalies.size() == std::min(findings.count, Catalogue::kMaxAnomalies),
             "the check keeps its findings up to the bound");
+    for (const CatalogueAnomaly& finding : findings.anomalies)
+        Require(!DescribeFinding(finding).empty(), "every finding is worded");
 
     const ExtractionPlan whole = PlanExtraction(catalogue, {ExtractionItem::TopLevel("OUT")});
     CheckPlan(catalogue, whole);

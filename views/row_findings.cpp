@@ -1,6 +1,7 @@
 #include "views/row_findings.h"
 
 #include "archive/catalogue_check.h"
+#include "archive/describe_finding.h"
 #include "archive/dir_node.h"
 
 namespace vorn {
@@ -15,7 +16,7 @@ RowFindings RowFindings::Of(const Catalogue& catalogue)
         if (anomaly.path.empty())
             continue;  // about the catalogue as a whole
         std::string& lines = findings.m_byPath[anomaly.path];
-        lines += (lines.empty() ? "" : "\n") + anomaly.text;
+        lines += (lines.empty() ? "" : "\n") + DescribeFinding(anomaly);
     }
     return findings;
 }

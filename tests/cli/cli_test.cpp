@@ -161,8 +161,48 @@ TEST_F(Cli, DamagedCatalogueIsListedAsFarAsItGoesAndExitsOne)
     EXPECT_EQ(run.exit, 1);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["files"].size(), 1u);
-    EXPECT_EQ(json["warnings"].size(), 3u);  // the unknown record, data past the end, truncation
+    EXPECT_TRUE(json["warnings"].empty());
     EXPECT_THAT(run.err, HasSubstr("Unknown file type encountered. (" + path + ": 1 record skipped)"));
+
+    // Both commands publish the findings as objects; check adds its own after the load's.
+    const nlohmann::json loaded = nlohmann::json::parse(R"([
+        {"kind": "unknown-record", "severity": "warning", "path": null, "offset": 48,
+         "message": "Unknown record type at offset 48; skipped."},
+        {"kind": "data-past-end", "severity": "damage", "path": "DATA\\PAST.BIN", "offset": 96,
+         "message": "The data of \\DATA\\PAST.BIN lies past the end of the archive (offset 4000, size 100, archive size 192)."},
+        {"kind": "missing-end", "severity": "note", "path": null, "offset": 192,
+         "message": "The catalogue ends without its closing record."}])");
+    EXPECT_EQ(json["findings"], loaded);
+    const CliRun check = Run({"check", "--json", Archive("twice.pck", ReadFile(path) + FileRecord(pck, "A", 1, 1) +
+                                                                             FileRecord(pck, "a", 1, 1))});
+    EXPECT_EQ(check.exit, 1);
+    const auto checked = nlohmann::json::parse(check.out);
+    EXPECT_EQ(checked["files"], 3);
+    EXPECT_EQ(checked["unlisted"], 0);
+    ASSERT_EQ(checked["findings"].size(), 5u);
+    EXPECT_EQ(checked["findings"][3], nlohmann::json::parse(R"({"kind": "overlap", "severity": "damage",
+        "path": "a", "offset": null, "message": "The data of \\a overlaps that of \\A."})"));
+    EXPECT_EQ(checked["findings"][4]["kind"], "case-collision");
+    EXPECT_EQ(checked["findings"][4]["severity"], "warning");
+}
+
+TEST_F(Cli, ACatalogueEndingBetweenRecordsWithoutItsClosingRecordIsANote)
+{
+    for (const auto format : {ArchiveFormat::Dir, ArchiveFormat::Pck}) {
+        const std::string records = FolderRecord(format, "DATA", format == ArchiveFormat::Dir ? 88 : 48) +
+                                    (format == ArchiveFormat::Dir ? EndRecord(format) : "") +
+                                    FileRecord(format, "A.TXT", 0, 1);
+        const std::string path = Archive(format == ArchiveFormat::Dir ? "open.dir" : "open.pck", records);
+        const CliRun check = Run({"check", path});
+        EXPECT_EQ(check.exit, 0) << check.err;
+        EXPECT_EQ(check.err, "vorn-cli: " + path + ": missing-end: The catalogue ends without its closing record.\n");
+        EXPECT_THAT(check.out, HasSubstr(": 1 files, no anomalies, 1 note\n"));
+        for (const char* command : {"list", "tree"}) {
+            const CliRun run = Run({command, path});
+            EXPECT_EQ(run.exit, 0) << command;
+            EXPECT_EQ(run.err, "") << command;
+        }
+    }
 }
 
 TEST_F(Cli, ControlCharactersAreEscapedInTextAndExactInJson)

@@ -106,15 +106,15 @@ TEST_F(Extraction, FoldersAreTakenByNodeNotByName)
 {
     Open({{}, {{"R", {}, {{"SOUND", {File("S1", "1")}, {}}, {"SOUNDS", {File("S2", "2")}, {}},
                           {"A", {}, {{"GFX", {File("G1", "1")}, {{"DEEP", {}, {}}}}}}, {"GFX", {File("G2", "2")}, {}}}}}});
-    Extract({ExtractionItem::Folder(Folder("\\R\\SOUND"))});
-    Extract({ExtractionItem::Folder(Folder("\\R\\GFX"))});
+    EXPECT_TRUE(Extract({ExtractionItem::Folder(Folder("\\R\\SOUND"))}).failures.empty());
+    EXPECT_TRUE(Extract({ExtractionItem::Folder(Folder("\\R\\GFX"))}).failures.empty());
     EXPECT_THAT(ListTree(Target()), ElementsAre("GFX/", "GFX/G2", "SOUND/", "SOUND/S1"));
 }
 
 TEST_F(Extraction, TopLevelGoesIntoAFolderNamedByTheCaller)
 {
     Open({{File("README", "r")}, {{"ONE", {File("A", "a")}, {}}, {"TWO", {}, {}}}});
-    Extract({ExtractionItem::TopLevel("TEST.PCK")});
+    EXPECT_TRUE(Extract({ExtractionItem::TopLevel("TEST.PCK")}).failures.empty());
     EXPECT_THAT(ListTree(Target()), ElementsAre("TEST.PCK/", "TEST.PCK/ONE/", "TEST.PCK/ONE/A", "TEST.PCK/README",
                                                 "TEST.PCK/TWO/"));
 }
@@ -616,7 +616,7 @@ TEST_F(ParallelExtraction, CancelStopsEveryWorkerAndLeavesOnlyWholeFiles)
 {
     const std::map<std::string, std::string> whole = [&] {
         const std::string target = FreshTarget("whole");
-        RunExtraction(*m_archive, target, m_items, {});
+        static_cast<void>(RunExtraction(*m_archive, target, m_items, {}));  // what it wrote is what counts
         return Contents(target);
     }();
     ScriptedObserver observer;

@@ -144,8 +144,8 @@ private slots:
                 const QTableWidget& table = *report->Table();
                 for (int row = 0; row < table.rowCount(); ++row)
                     findings << QStringLiteral("%1: %2: %3").arg(path, table.item(row, 0)->text(),
-                                                                 table.item(row, 2)->text());
-                QVERIFY(table.item(0, 1) == nullptr || !table.item(0, 1)->text().startsWith('\\'));
+                                                                 table.item(row, 3)->text());
+                QVERIFY(table.item(0, 2) == nullptr || !table.item(0, 2)->text().startsWith('\\'));
                 report->reject();
             });
             started->app->MainFrame()->CommandAction(res::ID_FILE_TEST)->trigger();

@@ -137,8 +137,10 @@ private slots:
              FolderRecord(pck, "DATA", 48) + FolderRecord(pck, "BACK", 10) + pastTheEnd + EndRecord(pck) +
                  EndRecord(pck) + EndRecord(pck, 0),
              "The archive's catalogue is damaged.", 2},
-            // An unknown record, data past the end, no closing record.
-            {"odd.pck", Record(pck, "X", 7, 0, 48) + pastTheEnd, "Unknown file type encountered.", 3},
+            // An unknown record, data past the end; the missing closing record is only a note.
+            {"odd.pck", Record(pck, "X", 7, 0, 48) + pastTheEnd, "Unknown file type encountered.", 2},
+            // Every record whole, the closing one left out: nothing to report.
+            {"open.pck", FolderRecord(pck, "DATA", 48) + FileRecord(pck, "A.TXT", 0, 1), "", 0},
         };
         for (const auto& archive : archives) {
             const QString path = m_archives.filePath(QLatin1String(archive.name));
@@ -148,7 +150,9 @@ private slots:
             file.close();
             const auto started = StartApp({QStringLiteral("vorn"), path});
             QVERIFY(started->started);
-            QCOMPARE(started->reporter.Messages().size(), std::size_t{1});
+            QCOMPARE(started->reporter.Messages().size(), std::size_t{archive.findings > 0});
+            if (archive.findings == 0)
+                continue;
             const Message& report = started->reporter.Messages()[0];
             QCOMPARE(report.text, archive.text);
             QCOMPARE(report.list.size(), archive.findings);
@@ -163,7 +167,7 @@ private slots:
             box->accept();
         });
         QVERIFY(app.InitInstance({QStringLiteral("vorn"), m_archives.filePath(QStringLiteral("odd.pck"))}));
-        QCOMPARE(details.count(QLatin1Char('\n')), 2);
+        QCOMPARE(details.count(QLatin1Char('\n')), 1);
         QVERIFY(details.contains(QStringLiteral("PAST.BIN")));
     }
 
