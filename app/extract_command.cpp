@@ -5,6 +5,7 @@
 #include "app/recent_file_list.h"
 #include "archive/describe_failure.h"
 #include "dialogs/extract_dialog.h"
+#include "disk/target_folder.h"
 #include "dialogs/failure_report_dialog.h"
 #include "framework/message_box.h"
 #include "views/figures.h"
@@ -18,8 +19,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <filesystem>
 #include <system_error>
 #include <sys/stat.h>
@@ -44,14 +43,8 @@ FolderFailureText FolderFailureTextOf(PaneSelection::Pane pane)
 // left to WhyNotEnterable.
 std::optional<std::string> WhyNotMade(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) == 0)
-        return std::nullopt;
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(native.toStdString()), error);
-    if (error)
-        return error.message();
+    if (const int error = MakeTargetFolder(QFile::encodeName(path).toStdString()))
+        return std::strerror(error);
     return std::nullopt;
 }
 
@@ -133,10 +126,13 @@ QString OutcomeText(const ExtractionResult& result)
             .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
         return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
-    const QString extracted = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+    QString outcome = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
     if (result.filesKept > 0)
-        return QObject::tr("%1, %2 skipped").arg(extracted, GroupedNumber(result.filesKept));
-    return extracted;
+        outcome = QObject::tr("%1, %2 skipped").arg(outcome, GroupedNumber(result.filesKept));
+    if (result.leftoversRemoved > 0)
+        outcome = QObject::tr("%1; %2 of an interrupted run removed")
+                      .arg(outcome, Counted(result.leftoversRemoved, "leftover temporary file", "leftover temporary files"));
+    return outcome;
 }
 
 }  // namespace vorn

@@ -35,8 +35,9 @@ bool StartExtractionInto(QWidget* parent, CBusyState& busy, const PaneSelection&
 std::uint64_t FailureCount(const ExtractionResult& result);
 
 // What the status bar says after a run: "1,234 files extracted" (", 3
-// skipped" for existing files kept), "Cancelled after 517 of 1,234 files" or
-// "3 failures — see the report".
+// skipped" for existing files kept, and the leftovers of an interrupted run
+// that were removed), "Cancelled after 517 of 1,234 files" or "3 failures —
+// see the report".
 QString OutcomeText(const ExtractionResult& result);
 
 }  // namespace vorn

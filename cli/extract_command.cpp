@@ -5,6 +5,7 @@
 #include "cli/interrupt_signals.h"
 #include "cli/item_lookup.h"
 #include "cli/progress_line.h"
+#include "disk/target_folder.h"
 
 #include <unistd.h>
 
@@ -43,6 +44,12 @@ int RunExtract(const ExtractOptions& options)
             reporter.ShowMessage({"No folder or file " + path + " in " + options.archive.path, ""});
             failed = true;
         }
+    }
+
+    // A new target is made, as the user named it; what stands there is the engine's to judge.
+    if (const int error = MakeTargetFolder(options.target)) {
+        reporter.ShowMessage(DescribeFailure({FailureKind::FolderNotCreated, options.target, error}));
+        return kExitUsage;
     }
 
     // Like tar, a second run into the same target completes what the first left out.

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     CLI::App* extractCommand =
         app.add_subcommand("extract", "Extract the whole archive, or the given folders and files, into TARGET");
     AddArchiveArguments(*extractCommand, extract.archive);
-    extractCommand->add_option("-C,--directory", extract.target, "The existing folder to extract into")->required();
+    extractCommand->add_option("-C,--directory", extract.target, "The folder to extract into (made with its parents when missing)")->required();
     extractCommand->add_option("ITEM", extract.items,
                                "A folder or file inside the archive, as \\DATA\\SUB or DATA/SUB (default: everything)");
     extractCommand->add_flag("--overwrite", extract.overwrite, "Replace files that already exist in TARGET");

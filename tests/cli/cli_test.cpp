@@ -438,7 +438,12 @@ TEST_F(Cli, UsageErrorsExitTwoAndHelpAndVersionExitZero)
 {
     EXPECT_EQ(Run({}).exit, 2);
     EXPECT_EQ(Run({"extract", Demo()}).exit, 2);  // no -C
-    EXPECT_EQ(Run({"extract", Demo(), "-C", m_dir / "missing"}).exit, 2);
+    // A missing target is made with its parents; one below a file cannot be.
+    EXPECT_EQ(Run({"extract", Demo(), "-C", m_dir / "made/with/parents"}).exit, 0);
+    EXPECT_FALSE(std::filesystem::is_empty(m_dir / "made/with/parents"));
+    const CliRun below = Run({"extract", Demo(), "-C", Demo() + "/below"});
+    EXPECT_EQ(below.exit, 2);
+    EXPECT_THAT(below.err, HasSubstr("Could not create directory " + Demo() + "/below (Not a directory)"));
     EXPECT_EQ(Run({"extract", Demo(), "-C", Target(), "--jobs", "0"}).exit, 2);
     EXPECT_EQ(Run({"list", "--format", "zip", Demo()}).exit, 2);
     EXPECT_EQ(Run({"tree", Archive("plain", "")}).exit, 2);
