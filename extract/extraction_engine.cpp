@@ -28,7 +28,7 @@ constexpr std::size_t kBatchFiles = 64;
 constexpr std::uint64_t kBatchBytes = 8 << 20;
 // The paths of files handed out that the dispatch remembers at most: waiting
 // for the workers now and then costs little next to the files written meanwhile.
-constexpr std::size_t kRememberedPaths = 1 << 14;
+constexpr std::size_t kRememberedPaths = 1 << 12;
 // How often the thread that runs the extraction looks for a cancel and reports
 // progress while workers write.
 constexpr auto kObserverInterval = std::chrono::milliseconds(50);
