@@ -94,6 +94,8 @@ bool CatalogueBuilder::CloseFolder()
 {
     if (!m_open)
         return false;
+    // The folder gets no more files: a million indices need no room to grow.
+    m_open->m_files.shrink_to_fit();
     m_open = m_open->m_parent;
     --m_depth;
     return true;

@@ -5,6 +5,8 @@
 #include "cli/output_buffer.h"
 #include "framework/escape_controls.h"
 
+#include <utility>
+
 namespace vorn::cli {
 namespace {
 
@@ -30,37 +32,40 @@ private:
     std::string m_path;
 };
 
-void PrintJson(OutputBuffer& out, const std::string& archivePath, const OpenedArchive& opened)
+// What follows the files in the JSON object: the folders, known only once the
+// whole catalogue is read, and what the load found. archive is null when the
+// file was never opened.
+void PrintJsonRest(OutputBuffer& out, const OpenedArchive& opened)
 {
-    const CArchiveFile& archive = *opened.archive;
-    const Catalogue& catalogue = archive.GetCatalogue();
-    out << "{\"archive\": " << JsonQuote(archivePath) << ", \"format\": " << JsonQuote(FormatName(archive.GetFormat()))
+    const CArchiveFile* archive = opened.archive.get();
+    out << "], \"format\": " << JsonQuote(FormatName(archive ? archive->GetFormat() : ArchiveFormat::None))
         << ", \"folders\": [";
     const char* separator = "";
-    ForEachFolder(catalogue, [&](const CDirNode& folder) {
-        out << separator << "{\"path\": " << JsonQuote(folder.GetPath()) << ", \"name\": " << JsonQuote(folder.m_name)
-            << ", \"parent\": " << JsonQuote(folder.m_parent ? folder.m_parent->GetPath() : "") << '}';
-        separator = ", ";
-    });
-    out << "], \"files\": [";
-    separator = "";
-    FolderPathCache paths(PathText::Exact);
-    for (const FileEntry& entry : catalogue.entries) {
-        out << separator << "{\"path\": " << JsonQuote(paths.PathOf(entry)) << ", \"name\": " << JsonQuote(entry.m_name)
-            << ", \"size\": " << std::uint64_t{entry.m_size} << ", \"offset\": " << std::uint64_t{entry.m_offset}
-            << '}';
-        separator = ", ";
+    if (archive) {
+        ForEachFolder(archive->GetCatalogue(), [&](const CDirNode& folder) {
+            out << separator << "{\"path\": " << JsonQuote(folder.GetPath()) << ", \"name\": " << JsonQuote(folder.m_name)
+                << ", \"parent\": " << JsonQuote(folder.m_parent ? folder.m_parent->GetPath() : "") << '}';
+            separator = ", ";
+        });
     }
     out << "], \"warnings\": [";
     if (!opened.problem.empty())
         out << JsonQuote(opened.problem);
     out << "], \"findings\": [";
     separator = "";
-    for (const CatalogueAnomaly& anomaly : catalogue.anomalies) {
-        out << separator << FindingJson(anomaly);
-        separator = ", ";
+    if (archive) {
+        for (const CatalogueAnomaly& anomaly : archive->GetCatalogue().anomalies) {
+            out << separator << FindingJson(anomaly);
+            separator = ", ";
+        }
     }
     out << "]}\n";
+}
+
+void PrintFileJson(OutputBuffer& out, FolderPathCache& paths, const FileEntry& entry, const char* separator)
+{
+    out << separator << "{\"path\": " << JsonQuote(paths.PathOf(entry)) << ", \"name\": " << JsonQuote(entry.m_name)
+        << ", \"size\": " << std::uint64_t{entry.m_size} << ", \"offset\": " << std::uint64_t{entry.m_offset} << '}';
 }
 
 void PrintLine(OutputBuffer& out, FolderPathCache& paths, const FileEntry& entry)
@@ -76,19 +81,24 @@ int RunList(const ListOptions& options)
 {
     StderrReporter reporter("vorn-cli");
     OutputBuffer out;
-    OpenedArchive opened;
-    if (options.json) {
-        opened = OpenArchive(options.archive, reporter);
-        PrintJson(out, options.archive.path, opened);
-    } else {
-        // Lines are printed as the catalogue is read, on a second thread: a
-        // listing has no use for the file list itself, and a million entries
-        // are slow to build.
-        FolderPathCache paths(PathText::Escaped);
-        EntryPipe lines([&](const FileEntry& entry) { PrintLine(out, paths, entry); });
-        opened = OpenArchive(options.archive, reporter, [&](const FileEntry& entry) { lines.Push(entry); });
-        lines.Close();
-    }
+    // Files are printed as the catalogue is read, on a second thread: a
+    // listing has no use for the file list itself, and a million entries are
+    // slow to build and costly to hold. The JSON object therefore names its
+    // files before the folders, which are known only at the end.
+    FolderPathCache paths(options.json ? PathText::Exact : PathText::Escaped);
+    const char* separator = "";
+    if (options.json)
+        out << "{\"archive\": " << JsonQuote(options.archive.path) << ", \"files\": [";
+    EntryPipe files([&](const FileEntry& entry) {
+        if (options.json)
+            PrintFileJson(out, paths, entry, std::exchange(separator, ", "));
+        else
+            PrintLine(out, paths, entry);
+    });
+    const OpenedArchive opened = OpenArchive(options.archive, reporter, [&](const FileEntry& entry) { files.Push(entry); });
+    files.Close();
+    if (options.json)
+        PrintJsonRest(out, opened);
     const bool written = out.Finish(reporter);
     if (opened.exit != kExitOk)
         return opened.exit;

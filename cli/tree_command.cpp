@@ -24,22 +24,19 @@ std::string Describe(const Totals& totals)
     return std::to_string(totals.files) + (totals.files == 1 ? " file, " : " files, ") + HumanSize(totals.bytes);
 }
 
-Totals OwnFiles(const Catalogue& catalogue, const CDirNode* folder)
-{
-    Totals totals;
-    for (const std::uint32_t index : catalogue.FilesOf(folder)) {
-        ++totals.files;
-        totals.bytes += catalogue.entries[index].m_size;
-    }
-    return totals;
-}
-
 }  // namespace
 
 int RunTree(const ArchiveArguments& arguments)
 {
     StderrReporter reporter("vorn-cli");
-    const OpenedArchive opened = OpenArchive(arguments, reporter);
+    // Only the folders' totals are needed: the files are counted as they are
+    // read rather than kept (the top level's under the null folder).
+    std::unordered_map<const CDirNode*, Totals> own;
+    const OpenedArchive opened = OpenArchive(arguments, reporter, [&](const FileEntry& entry) {
+        Totals& totals = own[entry.m_folder];
+        ++totals.files;
+        totals.bytes += entry.m_size;
+    });
     if (opened.exit != kExitOk)
         return opened.exit;
     const Catalogue& catalogue = opened.archive->GetCatalogue();
@@ -51,21 +48,20 @@ int RunTree(const ArchiveArguments& arguments)
     std::unordered_map<const CDirNode*, Totals> subtree;
     for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
         Totals& totals = subtree[*folder];
-        totals.Add(OwnFiles(catalogue, *folder));
+        totals.Add(own[*folder]);
         if ((*folder)->m_parent)
             subtree[(*folder)->m_parent].Add(totals);
     }
 
-    Totals all = OwnFiles(catalogue, nullptr);
+    Totals all = own[nullptr];
     for (const auto& top : catalogue.topFolders)
         all.Add(subtree[top.get()]);
 
     OutputBuffer out;
     out.Escaped(opened.archive->GetFileName()) << "  " << Describe(all) << '\n';
     for (const CDirNode* folder : folders) {
-        const Totals own = OwnFiles(catalogue, folder);
         out << std::string(2 * folder->Depth(), ' ');
-        out.Escaped(folder->m_name) << "\\  " << Describe(own);
+        out.Escaped(folder->m_name) << "\\  " << Describe(own[folder]);
         if (!folder->m_children.empty())
             out << " (" << Describe(subtree[folder]) << " with sub-folders)";
         out << '\n';

@@ -26,6 +26,9 @@ namespace {
 // workers and large enough that handing it over costs nothing next to the files.
 constexpr std::size_t kBatchFiles = 64;
 constexpr std::uint64_t kBatchBytes = 8 << 20;
+// The paths of files handed out that the dispatch remembers at most: waiting
+// for the workers now and then costs little next to the files written meanwhile.
+constexpr std::size_t kRememberedPaths = 1 << 12;
 // How often the thread that runs the extraction looks for a cancel and reports
 // progress while workers write.
 constexpr auto kObserverInterval = std::chrono::milliseconds(50);
@@ -99,7 +102,7 @@ public:
         }
         const auto targetFolder = std::make_shared<const FolderHandle>(targetFd, false);
         m_leftoversRemoved = RemoveLeftoverPendingFiles(targetFd);
-        m_entered.assign(m_plan.steps.size(), Entered::No);
+        m_entered.assign(m_plan.folders.size(), Entered::No);
         if (m_observer)
             m_observer->Progress(Snapshot());  // the totals, before the first file
 
@@ -137,10 +140,9 @@ private:
         for (std::size_t i = 0; i < m_plan.steps.size();) {
             if (StopRequested())
                 break;
-            const PlanStep& step = m_plan.steps[i];
-            CloseFoldersAbove(step.depth);
-            if (step.action == PlanStep::Action::MakeFolder) {
-                i = MakeFolder(i) ? i + 1 : step.subtreeEnd;
+            CloseFoldersAbove(m_plan.Depth(i));
+            if (m_plan.steps[i].GetAction() == PlanStep::Action::MakeFolder) {
+                i = MakeFolder(i) ? i + 1 : m_plan.SubtreeEnd(i);
             } else {
                 WriteFile(i, *m_open.back(), copier);
                 ++i;
@@ -154,15 +156,14 @@ private:
     {
         m_open = {target};
         for (std::size_t i = 0; i < m_plan.steps.size();) {
-            const PlanStep& step = m_plan.steps[i];
-            if (step.action == PlanStep::Action::WriteFile) {
+            if (m_plan.steps[i].GetAction() == PlanStep::Action::WriteFile) {
                 ++i;
                 continue;
             }
             if (StopRequested())
                 break;
-            CloseFoldersAbove(step.depth);
-            i = MakeFolder(i) ? i + 1 : step.subtreeEnd;
+            CloseFoldersAbove(m_plan.Depth(i));
+            i = MakeFolder(i) ? i + 1 : m_plan.SubtreeEnd(i);
         }
         m_open = {target};
         if (!m_stop)
@@ -177,6 +178,8 @@ private:
     // Walks the plan again through the folders made, handing their files out in
     // batches. A name given twice waits until its first file is written; so do
     // the questions about a folder the run did not make, which come in plan order.
+    // The names handed out are forgotten at each wait, and a wait comes at least
+    // every kRememberedPaths files, so that they never cost memory per file.
     void DispatchFiles()
     {
         Batch batch;
@@ -200,20 +203,22 @@ private:
         const std::hash<std::string_view> hash;
         for (std::size_t i = 0; i < m_plan.steps.size() && !StopRequested();) {
             const PlanStep& step = m_plan.steps[i];
-            CloseFoldersAbove(step.depth);
-            if (step.action == PlanStep::Action::MakeFolder) {
-                i = EnterAgain(i) ? i + 1 : step.subtreeEnd;
+            CloseFoldersAbove(m_plan.Depth(i));
+            if (step.GetAction() == PlanStep::Action::MakeFolder) {
+                i = EnterAgain(i) ? i + 1 : m_plan.SubtreeEnd(i);
                 continue;
             }
             const Folder& folder = m_open.back();
             const bool mayAsk = !folder->madeByRun && m_options.overwrite == OverwritePolicy::Ask;
-            const std::size_t path = hash(step.relativePath);
-            const std::string_view parent(step.relativePath.data(), step.relativePath.size() - step.name.size());
+            const std::string relativePath = m_plan.RelativePath(i);
+            const std::size_t path = hash(relativePath);
+            const std::string_view parent(relativePath.data(), relativePath.size() - m_plan.Name(i).size());
             const std::size_t folderPath = hash(parent);
             if (batch.folder != folder ||
                 (!mayAsk && (batch.steps.size() >= kBatchFiles || batch.bytes >= kBatchBytes)))
                 send();
-            if (handedOut.contains(path) || (mayAsk && batch.steps.empty() && askedFolders.contains(folderPath)))
+            if (handedOut.contains(path) || handedOut.size() >= kRememberedPaths ||
+                (mayAsk && batch.steps.empty() && askedFolders.contains(folderPath)))
                 waitForAll();
             if (mayAsk)
                 askedFolders.insert(folderPath);
@@ -235,42 +240,43 @@ private:
 
     bool MakeFolder(std::size_t index)
     {
-        const PlanStep& step = m_plan.steps[index];
+        const PlannedFolder& planned = m_plan.folders[m_plan.steps[index].folder];
         const int parent = m_open.back()->fd;
-        const bool made = ::mkdirat(parent, step.name.c_str(), 0777) == 0;
+        const bool made = ::mkdirat(parent, planned.name.c_str(), 0777) == 0;
         const int error = made ? 0 : errno;
         if (!made && (error != EEXIST || m_options.existingFolder == ExistingFolder::Refuse)) {
             Fail(index, {error == EEXIST ? FailureKind::FolderExists : FailureKind::FolderNotCreated,
-                         step.relativePath, error});
+                         planned.relativePath, error});
             return false;
         }
         if (made) {
             ++m_foldersCreated;
-            m_foldersMade.insert(step.relativePath);
+            m_foldersMade.insert(planned.relativePath);
         }
-        const bool madeByRun = made || m_foldersMade.contains(step.relativePath);
+        const bool madeByRun = made || m_foldersMade.contains(planned.relativePath);
         if (!Enter(index, madeByRun))
             return false;
         // Before any file of this run is written into it.
         if (!madeByRun)
             m_leftoversRemoved += RemoveLeftoverPendingFiles(m_open.back()->fd);
-        m_entered[index] = madeByRun ? Entered::Made : Entered::Merged;
+        m_entered[m_plan.steps[index].folder] = madeByRun ? Entered::Made : Entered::Merged;
         return true;
     }
 
     // The second walk enters the folders the first one made or merged into.
     bool EnterAgain(std::size_t index)
     {
-        return m_entered[index] != Entered::No && Enter(index, m_entered[index] == Entered::Made);
+        const Entered entered = m_entered[m_plan.steps[index].folder];
+        return entered != Entered::No && Enter(index, entered == Entered::Made);
     }
 
     bool Enter(std::size_t index, bool madeByRun)
     {
-        const PlanStep& step = m_plan.steps[index];
+        const PlannedFolder& planned = m_plan.folders[m_plan.steps[index].folder];
         // O_NOFOLLOW with O_DIRECTORY refuses a symbolic link (ENOTDIR) even for a path-only open.
-        const int fd = ::openat(m_open.back()->fd, step.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = ::openat(m_open.back()->fd, planned.name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
-            Fail(index, {FailureKind::FolderNotEntered, step.relativePath, errno});
+            Fail(index, {FailureKind::FolderNotEntered, planned.relativePath, errno});
             return false;
         }
         m_open.push_back(std::make_shared<const FolderHandle>(fd, madeByRun));
@@ -279,21 +285,21 @@ private:
 
     void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier)
     {
-        const PlanStep& step = m_plan.steps[index];
-        const FileEntry& entry = m_archive.Entries()[step.entry];
+        const FileEntry& entry = m_archive.Entries()[m_plan.steps[index].entry];
+        const std::string& name = m_plan.Name(index);
         m_currentStep.store(index, std::memory_order_relaxed);
         // Inside a folder this run made, and for a name this run wrote itself,
         // a second record of the same name replaces the first.
-        const bool ownName = folder.madeByRun || WroteItself(step.relativePath);
+        const bool ownName = folder.madeByRun || WroteItself(m_plan.RelativePath(index));
         const OverwritePolicy policy = m_overwrite.load(std::memory_order_relaxed);
         const bool replace = ownName || policy == OverwritePolicy::Replace;
-        CopyResult copy = copier.Copy(entry, folder.fd, step.name, replace ? ExistingFile::Replace : ExistingFile::Keep);
+        CopyResult copy = copier.Copy(entry, folder.fd, name, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
-            switch (copier.OnRunThread() ? Answer(step.relativePath, entry.m_size)
-                                           : m_pool->Ask(step.relativePath, entry.m_size)) {
+            const std::string relativePath = m_plan.RelativePath(index);
+            switch (copier.OnRunThread() ? Answer(relativePath, entry.m_size) : m_pool->Ask(relativePath, entry.m_size)) {
             case OverwriteAnswer::Yes:
             case OverwriteAnswer::YesToAll:
-                copy = copier.Copy(entry, folder.fd, step.name, ExistingFile::Replace);
+                copy = copier.Copy(entry, folder.fd, name, ExistingFile::Replace);
                 break;
             case OverwriteAnswer::Cancel:
             case OverwriteAnswer::No:
@@ -307,11 +313,11 @@ private:
             ++m_filesWritten;
             m_bytesWritten += entry.m_size;
             if (!folder.madeByRun)
-                NoteWrittenItself(step.relativePath);
+                NoteWrittenItself(m_plan.RelativePath(index));
         } else if (copy.status == CopyStatus::Stopped) {
             m_stop = true;  // the run stops here, whatever the observer says next
             return;         // and the file is not done
-        } else if (auto failure = CopyFailure(copy, step.relativePath)) {
+        } else if (auto failure = CopyFailure(copy, m_plan.RelativePath(index))) {
             Fail(index, std::move(*failure));
         }
         FinishFile(copier);
@@ -379,7 +385,7 @@ private:
         progress.bytesDone = m_bytesDone;
         const std::size_t current = m_currentStep.load(std::memory_order_relaxed);
         if (current < m_plan.steps.size())
-            progress.currentPath = m_plan.steps[current].relativePath;
+            progress.currentPath = m_plan.RelativePath(current);
         return progress;
     }
 
@@ -411,7 +417,7 @@ private:
     std::vector<Folder> m_open;  // the target, then each folder entered below it, innermost last
     std::unordered_set<std::string> m_foldersMade;  // relative paths
     enum class Entered : std::uint8_t { No, Merged, Made };
-    std::vector<Entered> m_entered;  // by plan index, for the MakeFolder steps
+    std::vector<Entered> m_entered;  // by the plan's folders
     std::uint64_t m_foldersCreated = 0;
     std::uint64_t m_leftoversRemoved = 0;
     bool m_keepAll = false;  // No to all was answered

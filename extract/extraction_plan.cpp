@@ -12,14 +12,14 @@ class Planner {
 public:
     Planner(const Catalogue& catalogue, ExtractionPlan& plan) : m_catalogue(catalogue), m_plan(plan) {}
 
-    void AddFile(std::uint32_t index, std::size_t depth, const std::string& parentPath, const NameClaims* claims)
+    // folder: the plan's folder it goes into, or PlanStep::kTarget.
+    void AddFile(std::uint32_t index, std::uint32_t folder, const NameClaims* claims)
     {
         const FileEntry& entry = m_catalogue.entries[index];
         if (Refuse(entry.m_name, entry.GetFullPath()) ||
-            RefuseClaim(claims ? claims->RefusalOfFile(index) : std::nullopt, parentPath, entry.m_name))
+            RefuseClaim(claims ? claims->RefusalOfFile(index) : std::nullopt, PathOf(folder), entry.m_name))
             return;
-        m_plan.steps.push_back({PlanStep::Action::WriteFile, depth, entry.m_name, Join(parentPath, entry.m_name),
-                                index, 0});
+        m_plan.steps.push_back({index, folder});
         ++m_plan.totalFiles;
         m_plan.totalBytes += entry.m_size;
     }
@@ -33,34 +33,34 @@ public:
         struct Frame {
             const CDirNode* content;
             std::size_t nextChild;
-            std::size_t step;                   // its MakeFolder step
+            std::uint32_t folder;              // in the plan's folders
             std::optional<NameClaims> claims;  // where its content needs them
         };
         std::vector<Frame> frames;  // the folders being planned, innermost last; no recursion
-        const auto open = [&](const std::string& folderName, const CDirNode* folderContent, std::string parent) {
-            const std::size_t at = frames.size();
-            std::string path = Join(parent, folderName);
-            m_plan.steps.push_back({PlanStep::Action::MakeFolder, at, folderName, path, 0, 0});
-            Frame& frame = frames.emplace_back(Frame{folderContent, 0, m_plan.steps.size() - 1, std::nullopt});
+        const auto open = [&](const std::string& folderName, const CDirNode* folderContent, std::uint32_t parent) {
+            const auto folder = static_cast<std::uint32_t>(m_plan.folders.size());
+            m_plan.folders.push_back({folderName, Join(PathOf(parent), folderName), frames.size(), 0});
+            m_plan.steps.push_back({PlanStep::kNoEntry, folder});
+            Frame& frame = frames.emplace_back(Frame{folderContent, 0, folder, std::nullopt});
             if (NameClaims::Needed(m_catalogue, folderContent))
                 frame.claims.emplace(m_catalogue).ClaimContent(folderContent);
             for (const std::uint32_t index : m_catalogue.FilesOf(folderContent))
-                AddFile(index, at + 1, path, frame.claims ? &*frame.claims : nullptr);
+                AddFile(index, folder, frame.claims ? &*frame.claims : nullptr);
         };
-        open(name, content, "");
+        open(name, content, PlanStep::kTarget);
         while (!frames.empty()) {
             Frame& frame = frames.back();
             const auto& children = m_catalogue.FoldersOf(frame.content);
             if (frame.nextChild == children.size()) {
-                m_plan.steps[frame.step].subtreeEnd = m_plan.steps.size();
+                m_plan.folders[frame.folder].subtreeEnd = m_plan.steps.size();
                 frames.pop_back();
                 continue;
             }
             const CDirNode& child = *children[frame.nextChild++];
-            const std::string& parentPath = m_plan.steps[frame.step].relativePath;
+            const std::uint32_t parent = frame.folder;
             if (!Refuse(child.m_name, child.GetPath()) &&
-                !RefuseClaim(frame.claims->RefusalOfFolder(child), parentPath, child.m_name))
-                open(child.m_name, &child, parentPath);
+                !RefuseClaim(frame.claims->RefusalOfFolder(child), PathOf(parent), child.m_name))
+                open(child.m_name, &child, parent);
         }
     }
 
@@ -79,6 +79,12 @@ private:
         if (reason)
             m_plan.refused.push_back({FailureKind::RefusedName, archivePath, 0, *reason});
         return reason.has_value();
+    }
+
+    const std::string& PathOf(std::uint32_t folder) const
+    {
+        static const std::string target;
+        return folder == PlanStep::kTarget ? target : m_plan.folders[folder].relativePath;
     }
 
     static std::string Join(const std::string& parent, const std::string& name)
@@ -111,11 +117,61 @@ std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::v
     return claims;
 }
 
+// At most one step for each file and folder the items hold: the steps are
+// sized once instead of regrown, which would briefly hold a million steps twice.
+std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+{
+    std::size_t steps = 0;
+    const auto countContent = [&](const CDirNode* content) {
+        std::vector<const CDirNode*> pending = {content};
+        while (!pending.empty()) {
+            const CDirNode* folder = pending.back();
+            pending.pop_back();
+            steps += 1 + catalogue.FilesOf(folder).size();
+            for (const auto& child : catalogue.FoldersOf(folder))
+                pending.push_back(child.get());
+        }
+    };
+    for (const ExtractionItem& item : items) {
+        if (item.kind == ExtractionItem::Kind::File)
+            ++steps;
+        else
+            countContent(item.kind == ExtractionItem::Kind::Folder ? item.folder : nullptr);
+    }
+    return steps;
+}
+
 }  // namespace
+
+const std::string& ExtractionPlan::Name(std::size_t step) const
+{
+    const PlanStep& planned = steps[step];
+    return planned.GetAction() == PlanStep::Action::MakeFolder ? folders[planned.folder].name
+                                                                : catalogue->entries[planned.entry].m_name;
+}
+
+std::string ExtractionPlan::RelativePath(std::size_t step) const
+{
+    const PlanStep& planned = steps[step];
+    if (planned.GetAction() == PlanStep::Action::MakeFolder)
+        return folders[planned.folder].relativePath;
+    const std::string& name = Name(step);
+    return planned.folder == PlanStep::kTarget ? name : folders[planned.folder].relativePath + '/' + name;
+}
+
+std::size_t ExtractionPlan::Depth(std::size_t step) const
+{
+    const PlanStep& planned = steps[step];
+    if (planned.GetAction() == PlanStep::Action::MakeFolder)
+        return folders[planned.folder].depth;
+    return planned.folder == PlanStep::kTarget ? 0 : folders[planned.folder].depth + 1;
+}
 
 ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
 {
     ExtractionPlan plan;
+    plan.catalogue = &catalogue;
+    plan.steps.reserve(StepsAtMost(catalogue, items));
     Planner planner(catalogue, plan);
     const std::optional<NameClaims> claims = ClaimsOfItems(catalogue, items);
     for (const ExtractionItem& item : items) {
@@ -127,7 +183,7 @@ ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<Extr
             break;
         case ExtractionItem::Kind::File:
             if (item.entry < catalogue.entries.size())
-                planner.AddFile(item.entry, 0, {}, claims ? &*claims : nullptr);
+                planner.AddFile(item.entry, PlanStep::kTarget, claims ? &*claims : nullptr);
             break;
         case ExtractionItem::Kind::TopLevel:
             planner.AddFolder(item.folderName, item.folderName, nullptr);

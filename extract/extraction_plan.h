@@ -28,26 +28,47 @@ struct ExtractionItem {
     std::string folderName;
 };
 
+// One step of a plan, small because there is one per file: it names its
+// entry and its folder, and the plan gives names and paths when they are needed.
 struct PlanStep {
     enum class Action { MakeFolder, WriteFile };
+    static constexpr std::uint32_t kNoEntry = UINT32_MAX;  // the entry of a MakeFolder step
+    static constexpr std::uint32_t kTarget = UINT32_MAX;   // the folder of a file written directly into the target
 
-    Action action;
-    std::size_t depth;         // 0: directly in the target; n: in the n-th folder made above it
+    Action GetAction() const { return entry == kNoEntry ? Action::MakeFolder : Action::WriteFile; }
+
+    std::uint32_t entry;   // WriteFile: index into the catalogue's entries
+    std::uint32_t folder;  // index into the plan's folders: the one made, or the one a file is written into
+};
+
+struct PlannedFolder {
     std::string name;          // the one path component to create
     std::string relativePath;  // from the target, with '/' separators
-    std::uint32_t entry = 0;   // WriteFile: index into the catalogue's entries
-    std::size_t subtreeEnd = 0;  // MakeFolder: the first step after this folder's content
+    std::size_t depth;         // 0: directly in the target; n: in the n-th folder made above it
+    std::size_t subtreeEnd;    // the first step after this folder's content
 };
 
 // The whole run worked out before anything touches the disk: folders before
 // their content, a folder's own files before its sub-folders, depth first in
 // catalogue order. Every name in it is a single safe path component, so nothing
-// it describes can land outside the target.
+// it describes can land outside the target. It refers to the catalogue it was
+// made from, which must outlive it.
 struct [[nodiscard]] ExtractionPlan {
+    const Catalogue* catalogue = nullptr;
     std::vector<PlanStep> steps;
+    std::vector<PlannedFolder> folders;
     std::vector<Failure> refused;  // items left out because of unsafe names
     std::uint64_t totalFiles = 0;
     std::uint64_t totalBytes = 0;
+
+    // The one path component step creates.
+    const std::string& Name(std::size_t step) const;
+    // From the target, with '/' separators.
+    std::string RelativePath(std::size_t step) const;
+    // 0: directly in the target; n: in the n-th folder made above it.
+    std::size_t Depth(std::size_t step) const;
+    // MakeFolder: the first step after the folder's content.
+    std::size_t SubtreeEnd(std::size_t step) const { return folders[steps[step].folder].subtreeEnd; }
 };
 
 ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<ExtractionItem>& items);

@@ -64,8 +64,8 @@ void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat for
         const ExtractionPlan plan = PlanExtraction(catalogue, {ExtractionItem::Folder(folder)});
         CheckPlan(catalogue, plan);
         CheckFolderPlan(plan, folder.m_name);
-        for (const PlanStep& step : plan.steps)
-            pathBytes += step.relativePath.size();
+        for (std::size_t step = 0; step < plan.steps.size(); ++step)
+            pathBytes += plan.RelativePath(step).size();
     });
     for (std::uint32_t entry = 0; entry < catalogue.entries.size(); ++entry) {
         const ExtractionPlan plan = PlanExtraction(catalogue, {ExtractionItem::File(entry)});

@@ -20,10 +20,12 @@ bool IsSafeComponent(std::string_view name)
 }
 
 // Relative, every '/'-separated component safe, the last one the step's name.
-void CheckRelativePath(const PlanStep& step)
+void CheckRelativePath(const ExtractionPlan& plan, std::size_t at)
 {
-    Require(IsSafeComponent(step.name), "a planned name is one safe path component");
-    std::string_view rest = step.relativePath;
+    const std::string& name = plan.Name(at);
+    Require(IsSafeComponent(name), "a planned name is one safe path component");
+    const std::string path = plan.RelativePath(at);
+    std::string_view rest = path;
     std::string_view last;
     for (;;) {
         const std::size_t slash = rest.find('/');
@@ -33,7 +35,7 @@ void CheckRelativePath(const PlanStep& step)
             break;
         rest.remove_prefix(slash + 1);
     }
-    Require(last == step.name, "a planned path ends in the step's name");
+    Require(last == name, "a planned path ends in the step's name");
 }
 
 }  // namespace
@@ -47,28 +49,30 @@ void CheckPlan(const Catalogue& catalogue, const ExtractionPlan& plan)
     std::uint64_t files = 0;
     std::uint64_t bytes = 0;
     for (std::size_t at = 0; at < steps.size(); ++at) {
-        while (!open.empty() && steps[open.back()].subtreeEnd <= at)
+        while (!open.empty() && plan.SubtreeEnd(open.back()) <= at)
             open.pop_back();
         const PlanStep& step = steps[at];
-        CheckRelativePath(step);
-        Require(step.depth == open.size(), "a step's depth is the number of folders open around it");
-        const std::string expected = open.empty() ? step.name : steps[open.back()].relativePath + '/' + step.name;
-        Require(step.relativePath == expected, "a step's path is its folder's path, '/' and its name");
+        const PlanStep::Action action = step.GetAction();
+        const std::string& name = plan.Name(at);
+        CheckRelativePath(plan, at);
+        Require(plan.Depth(at) == open.size(), "a step's depth is the number of folders open around it");
+        const std::string expected = open.empty() ? name : plan.RelativePath(open.back()) + '/' + name;
+        Require(plan.RelativePath(at) == expected, "a step's path is its folder's path, '/' and its name");
         const std::string* spelling =
-            step.action == PlanStep::Action::WriteFile ? catalogue.sharedNames.OfFile(step.entry) : nullptr;
-        const auto [kind, added] =
-            kinds.try_emplace({open.empty() ? steps.size() : open.back(), step.name}, step.action, spelling);
-        Require(added || kind->second.first == step.action, "a name in a folder is a file or a folder, never both");
+            action == PlanStep::Action::WriteFile ? catalogue.sharedNames.OfFile(step.entry) : nullptr;
+        const auto [kind, added] = kinds.try_emplace({open.empty() ? steps.size() : open.back(), name}, action, spelling);
+        Require(added || kind->second.first == action, "a name in a folder is a file or a folder, never both");
         Require(added || SharedNames::SameBytes(kind->second.second, spelling),
                 "files of one name in a folder have one spelling");
-        if (step.action == PlanStep::Action::MakeFolder) {
-            Require(step.subtreeEnd > at && step.subtreeEnd <= steps.size(), "a folder's subtreeEnd is in range");
-            Require(open.empty() || step.subtreeEnd <= steps[open.back()].subtreeEnd,
+        if (action == PlanStep::Action::MakeFolder) {
+            const std::size_t end = plan.SubtreeEnd(at);
+            Require(end > at && end <= steps.size(), "a folder's subtreeEnd is in range");
+            Require(open.empty() || end <= plan.SubtreeEnd(open.back()),
                     "a folder's content lies inside its parent's");
             open.push_back(at);
         } else {
             Require(step.entry < catalogue.entries.size(), "a planned file is an entry of the catalogue");
-            Require(step.name == catalogue.entries[step.entry].m_name, "a planned file keeps its entry's name");
+            Require(name == catalogue.entries[step.entry].m_name, "a planned file keeps its entry's name");
             ++files;
             bytes += catalogue.entries[step.entry].m_size;
         }
@@ -84,10 +88,10 @@ void CheckFolderPlan(const ExtractionPlan& plan, const std::string& folderName)
         return;
     }
     Require(!plan.steps.empty(), "a safe folder is planned");
-    const PlanStep& first = plan.steps.front();
-    Require(first.action == PlanStep::Action::MakeFolder && first.name == folderName && first.depth == 0,
+    Require(plan.steps.front().GetAction() == PlanStep::Action::MakeFolder && plan.Name(0) == folderName &&
+                plan.Depth(0) == 0,
             "a folder's plan starts by making it in the target");
-    Require(first.subtreeEnd == plan.steps.size(), "a folder's plan holds nothing but its content");
+    Require(plan.SubtreeEnd(0) == plan.steps.size(), "a folder's plan holds nothing but its content");
 }
 
 void CheckFilePlan(const Catalogue& catalogue, const ExtractionPlan& plan, std::uint32_t entry)
@@ -98,7 +102,7 @@ void CheckFilePlan(const Catalogue& catalogue, const ExtractionPlan& plan, std::
     }
     Require(plan.steps.size() == 1 && plan.refused.empty(), "a safe file is planned alone");
     const PlanStep& step = plan.steps.front();
-    Require(step.action == PlanStep::Action::WriteFile && step.entry == entry && step.depth == 0,
+    Require(step.GetAction() == PlanStep::Action::WriteFile && step.entry == entry && plan.Depth(0) == 0,
             "a file is written directly into the target");
 }
 

@@ -147,6 +147,10 @@ TEST_F(Cli, ListJsonAlwaysPrintsTheObject)
     EXPECT_THAT(missing.err, HasSubstr("Error opening file."));
     EXPECT_THAT(missing.err, HasSubstr("missing.pck"));
 
+    const CliRun encoding = Run({"list", "--json", "--encoding", "NO-SUCH-CODE-PAGE", Demo()});
+    EXPECT_EQ(encoding.exit, 2);
+    EXPECT_EQ(nlohmann::json::parse(encoding.out)["warnings"][0], "Unknown name encoding NO-SUCH-CODE-PAGE.");
+
     const CliRun forced = Run({"list", "--json", "--format", "pck", Archive("renamed.bin", ReadFile(Demo()))});
     EXPECT_EQ(forced.exit, 0);
     EXPECT_EQ(nlohmann::json::parse(forced.out)["files"].size(), 4u);

@@ -93,9 +93,11 @@ TEST_F(Extraction, PlanListsFoldersBeforeTheirContentWithSubtreeBounds)
     Open(WorkedExample());
     const ExtractionPlan plan = PlanExtraction(Loaded(), {ExtractionItem::Folder(Folder("\\DATA"))});
     std::vector<std::string> steps;
-    for (const PlanStep& step : plan.steps)
-        steps.push_back(std::to_string(step.depth) + (step.action == PlanStep::Action::MakeFolder ? " mkdir " : " file ") +
-                        step.relativePath + (step.action == PlanStep::Action::MakeFolder ? " until " + std::to_string(step.subtreeEnd) : ""));
+    for (std::size_t at = 0; at < plan.steps.size(); ++at) {
+        const bool folder = plan.steps[at].GetAction() == PlanStep::Action::MakeFolder;
+        steps.push_back(std::to_string(plan.Depth(at)) + (folder ? " mkdir " : " file ") + plan.RelativePath(at) +
+                        (folder ? " until " + std::to_string(plan.SubtreeEnd(at)) : ""));
+    }
     EXPECT_THAT(steps, ElementsAre("0 mkdir DATA until 6", "1 file DATA/A.BIN", "1 file DATA/B.BIN",
                                    "1 mkdir DATA/SND until 5", "2 file DATA/SND/X.WAV", "1 mkdir DATA/MAPS until 6"));
     EXPECT_EQ(plan.totalFiles, 3u);
