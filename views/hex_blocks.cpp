@@ -63,7 +63,7 @@ void CHexBlocks::Want(std::uint64_t firstRow, std::uint64_t lastRow)
         return;
     m_pending = missing;
     m_worker.Post([this, archive = m_archive, entry = m_entry, size = m_size, generation = m_generation,
-                   missing = std::move(missing)]() -> CBackgroundWorker::Delivery {
+                   missing = std::move(missing)](const CBackgroundWorker::Ticket&) -> CBackgroundWorker::Delivery {
         std::vector<Block> arrived;
         for (const std::uint64_t index : missing) {
             Block& block = arrived.emplace_back();

@@ -71,7 +71,7 @@ private:
     std::uint64_t m_uses = 0;
     std::vector<Block> m_blocks;
     std::vector<std::uint64_t> m_pending;  // the blocks asked for last, until they arrive
-    CBackgroundWorker m_worker;
+    CBackgroundWorker m_worker;  // every answer counts: blocks of rows since scrolled past are kept too
 };
 
 // "0001A2F0  48 65 6C 6C 6F 2C 20 77  6F 72 6C 64 21 0A 00 FF  Hello, world!..."
