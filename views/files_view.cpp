@@ -92,17 +92,14 @@ void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
     m_model.SetArchive(m_archive.get());
     // Only the check holds the archive, and not past its end: the archive's
     // file closes as soon as the window lets it go. A check that has not
-    // started yet is dropped.
-    const std::uint64_t generation = ++m_archiveGeneration;
-    m_findingsCheck.Post([this, generation, archive = m_archive]() mutable -> CBackgroundWorker::Delivery {
+    // started yet is dropped, and one about another archive never shows.
+    m_findingsCheck.Post([this, archive = m_archive](
+                             const CBackgroundWorker::Ticket&) mutable -> CBackgroundWorker::Delivery {
         if (!archive)
             return {};
         auto findings = std::make_shared<const RowFindings>(RowFindings::Of(archive->GetCatalogue()));
         archive.reset();
-        return [this, generation, findings = std::move(findings)] {
-            if (generation == m_archiveGeneration)
-                m_model.SetFindings(findings);
-        };
+        return [this, findings = std::move(findings)] { m_model.SetFindings(findings); };
     });
 }
 

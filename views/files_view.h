@@ -87,8 +87,8 @@ private:
     std::shared_ptr<const CArchiveFile> m_archive;
     CFilesModel m_model;
     bool m_dragging = false;
-    std::uint64_t m_archiveGeneration = 0;  // which archive a finished check was about
-    CBackgroundWorker m_findingsCheck;      // last: its delivery must not outlive what it touches
+    // Last: its delivery must not outlive what it touches.
+    CBackgroundWorker m_findingsCheck{CBackgroundWorker::Results::NewestOnly};
 };
 
 }  // namespace vorn

@@ -6,16 +6,6 @@
 #include <algorithm>
 
 namespace vorn {
-namespace {
-
-template <typename Blocks>
-auto* FindBlock(Blocks& blocks, std::uint64_t index)
-{
-    const auto found = std::find_if(blocks.begin(), blocks.end(), [index](const auto& block) { return block.index == index; });
-    return found == blocks.end() ? nullptr : &*found;
-}
-
-}  // namespace
 
 CHexBlocks::CHexBlocks(QObject* parent) : QObject(parent)
 {
@@ -27,7 +17,7 @@ void CHexBlocks::SetEntry(std::shared_ptr<const CArchiveFile> archive, const Fil
     m_entry = entry;
     m_size = m_archive ? size : 0;
     ++m_generation;
-    m_blocks.clear();
+    m_blocks.Clear();
     m_pending.clear();
 }
 
@@ -38,7 +28,7 @@ CHexBlocks::Row CHexBlocks::RowAt(std::uint64_t row) const
     if (result.offset >= m_size)
         return result;
     result.length = static_cast<std::size_t>(std::min<std::uint64_t>(kRowBytes, m_size - result.offset));
-    if (const Block* block = FindBlock(m_blocks, result.offset / kBlockBytes)) {
+    if (const BlockCache::Block* block = m_blocks.Find(result.offset / kBlockBytes)) {
         result.read = true;
         const std::size_t start = static_cast<std::size_t>(result.offset % kBlockBytes);
         if (start < block->bytes.size())
@@ -54,19 +44,17 @@ void CHexBlocks::Want(std::uint64_t firstRow, std::uint64_t lastRow)
     lastRow = std::min(lastRow, RowCount() - 1);
     std::vector<std::uint64_t> missing;
     for (std::uint64_t index = firstRow * kRowBytes / kBlockBytes; index <= lastRow * kRowBytes / kBlockBytes; ++index) {
-        if (Block* found = FindBlock(m_blocks, index))
-            found->lastUse = ++m_uses;
-        else
+        if (!m_blocks.Use(index))
             missing.push_back(index);
     }
     if (missing.empty() || missing == m_pending)
         return;
     m_pending = missing;
     m_worker.Post([this, archive = m_archive, entry = m_entry, size = m_size, generation = m_generation,
-                   missing = std::move(missing)]() -> CBackgroundWorker::Delivery {
-        std::vector<Block> arrived;
+                   missing = std::move(missing)](const CBackgroundWorker::Ticket&) -> CBackgroundWorker::Delivery {
+        std::vector<BlockCache::Block> arrived;
         for (const std::uint64_t index : missing) {
-            Block& block = arrived.emplace_back();
+            BlockCache::Block& block = arrived.emplace_back();
             block.index = index;
             const std::uint64_t start = index * kBlockBytes;
             block.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, size - start)));
@@ -76,22 +64,14 @@ void CHexBlocks::Want(std::uint64_t firstRow, std::uint64_t lastRow)
     });
 }
 
-void CHexBlocks::Store(std::uint64_t generation, std::vector<Block> arrived)
+void CHexBlocks::Store(std::uint64_t generation, std::vector<BlockCache::Block> arrived)
 {
     if (generation != m_generation)
         return;
-    for (Block& block : arrived) {
+    for (BlockCache::Block& block : arrived) {
         std::erase(m_pending, block.index);
-        if (FindBlock(m_blocks, block.index))
-            continue;
-        block.lastUse = ++m_uses;
-        if (m_blocks.size() < kCachedBlocks) {
-            m_blocks.push_back(std::move(block));
-        } else {
-            *std::min_element(m_blocks.begin(), m_blocks.end(), [](const Block& a, const Block& b) {
-                return a.lastUse < b.lastUse;
-            }) = std::move(block);
-        }
+        if (!m_blocks.Find(block.index))
+            m_blocks.Add(block.index).bytes = std::move(block.bytes);
     }
     emit BlocksArrived();
 }

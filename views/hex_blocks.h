@@ -2,6 +2,7 @@
 
 #include "archive/file_entry.h"
 #include "framework/background_worker.h"
+#include "framework/block_cache.h"
 
 #include <QObject>
 #include <QString>
@@ -50,28 +51,21 @@ public:
     // BlocksArrived follows once those missing are read. Requests for rows no
     // longer in view are dropped.
     void Want(std::uint64_t firstRow, std::uint64_t lastRow);
-    std::size_t CachedBlocks() const { return m_blocks.size(); }
+    std::size_t CachedBlocks() const { return m_blocks.Size(); }
 
 signals:
     void BlocksArrived();
 
 private:
-    struct Block {
-        std::uint64_t index = 0;
-        std::uint64_t lastUse = 0;
-        std::vector<unsigned char> bytes;
-    };
-
-    void Store(std::uint64_t generation, std::vector<Block> arrived);
+    void Store(std::uint64_t generation, std::vector<BlockCache::Block> arrived);
 
     std::shared_ptr<const CArchiveFile> m_archive;
     FileEntry m_entry;
     std::uint64_t m_size = 0;
     std::uint64_t m_generation = 0;  // changes with the entry, so late blocks of another are dropped
-    std::uint64_t m_uses = 0;
-    std::vector<Block> m_blocks;
+    BlockCache m_blocks{kCachedBlocks};
     std::vector<std::uint64_t> m_pending;  // the blocks asked for last, until they arrive
-    CBackgroundWorker m_worker;
+    CBackgroundWorker m_worker;  // every answer counts: blocks of rows since scrolled past are kept too
 };
 
 // "0001A2F0  48 65 6C 6C 6F 2C 20 77  6F 72 6C 64 21 0A 00 FF  Hello, world!..."

@@ -139,7 +139,7 @@ void CPreviewPane::showEvent(QShowEvent* event)
 
 void CPreviewPane::Load()
 {
-    const std::uint64_t request = ++m_request;
+    m_worker.Cancel();  // what was asked for before no longer counts
     m_stale = isHidden();
     if (m_stale)
         return;  // until the pane is shown again
@@ -153,13 +153,10 @@ void CPreviewPane::Load()
     m_name->setText(QString::fromStdString(entry.m_name));
     m_name->setToolTip(EntryPathText(entry));
     m_readingDelay.start();
-    m_worker.Post([this, request, archive = m_archive, entry = *m_entry,
-                   forceHex = m_hexSwitch->isChecked()]() -> CBackgroundWorker::Delivery {
+    m_worker.Post([this, archive = m_archive, entry = *m_entry, forceHex = m_hexSwitch->isChecked()](
+                      const CBackgroundWorker::Ticket&) -> CBackgroundWorker::Delivery {
         PreviewContent content = LoadPreview(*archive, entry, forceHex);
-        return [this, request, entry, content = std::move(content)]() mutable {
-            if (request == m_request)
-                Show(entry, std::move(content));
-        };
+        return [this, entry, content = std::move(content)]() mutable { Show(entry, std::move(content)); };
     });
 }
 

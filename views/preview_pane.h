@@ -63,9 +63,8 @@ private:
 
     std::shared_ptr<const CArchiveFile> m_archive;
     std::optional<std::uint32_t> m_entry;
-    std::uint64_t m_request = 0;  // counts the entries asked for, so a late answer is dropped
-    bool m_stale = false;         // asked for while hidden: read when shown
-    CBackgroundWorker m_worker;
+    bool m_stale = false;  // asked for while hidden: read when shown
+    CBackgroundWorker m_worker{CBackgroundWorker::Results::NewestOnly};  // a late answer is dropped
     QTimer m_readingDelay;
     QLabel* m_name;
     QToolButton* m_hexSwitch;
