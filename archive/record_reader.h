@@ -3,9 +3,9 @@
 #include "archive/archive_format.h"
 #include "archive/byte_source.h"
 #include "archive/name_encoding.h"
+#include "framework/block_cache.h"
 
 #include <optional>
-#include <vector>
 
 namespace vorn {
 
@@ -25,22 +25,13 @@ private:
     static constexpr std::size_t kBlockSize = 16 << 10;
     static constexpr std::size_t kCachedBlocks = 64;
 
-    struct Block {
-        std::uint64_t index = 0;
-        std::uint64_t lastUse = 0;
-        std::size_t length = 0;
-        std::vector<unsigned char> bytes;
-    };
-
     // The cached block of that index, read in if need be.
-    const Block& BlockAt(std::uint64_t index);
+    const BlockCache::Block& BlockAt(std::uint64_t index);
 
     const ByteSource& m_source;
     RecordLayout m_layout;
     NameDecoder& m_names;
-    std::vector<Block> m_blocks;
-    std::size_t m_lastBlock = 0;
-    std::uint64_t m_uses = 0;
+    BlockCache m_blocks{kCachedBlocks};
 };
 
 }  // namespace vorn
