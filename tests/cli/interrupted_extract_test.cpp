@@ -153,16 +153,24 @@ TEST(LimitedExtract, AFileOverTheSizeLimitFailsAloneAndLeavesNothingPartial)
     }
 }
 
+// Why a run without /proc cannot be tried here; null when it can.
+const char* WhyNoProcCannotBeTried()
+{
+#ifdef __SANITIZE_ADDRESS__
+    return "the sanitizers read their options and run their leak check through /proc";
+#endif
+    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
+        return "no user and mount namespaces here";
+    return nullptr;
+}
+
 // Without /proc an unnamed file cannot be linked in, so each file is written
 // as a hidden temporary beside its name and renamed. /proc is hidden in a
 // mount namespace of its own.
 TEST(ExtractWithoutProc, RenamesTemporariesBesideTheNames)
 {
-#ifdef __SANITIZE_ADDRESS__
-    GTEST_SKIP() << "the sanitizers read their options and run their leak check through /proc";
-#endif
-    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "no user and mount namespaces here";
+    if (const char* why = WhyNoProcCannotBeTried())
+        GTEST_SKIP() << why;
     TempDir dir;
     const std::string archive = dir / "game.pck";
     WriteFile(archive, BuildArchive(ArchiveFormat::Pck, {{{"A", "new", "", 0}}, {{"DATA", {{"B", "b", "", 0}}, {}}}}));
@@ -190,11 +198,8 @@ TEST(ExtractWithoutProc, RenamesTemporariesBesideTheNames)
 // enters the folder removes it and says so.
 TEST(ExtractWithoutProc, TheNextRunRemovesTheTemporaryOfAKilledOne)
 {
-#ifdef __SANITIZE_ADDRESS__
-    GTEST_SKIP() << "the sanitizers read their options and run their leak check through /proc";
-#endif
-    if (std::system("unshare -rm true >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "no user and mount namespaces here";
+    if (const char* why = WhyNoProcCannotBeTried())
+        GTEST_SKIP() << why;
     TempDir dir;
     const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
     const std::string big = dir / "big.pck";
