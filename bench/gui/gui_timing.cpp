@@ -286,6 +286,7 @@ vorn::CVornApp* StartApp(int argc, char** argv, const std::string& path)
         !QTest::qWaitForWindowExposed(app->MainFrame()))
         throw std::runtime_error("could not open " + path);
     app->MainFrame()->resize(1200, 800);  // the preview beside the list
+    app->MainFrame()->CommandAction(vorn::res::ID_VIEW_PREVIEW)->setChecked(true);  // it starts hidden
     return app;
 }
 
