@@ -72,13 +72,21 @@ std::string Outcome(int status)
     return "exit " + std::to_string(WEXITSTATUS(status));
 }
 
+// big.pck in dir: one file BIG.BIN of 256 MiB, long enough for a run to be
+// caught in the middle of it; sparse, so it costs no disk.
+std::string BigArchive(const TempDir& dir)
+{
+    constexpr std::uint32_t kSize = 256u << 20;
+    const std::string archive = dir / "big.pck";
+    WriteFile(archive, FileRecord(ArchiveFormat::Pck, "BIG.BIN", kSize, 96) + EndRecord(ArchiveFormat::Pck, 0));
+    std::filesystem::resize_file(archive, 96 + std::uint64_t{kSize});
+    return archive;
+}
+
 TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
 {
     TempDir dir;
-    const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
-    const std::string archive = dir / "big.pck";
-    WriteFile(archive, FileRecord(ArchiveFormat::Pck, "BIG.BIN", size, 96) + EndRecord(ArchiveFormat::Pck, 0));
-    std::filesystem::resize_file(archive, 96 + std::uint64_t{size});  // sparse
+    const std::string archive = BigArchive(dir);
     const std::string target = dir / "out";
     std::filesystem::create_directory(target);
     const std::string cancelled = "vorn-cli: cancelled: 0 of 1 files extracted; the rest was left out\n";
@@ -201,10 +209,7 @@ TEST(ExtractWithoutProc, TheNextRunRemovesTheTemporaryOfAKilledOne)
     if (const char* why = WhyNoProcCannotBeTried())
         GTEST_SKIP() << why;
     TempDir dir;
-    const std::uint32_t size = 256u << 20;  // long enough to be caught in the middle
-    const std::string big = dir / "big.pck";
-    WriteFile(big, FileRecord(ArchiveFormat::Pck, "BIG.BIN", size, 96) + EndRecord(ArchiveFormat::Pck, 0));
-    std::filesystem::resize_file(big, 96 + std::uint64_t{size});  // sparse
+    const std::string big = BigArchive(dir);
     const std::string small = dir / "small.pck";
     WriteFile(small, BuildArchive(ArchiveFormat::Pck, {{{"A", "a", "", 0}}, {}}));
     const std::string target = dir / "out";
