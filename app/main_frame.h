@@ -57,7 +57,7 @@ public:
     // What the commands would act on: the active pane's selection.
     PaneSelection ActiveSelection() const;
 
-    // Extract Here writes into the default extraction folder, when there is one.
+    // Extract to Default Folder writes into the default extraction folder, when there is one.
     void SetExtractHereAvailable(bool available);
     // The message pane of the status bar: what a run came to, until the list
     // changes; why an archive shows nothing, while it is open ("" for none).
@@ -76,7 +76,7 @@ signals:
     // The Extract command reached the active pane, which says what to extract.
     // The extraction itself is carried out by whoever connects here.
     void ExtractRequested(const vorn::PaneSelection& request);
-    // Extract Here: the same into the default extraction folder.
+    // Extract to Default Folder: the same into the default extraction folder.
     void ExtractHereRequested(const vorn::PaneSelection& request);
     // A recent-file entry was chosen (0 is the newest).
     void RecentFileRequested(int index);
