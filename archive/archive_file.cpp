@@ -11,7 +11,7 @@
 namespace vorn {
 
 CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat,
-                           NameDecoder names, const FileSink& sink)
+                           NameDecoder names, const FileSink& sink, FileRecordOffsets offsets)
     : m_pathName(std::move(path)), m_file(m_pathName), m_nameEncoding(names.Encoding()), m_reporter(reporter)
 {
     if (!m_file.IsOpen()) {
@@ -19,7 +19,7 @@ CArchiveFile::CArchiveFile(std::string path, MessageReporter& reporter, std::opt
         return;
     }
     m_format = forcedFormat.value_or(FormatFromPath(m_pathName));
-    m_catalogue = LoadCatalogue(m_file, m_format, std::move(names), sink);
+    m_catalogue = LoadCatalogue(m_file, m_format, std::move(names), sink, offsets);
     m_isOpen = true;
 }
 

@@ -22,7 +22,8 @@ public:
     // decoded by names. reporter receives the failures of WriteEntry and
     // WriteEntryByName.
     CArchiveFile(std::string path, MessageReporter& reporter, std::optional<ArchiveFormat> forcedFormat = {},
-                 NameDecoder names = NameDecoder::Default(), const FileSink& sink = {});
+                 NameDecoder names = NameDecoder::Default(), const FileSink& sink = {},
+                 FileRecordOffsets offsets = FileRecordOffsets::Drop);
     ~CArchiveFile();
     CArchiveFile(const CArchiveFile&) = delete;
     CArchiveFile& operator=(const CArchiveFile&) = delete;

@@ -22,9 +22,12 @@ const std::vector<std::uint32_t>& Catalogue::FilesOf(const CDirNode* folder) con
     return folder ? folder->m_files : topFiles;
 }
 
-Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names, const FileSink& sink)
+Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names, const FileSink& sink,
+                        FileRecordOffsets offsets)
 {
     Catalogue catalogue;
+    if (offsets == FileRecordOffsets::Keep && !sink)
+        catalogue.fileRecords.emplace();
     if (format == ArchiveFormat::Dir)
         ReadDirCatalogue(source, catalogue, names, sink);
     else if (format == ArchiveFormat::Pck)

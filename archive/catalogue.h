@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ struct [[nodiscard]] Catalogue {
     std::uint64_t recordCount = 0;       // records read, all kinds
     std::vector<ByteSpan> recordSpans;   // where they lie, runs of adjacent records as one
     SharedNames sharedNames;
+    std::optional<std::uint64_t> closingRecord;  // where the record that ended the catalogue lies, if one did
+    // Where each entry's record lies, by entry; kept only when the load is asked to.
+    std::optional<std::vector<std::uint64_t>> fileRecords;
 
     void AddAnomaly(CatalogueAnomaly anomaly);
     // Child folders and files of a folder, or of the top level when folder is null.
@@ -73,8 +77,10 @@ using FileSink = std::function<void(const FileEntry&)>;
 // whatever could be read stays, and every irregularity becomes an anomaly.
 // Names are decoded by names, Windows-1252 unless told otherwise. Given a
 // sink, the files go to it and the catalogue keeps none (no entries, no file
-// indexes in the folders); folders and anomalies stay as ever.
+// indexes in the folders); folders and anomalies stay as ever. A writer that
+// rewrites the archive asks for the file records' offsets too.
+enum class FileRecordOffsets { Drop, Keep };
 Catalogue LoadCatalogue(const ByteSource& source, ArchiveFormat format, NameDecoder names = NameDecoder::Default(),
-                        const FileSink& sink = {});
+                        const FileSink& sink = {}, FileRecordOffsets offsets = FileRecordOffsets::Drop);
 
 }  // namespace vorn

@@ -62,6 +62,8 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
     if (record.sharedNameBytes)
         m_catalogue.sharedNames.files.emplace(index, std::move(*record.sharedNameBytes));
     (m_open ? m_open->m_files : m_catalogue.topFiles).push_back(index);
+    if (m_catalogue.fileRecords)
+        m_catalogue.fileRecords->push_back(offset);
     NoteDataPastEnd(entry, offset);
 }
 
@@ -78,22 +80,26 @@ std::string CatalogueBuilder::PathInOpenFolder(const std::string& name) const
     return ItemPath(m_open, name);
 }
 
-void CatalogueBuilder::OpenFolder(const RawRecord& record)
+void CatalogueBuilder::OpenFolder(const RawRecord& record, std::uint64_t offset)
 {
     auto& siblings = m_open ? m_open->m_children : m_catalogue.topFolders;
     auto node = std::make_unique<CDirNode>(record.name, m_open);
     node->m_row = siblings.size();
     node->m_filesBefore = static_cast<std::uint32_t>(m_catalogue.entries.size());
+    node->m_recordOffset = offset;
     m_open = siblings.emplace_back(std::move(node)).get();
     if (record.sharedNameBytes)
         m_catalogue.sharedNames.folders.emplace(m_open, *record.sharedNameBytes);
     ++m_depth;
 }
 
-bool CatalogueBuilder::CloseFolder()
+bool CatalogueBuilder::CloseFolder(std::uint64_t offset)
 {
-    if (!m_open)
+    if (!m_open) {
+        m_catalogue.closingRecord = offset;
         return false;
+    }
+    m_open->m_endOffset = offset;
     // The folder gets no more files: a million indices need no room to grow.
     m_open->m_files.shrink_to_fit();
     m_open = m_open->m_parent;

@@ -12,9 +12,10 @@ public:
     CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize, const FileSink& sink);
 
     void AddFile(RawRecord&& record, std::uint64_t offset);
-    void OpenFolder(const RawRecord& record);
-    // Makes the open folder's parent the open folder; false when none is open.
-    bool CloseFolder();
+    void OpenFolder(const RawRecord& record, std::uint64_t offset);
+    // Makes the open folder's parent the open folder; false when none is open,
+    // and then the end record at offset ended the catalogue.
+    bool CloseFolder(std::uint64_t offset);
     std::size_t Depth() const { return m_depth; }
     // "DATA\\SUB\\name": where a record named name in the open folder stands.
     std::string PathInOpenFolder(const std::string& name) const;

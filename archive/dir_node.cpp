@@ -29,6 +29,21 @@ std::size_t CDirNode::Depth() const
     return depth;
 }
 
+std::vector<std::string_view> SplitItemPath(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    while (!path.empty()) {
+        const std::size_t separator = path.find_first_of("\\/");
+        const std::string_view part = path.substr(0, separator);
+        if (!part.empty())
+            parts.push_back(part);
+        if (separator == std::string_view::npos)
+            break;
+        path.remove_prefix(separator + 1);
+    }
+    return parts;
+}
+
 std::string ItemPath(const CDirNode* folder, std::string_view name)
 {
     return folder ? folder->GetPath().substr(1) + '\\' + std::string(name) : std::string(name);

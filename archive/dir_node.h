@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +31,18 @@ public:
     std::vector<std::uint32_t> m_files;  // indices into the archive's entries, catalogue order
     std::size_t m_row = 0;               // position among the parent's children (or the top level)
     std::uint32_t m_filesBefore = 0;     // file records read before this folder's, for the catalogue order
+    // Where its folder record and the end record that closed it lie; a writer
+    // that rewrites the archive keeps what these records hold besides.
+    std::uint64_t m_recordOffset = 0;
+    std::optional<std::uint64_t> m_endOffset;
 };
 
 // "DATA\\SUB\\name": the item named name in folder (null for the top level), as
 // findings and messages name it, without the leading backslash.
 std::string ItemPath(const CDirNode* folder, std::string_view name);
+
+// The names of an item's path as users spell it: "\\DATA\\SUB", "DATA/SUB" or
+// "/DATA/SUB/A.BIN" (either separator, a leading one optional).
+std::vector<std::string_view> SplitItemPath(std::string_view path);
 
 }  // namespace vorn

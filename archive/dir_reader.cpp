@@ -45,7 +45,7 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
                 catalogue.AddAnomaly({AnomalyKind::Loop, offset, builder.PathInOpenFolder(record->name),
                                       {.name = record->name, .position = record->position}});
             } else {
-                builder.OpenFolder(*record);
+                builder.OpenFolder(*record, offset);
                 openRuns.push_back({record->position, offset + layout.recordSize});
                 offset = record->position;
                 break;
@@ -53,12 +53,11 @@ void ReadDirCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
             offset += layout.recordSize;
             break;
         case static_cast<std::uint8_t>(RecordType::End):
-            if (openRuns.empty())
+            if (!builder.CloseFolder(offset))
                 return;  // the end of the top-level run ends the catalogue
             offset = openRuns.back().returnOffset;
             openStarts.erase(openRuns.back().start);
             openRuns.pop_back();
-            builder.CloseFolder();
             break;
         default:
             builder.SkipUnknown(offset);

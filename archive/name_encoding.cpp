@@ -190,4 +190,38 @@ bool NameDecoder::MayShareText(std::string_view bytes, std::string_view text)
     return m_converter->encode == kNoHandle || ConvertExactly(m_converter->encode, text) != bytes;
 }
 
+std::optional<NameEncoder> NameEncoder::For(const std::string& encoding)
+{
+    std::optional<NameDecoder> decoder = NameDecoder::For(encoding);
+    if (!decoder)
+        return std::nullopt;
+    return NameEncoder(std::move(*decoder));
+}
+
+std::optional<std::string> NameEncoder::Encode(std::string_view text)
+{
+    std::optional<std::string> bytes;
+    switch (m_decoder.m_method) {
+    case NameDecoder::Method::Windows1252:
+        bytes = EncodeWindows1252(text);
+        break;
+    case NameDecoder::Method::Utf8:
+        bytes = std::string(text);
+        break;
+    case NameDecoder::Method::Iconv: {
+        const NameDecoder::Converter& converter = *m_decoder.m_converter;
+        if (converter.printableAsciiIsItself && IsPrintableAscii(text))
+            return std::string(text);
+        if (converter.encode != kNoHandle)
+            bytes = ConvertExactly(converter.encode, text);
+        break;
+    }
+    }
+    // Reading the bytes back catches what a conversion let through: invalid
+    // UTF-8 taken as it is, a character stored as one that reads differently.
+    if (!bytes || m_decoder.Decode(*bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace vorn

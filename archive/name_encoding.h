@@ -37,6 +37,7 @@ public:
     bool MayShareText(std::string_view bytes, std::string_view text);
 
 private:
+    friend class NameEncoder;
     enum class Method { Windows1252, Utf8, Iconv };
     struct Converter;
     NameDecoder(std::string encoding, Method method, std::unique_ptr<Converter> converter = nullptr);
@@ -44,6 +45,24 @@ private:
     std::string m_encoding;
     Method m_method;
     std::unique_ptr<Converter> m_converter;  // Iconv only
+};
+
+// The other way, for writing archives: UTF-8 names into the bytes the
+// encoding stores. Not to be shared between threads.
+class NameEncoder {
+public:
+    // Nothing when iconv does not know the encoding.
+    static std::optional<NameEncoder> For(const std::string& encoding);
+
+    const std::string& Encoding() const { return m_decoder.Encoding(); }
+    // Nothing when the text holds a character the encoding cannot store, or
+    // its bytes would not read back as this very text.
+    std::optional<std::string> Encode(std::string_view text);
+
+private:
+    explicit NameEncoder(NameDecoder decoder) : m_decoder(std::move(decoder)) {}
+
+    NameDecoder m_decoder;
 };
 
 }  // namespace vorn

@@ -23,8 +23,12 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
             builder.NoteUnreadable(offset);
             break;
         }
-        if (!builder.WithinBudget(offset) || record->position == 0)
+        if (!builder.WithinBudget(offset))
             break;
+        if (record->position == 0) {
+            catalogue.closingRecord = offset;
+            break;
+        }
         std::uint64_t next = offset + layout.recordSize;
         switch (record->type) {
         case static_cast<std::uint8_t>(RecordType::File):
@@ -44,7 +48,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
                 catalogue.AddAnomaly({AnomalyKind::Loop, offset, builder.PathInOpenFolder(record->name),
                                       {.name = record->name, .position = record->position}});
             }
-            builder.OpenFolder(*record);
+            builder.OpenFolder(*record, offset);
             if (record->position > offset)
                 next = record->position;
             break;
@@ -53,7 +57,7 @@ void ReadPckCatalogue(const ByteSource& source, Catalogue& catalogue, NameDecode
                 --skippedLevels;
                 break;
             }
-            reading = builder.CloseFolder();  // an end record at the top level ends the catalogue
+            reading = builder.CloseFolder(offset);  // an end record at the top level ends the catalogue
             break;
         default:
             builder.SkipUnknown(offset);

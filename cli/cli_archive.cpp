@@ -4,7 +4,8 @@
 
 namespace vorn::cli {
 
-OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink)
+OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink,
+                          FileRecordOffsets offsets)
 {
     std::optional<ArchiveFormat> forced;
     if (arguments.format == "dir")
@@ -20,7 +21,7 @@ OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& re
         opened.exit = kExitUsage;
         return opened;
     }
-    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced, std::move(*names), sink);
+    opened.archive = std::make_unique<CArchiveFile>(arguments.path, reporter, forced, std::move(*names), sink, offsets);
     if (!opened.archive->IsOpen()) {
         opened.problem = "Error opening file.";
         reporter.ShowMessage({opened.problem, arguments.path + ": " + OpenErrorText(opened.archive->GetOpenError())});

@@ -26,7 +26,8 @@ struct [[nodiscard]] OpenedArchive {
     int exit = kExitOk;
 };
 
-OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink = {});
+OpenedArchive OpenArchive(const ArchiveArguments& arguments, MessageReporter& reporter, const FileSink& sink = {},
+                          FileRecordOffsets offsets = FileRecordOffsets::Drop);
 
 // Prints what the load found wrong on standard error, notes aside; true if it
 // found anything but notes.

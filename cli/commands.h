@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_archive.h"
+#include "write/tree_changes.h"
 
 #include <string>
 #include <vector>
@@ -26,9 +27,35 @@ struct ExtractOptions {
     unsigned jobs = 0;  // 0: DefaultExtractionJobs()
 };
 
+// What writing an archive takes besides its content.
+struct OutputOptions {
+    std::string path;
+    bool overwrite = false;
+    bool quiet = false;
+    bool json = false;
+    unsigned jobs = 0;  // 0: DefaultExtractionJobs()
+};
+
+struct PackOptions {
+    std::string folder;
+    OutputOptions output;
+    std::string format;  // "", "dir" or "pck": from the output's extension
+    std::string encoding = kDefaultNameEncoding;
+    std::string orderFrom;  // an archive whose order to keep
+};
+
+struct UpdateOptions {
+    ArchiveArguments archive;
+    OutputOptions output;  // path empty: the archive itself
+    std::vector<TreeChange> changes;  // in the order given
+    bool backup = false;
+};
+
 int RunList(const ListOptions& options);
 int RunTree(const ArchiveArguments& archive);
 int RunExtract(const ExtractOptions& options);
 int RunCheck(const CheckOptions& options);
+int RunPack(const PackOptions& options);
+int RunUpdate(const UpdateOptions& options);
 
 }  // namespace vorn::cli

@@ -5,21 +5,6 @@
 namespace vorn::cli {
 namespace {
 
-std::vector<std::string_view> SplitPath(std::string_view path)
-{
-    std::vector<std::string_view> parts;
-    while (!path.empty()) {
-        const std::size_t separator = path.find_first_of("\\/");
-        const std::string_view part = path.substr(0, separator);
-        if (!part.empty())
-            parts.push_back(part);
-        if (separator == std::string_view::npos)
-            break;
-        path.remove_prefix(separator + 1);
-    }
-    return parts;
-}
-
 const CDirNode* FindChildFolder(const Catalogue& catalogue, const CDirNode* folder, std::string_view name)
 {
     for (const auto& child : catalogue.FoldersOf(folder))
@@ -32,7 +17,7 @@ const CDirNode* FindChildFolder(const Catalogue& catalogue, const CDirNode* fold
 
 std::optional<ExtractionItem> FindItem(const Catalogue& catalogue, std::string_view path)
 {
-    const std::vector<std::string_view> parts = SplitPath(path);
+    const std::vector<std::string_view> parts = SplitItemPath(path);
     if (parts.empty())
         return std::nullopt;
     const CDirNode* folder = nullptr;

@@ -5,12 +5,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <csignal>
+#include <map>
 #include <sstream>
 
 namespace {
 
 using namespace vorn::cli;
+using vorn::TreeChange;
 
 void AddArchiveArguments(CLI::App& command, ArchiveArguments& archive)
 {
@@ -20,6 +23,45 @@ void AddArchiveArguments(CLI::App& command, ArchiveArguments& archive)
     command.add_option("--encoding", archive.encoding,
                        "Decode names from this encoding (default Windows-1252; also Windows-1250, Windows-1251, "
                        "Shift-JIS, UTF-8 or any name iconv knows)");
+}
+
+void AddOutputOptions(CLI::App& command, OutputOptions& output)
+{
+    command.add_flag("--overwrite", output.overwrite, "Replace an existing output file (atomically)");
+    command.add_flag("-q,--quiet", output.quiet, "Do not show progress");
+    command.add_flag("--json", output.json, "Print a summary as one JSON object");
+    command.add_option("-j,--jobs", output.jobs, "Files read at once (default: the number of cores, at most 8)")
+        ->check(CLI::Range(1u, 64u));
+}
+
+// An option of update that stands for one kind of change.
+struct ChangeOption {
+    CLI::Option* option;
+    TreeChange::Kind kind;
+    bool hasValue;  // ITEM=VALUE
+};
+
+// The changes as given on the command line, whatever options they came with.
+std::vector<TreeChange> ChangesInOrder(const CLI::App& command, const std::vector<ChangeOption>& options)
+{
+    std::vector<TreeChange> changes;
+    std::map<const CLI::Option*, std::size_t> used;
+    for (const CLI::Option* given : command.parse_order()) {
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const ChangeOption& candidate) { return candidate.option == given; });
+        if (option == options.end())
+            continue;
+        const std::string& argument = given->results().at(used[given]++);
+        const std::size_t equals = argument.find('=');
+        if (!option->hasValue) {
+            changes.push_back({option->kind, argument});
+        } else if (equals == std::string::npos) {
+            throw CLI::ValidationError(given->get_name(), "expects ITEM=VALUE, not " + argument);
+        } else {
+            changes.push_back({option->kind, argument.substr(0, equals), argument.substr(equals + 1)});
+        }
+    }
+    return changes;
 }
 
 // What the argument parser says: help and the version on standard output, a
@@ -51,7 +93,7 @@ int main(int argc, char** argv)
     // that file, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    CLI::App app{"Lists, checks and extracts DIR and PCK game archives.", "vorn-cli"};
+    CLI::App app{"Lists, checks, extracts, packs and updates DIR and PCK game archives.", "vorn-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("vorn-cli ") + vorn::kVersion, "Print the version and exit");
 
@@ -84,8 +126,45 @@ int main(int argc, char** argv)
     AddArchiveArguments(*checkCommand, check.archive);
     checkCommand->add_flag("--json", check.json, "Print the findings as one JSON object");
 
+    PackOptions pack;
+    CLI::App* packCommand = app.add_subcommand(
+        "pack", "Write FOLDER as a new archive: its sub-folders and files become the archive's top level");
+    packCommand->add_option("FOLDER", pack.folder, "The folder to pack")->required();
+    packCommand->add_option("-o,--output", pack.output.path, "The archive to write (OUT.pck or OUT.dir)")->required();
+    packCommand->add_option("--format", pack.format, "Write this format, whatever the output's extension")
+        ->check(CLI::IsMember({"dir", "pck"}));
+    packCommand->add_option("--encoding", pack.encoding, "Encode names in this encoding (default Windows-1252)");
+    packCommand->add_option("--order-from", pack.orderFrom,
+                            "Keep this archive's order (and its format, unless given) for the items both hold");
+    AddOutputOptions(*packCommand, pack.output);
+
+    UpdateOptions update;
+    CLI::App* updateCommand = app.add_subcommand(
+        "update", "Write the archive again with changes, in place (atomically) or as another file");
+    AddArchiveArguments(*updateCommand, update.archive);
+    updateCommand->add_option("-o,--output", update.output.path, "Write the changed archive here instead");
+    updateCommand->add_flag("--backup", update.backup, "Keep what is replaced as ARCHIVE~ (or OUT~)");
+    const auto changeOption = [&](const char* name, const char* description) {
+        return updateCommand->add_option(name, description)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    };
+    const std::vector<ChangeOption> changeOptions = {
+        {changeOption("--replace", "ITEM=FILE: the file's bytes replace ITEM's"), TreeChange::Kind::Replace, true},
+        {changeOption("--add", "FOLDERITEM=PATH: the file or folder (with its tree) at PATH goes into FOLDERITEM "
+                               "(/ for the top level)"),
+         TreeChange::Kind::Add, true},
+        {changeOption("--delete", "ITEM: remove the file, or the folder with all it holds"), TreeChange::Kind::Delete,
+         false},
+        {changeOption("--rename", "ITEM=NEWNAME: ITEM takes the new name in its folder"), TreeChange::Kind::Rename,
+         true},
+        {changeOption("--mkdir", "FOLDERITEM: make the folder, with its missing parents"), TreeChange::Kind::MakeFolder,
+         false},
+    };
+    AddOutputOptions(*updateCommand, update.output);
+
     try {
         app.parse(argc, argv);
+        if (*updateCommand)
+            update.changes = ChangesInOrder(*updateCommand, changeOptions);
     } catch (const CLI::ParseError& error) {
         return ReportParseResult(app, error);
     }
@@ -96,5 +175,9 @@ int main(int argc, char** argv)
         return RunTree(tree);
     if (*extractCommand)
         return RunExtract(extract);
+    if (*packCommand)
+        return RunPack(pack);
+    if (*updateCommand)
+        return RunUpdate(update);
     return RunCheck(check);
 }

@@ -27,26 +27,29 @@ bool KernelCopyUnsupported(int error)
     return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EBADF;
 }
 
-StepResult CopyWithBuffer(int archiveFd, off_t offset, std::uint64_t remaining, int outFd, CopyMonitor* monitor)
+StepResult CopyWithBuffer(int inFd, off_t offset, std::uint64_t remaining, int outFd, off_t outOffset,
+                          CopyMonitor* monitor)
 {
     std::vector<unsigned char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kBufferSize)));
     while (remaining > 0) {
         if (monitor && monitor->ShouldStop())
             return {Step::Stopped};
         const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, buffer.size()));
-        const ssize_t got = ::pread(archiveFd, buffer.data(), want, offset);
+        const ssize_t got = ::pread(inFd, buffer.data(), want, offset);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             return {Step::ShortRead, got < 0 ? errno : 0};
         for (ssize_t written = 0; written < got;) {
-            const ssize_t put = ::write(outFd, buffer.data() + written, static_cast<std::size_t>(got - written));
+            const ssize_t put = ::pwrite(outFd, buffer.data() + written, static_cast<std::size_t>(got - written),
+                                         outOffset + written);
             if (put < 0 && errno == EINTR)
                 continue;
             if (put <= 0)
                 return {Step::WriteFailed, put < 0 ? errno : ENOSPC};
             written += put;
         }
+        outOffset += got;
         offset += got;
         remaining -= static_cast<std::uint64_t>(got);
         if (monitor)
@@ -55,19 +58,20 @@ StepResult CopyWithBuffer(int archiveFd, off_t offset, std::uint64_t remaining, 
     return {Step::Done};
 }
 
-StepResult CopyData(int archiveFd, DataRange range, int outFd, CopyMonitor* monitor)
+StepResult CopyData(int inFd, DataRange range, int outFd, std::uint64_t outAt, CopyMonitor* monitor)
 {
     auto offset = static_cast<off_t>(range.offset);
+    auto outOffset = static_cast<off_t>(outAt);
     std::uint64_t remaining = range.size;
     while (remaining > 0) {
         if (monitor && monitor->ShouldStop())
             return {Step::Stopped};
         const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kChunk));
-        const ssize_t copied = ::copy_file_range(archiveFd, &offset, outFd, nullptr, want, 0);
+        const ssize_t copied = ::copy_file_range(inFd, &offset, outFd, &outOffset, want, 0);
         if (copied < 0 && errno == EINTR)
             continue;
         if (copied < 0 && KernelCopyUnsupported(errno))
-            return CopyWithBuffer(archiveFd, offset, remaining, outFd, monitor);
+            return CopyWithBuffer(inFd, offset, remaining, outFd, outOffset, monitor);
         if (copied < 0)
             return {Step::WriteFailed, errno};
         if (copied == 0)
@@ -127,6 +131,11 @@ CopyResult FromPublish(const PendingFile::Result& published, CopyStatus namingFa
 
 }  // namespace
 
+CopyResult CopyRange(int inFd, DataRange range, int outFd, std::uint64_t outOffset, CopyMonitor* monitor)
+{
+    return FromStep(CopyData(inFd, range, outFd, outOffset, monitor));
+}
+
 CopySource CopySourceOf(int archiveFd)
 {
     struct stat status {};
@@ -145,7 +154,7 @@ CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd
     PendingFile file(dirFd, name);
     if (file.Descriptor() < 0)
         return {CopyStatus::CreateFailed, file.CreateError()};
-    const CopyResult copied = FromStep(CopyData(source.fd, range, file.Descriptor(), monitor));
+    const CopyResult copied = CopyRange(source.fd, range, file.Descriptor(), 0, monitor);
     if (copied.status != CopyStatus::Copied)
         return copied;
     const PendingFile::Result published = file.PublishNew();

@@ -42,6 +42,11 @@ struct DataRange {
     std::uint64_t size = 0;
 };
 
+// Copies a range of the file inFd to outOffset in outFd, in the kernel where it
+// can; the files' positions stay where they are, so several threads may copy
+// into one file at once. ShortRead: inFd ends before the range does.
+CopyResult CopyRange(int inFd, DataRange range, int outFd, std::uint64_t outOffset, CopyMonitor* monitor = nullptr);
+
 // Copies a range of the archive into the file `name` inside the folder dirFd.
 // The name shows the file only once every byte is written (see PendingFile);
 // a failed or stopped copy leaves nothing behind. An existing name (a file, a

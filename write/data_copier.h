@@ -1,0 +1,79 @@
+#pragma once
+
+#include "write/edit_tree.h"
+#include "write/write_problem.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vorn {
+
+// One stretch of a new archive's data and where its bytes come from: a run of
+// adjacent bytes of the source archive (the data of one or more files), or one
+// file on disk.
+struct CopyTask {
+    std::uint64_t outOffset = 0;
+    std::uint64_t size = 0;
+    std::uint64_t files = 1;
+    FileSource source = FileSource::Archive;
+    std::uint64_t sourceOffset = 0;      // Archive: where in it; Picked: which
+    std::string diskPath = {};           // Scanned: the file's path
+    std::string itemPath = {};           // Archive: the first file's path in the archive, for messages
+};
+
+// Copies the tasks handed to it into the new archive, on jobs threads (on the
+// caller's own with one job). Every byte goes to its final offset, so the
+// order the tasks end in does not matter. The first problem stops the copy.
+class DataCopier {
+public:
+    DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs);
+    ~DataCopier();
+    DataCopier(const DataCopier&) = delete;
+    DataCopier& operator=(const DataCopier&) = delete;
+
+    // Queues a task (or copies it now, with one job), first waiting while the
+    // queue is full. False once the copy has stopped.
+    bool Add(CopyTask task);
+    // Waits for every task handed in; the problem that stopped the copy, if any.
+    std::optional<WriteProblem> Finish();
+    // Stops the copy soon, from any thread: the files being copied are cut short.
+    void Stop();
+
+    std::uint64_t FilesDone() const { return m_filesDone; }
+    std::uint64_t BytesDone() const { return m_bytesDone; }
+
+private:
+    class Monitor;
+    void Copy(const CopyTask& task);
+    std::optional<WriteProblem> CopyFromDisk(const CopyTask& task, const std::string& path,
+                                             std::optional<std::int64_t> modifiedNs);
+    void Fail(WriteProblem problem);
+    void Work();
+
+    const int m_sourceFd;
+    const int m_outFd;
+    const std::vector<PickedFile>& m_picked;
+    std::atomic<bool> m_stop = false;
+    std::atomic<std::uint64_t> m_filesDone = 0;
+    std::atomic<std::uint64_t> m_bytesDone = 0;
+
+    std::mutex m_mutex;  // guards what follows
+    std::optional<WriteProblem> m_problem;
+    std::deque<CopyTask> m_queue;
+    std::size_t m_busy = 0;
+    bool m_closing = false;
+    std::condition_variable m_taskReady;
+    std::condition_variable m_roomOrIdle;
+    std::vector<std::thread> m_workers;
+    std::size_t m_queueLimit = 0;
+};
+
+}  // namespace vorn
