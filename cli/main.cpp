@@ -144,7 +144,7 @@ int main(int argc, char** argv)
     AddArchiveArguments(*updateCommand, update.archive);
     updateCommand->add_option("-o,--output", update.output.path, "Write the changed archive here instead");
     updateCommand->add_flag("--backup", update.backup, "Keep what is replaced as ARCHIVE~ (or OUT~)");
-    const auto changeOption = [&](const char* name, const char* description) {
+    const auto changeOption = [&](const std::string& name, const std::string& description) {
         return updateCommand->add_option(name, description)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     };
     const std::vector<ChangeOption> changeOptions = {
