@@ -1,5 +1,6 @@
 #include "cli/archive_output.h"
 
+#include "cli/human_size.h"
 #include "cli/interrupt_signals.h"
 #include "cli/json_text.h"
 #include "cli/output_buffer.h"
@@ -10,6 +11,15 @@
 #include <unistd.h>
 
 namespace vorn::cli {
+
+void ReportLeftoversRemoved(MessageReporter& reporter, std::uint64_t count)
+{
+    if (count > 0)
+        reporter.ShowMessage({"Removed " + GroupDigits(count) +
+                                  (count == 1 ? " leftover temporary file" : " leftover temporary files") +
+                                  " of an interrupted run",
+                              ""});
+}
 
 bool ReportWriteProblems(MessageReporter& reporter, const WriteProblems& problems)
 {
@@ -30,6 +40,7 @@ int WriteAndReport(const EditTree& tree, NameEncoder& names, const SourceArchive
         result = WriteArchive(tree, names, source, {format, jobs, &progress}, target);
         signal = InterruptSignals::Received();
     }
+    ReportLeftoversRemoved(reporter, result.leftoversRemoved);
     if (ReportWriteProblems(reporter, result.problems)) {
         const bool stopped = result.problems.front().kind == WriteProblemKind::Stopped;
         return stopped && signal ? 128 + signal : kExitFailures;

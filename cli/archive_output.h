@@ -5,6 +5,9 @@
 
 namespace vorn::cli {
 
+// "Removed N leftover temporary files of an interrupted run", when there were any.
+void ReportLeftoversRemoved(MessageReporter& reporter, std::uint64_t count);
+
 // Prints each problem on standard error; false when there were none.
 bool ReportWriteProblems(MessageReporter& reporter, const WriteProblems& problems);
 

@@ -1,5 +1,6 @@
 #include "archive/archive_file.h"
 #include "archive/describe_failure.h"
+#include "cli/archive_output.h"
 #include "cli/commands.h"
 #include "cli/human_size.h"
 #include "cli/interrupt_signals.h"
@@ -63,11 +64,7 @@ int RunExtract(const ExtractOptions& options)
         result = RunExtraction(archive, options.target, items, extraction, &progress);
         signal = InterruptSignals::Received();
     }
-    if (const std::uint64_t leftovers = result.leftoversRemoved)
-        reporter.ShowMessage({"Removed " + GroupDigits(leftovers) +
-                                  (leftovers == 1 ? " leftover temporary file" : " leftover temporary files") +
-                                  " of an interrupted run",
-                              ""});
+    ReportLeftoversRemoved(reporter, result.leftoversRemoved);
     for (const Failure& failure : result.failures)
         reporter.ShowMessage(DescribeFailure(failure));
     if (result.cancelled) {

@@ -121,7 +121,8 @@ public:
            int outFd)
         : m_tree(tree), m_names(names), m_options(options), m_layout(PlanLayout(tree.top, options.format)),
           m_old(source, options.format), m_catalogue(outFd, LayoutOf(options.format)),
-          m_copier(source.fd, outFd, tree.picked, std::max(1u, options.jobs))
+          m_copier(source.fd, outFd, tree.picked, std::max(1u, options.jobs),
+                   [observer = options.observer] { return observer && observer->StopRequested(); })
     {
         m_progress.bytesTotal = m_layout.end - m_layout.catalogueBytes;
         m_progress.filesTotal = CountTree(tree.top).files;
@@ -146,7 +147,7 @@ public:
         if (auto problem = m_copier.Finish())
             return problem;
         Report();
-        if (m_stopped)
+        if (m_copier.Stopped())
             return WriteProblem{WriteProblemKind::Stopped};
         return std::nullopt;
     }
@@ -275,12 +276,8 @@ private:
     {
         if (!m_pending)
             return;
-        if (m_options.observer && m_options.observer->StopRequested()) {
+        if (!m_copier.Add(std::move(*m_pending)))
             m_stopped = true;
-            m_copier.Stop();
-        } else if (!m_copier.Add(std::move(*m_pending))) {
-            m_stopped = true;
-        }
         m_pending.reset();
         Report();
     }
@@ -355,6 +352,7 @@ WriteResult WriteArchive(const EditTree& tree, NameEncoder& names, const SourceA
         result.problems.push_back(OutputProblem(target.path, errno));
         return result;
     }
+    result.leftoversRemoved = RemoveLeftoverPendingFiles(dirFd);
     struct stat standing {};
     const bool exists = ::fstatat(dirFd, where.name.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0;
     std::optional<WriteProblem> problem;

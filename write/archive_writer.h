@@ -17,7 +17,8 @@ struct WriteProgress {
     std::uint64_t bytesTotal = 0;
 };
 
-// Watches a write, from the thread that called WriteArchive.
+// Watches a write: Progress comes from the thread that called WriteArchive,
+// StopRequested from every thread that copies.
 class WriteObserver {
 public:
     virtual ~WriteObserver() = default;
@@ -48,6 +49,7 @@ struct [[nodiscard]] WriteResult {
     WriteProblems problems;  // nothing was written unless this is empty
     TreeCount count;
     std::uint64_t archiveBytes = 0;
+    std::uint64_t leftoversRemoved = 0;  // temporaries of earlier, killed writes in the target's folder
 };
 
 // Writes the tree as an archive of the chosen format, its names checked

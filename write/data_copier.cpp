@@ -14,14 +14,20 @@ class DataCopier::Monitor final : public CopyMonitor {
 public:
     explicit Monitor(DataCopier& copier) : m_copier(copier) {}
     void BytesCopied(std::uint64_t count) override { m_copier.m_bytesDone += count; }
-    bool ShouldStop() const override { return m_copier.m_stop; }
+    bool ShouldStop() const override
+    {
+        if (!m_copier.m_stop && m_copier.m_stopRequested())
+            m_copier.Stop();
+        return m_copier.m_stop;
+    }
 
 private:
     DataCopier& m_copier;
 };
 
-DataCopier::DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs)
-    : m_sourceFd(sourceFd), m_outFd(outFd), m_picked(picked)
+DataCopier::DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs,
+                       std::function<bool()> stopRequested)
+    : m_sourceFd(sourceFd), m_outFd(outFd), m_picked(picked), m_stopRequested(std::move(stopRequested))
 {
     if (jobs <= 1)
         return;
@@ -102,6 +108,8 @@ void DataCopier::Work()
 
 void DataCopier::Copy(const CopyTask& task)
 {
+    if (Monitor(*this).ShouldStop())
+        return;
     std::optional<WriteProblem> problem;
     if (task.source == FileSource::Archive) {
         Monitor monitor(*this);
@@ -119,7 +127,7 @@ void DataCopier::Copy(const CopyTask& task)
     }
     if (problem)
         Fail(std::move(*problem));
-    else
+    else if (!m_stop)
         m_filesDone += task.files;
 }
 

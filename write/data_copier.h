@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -34,7 +35,10 @@ struct CopyTask {
 // order the tasks end in does not matter. The first problem stops the copy.
 class DataCopier {
 public:
-    DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs);
+    // stopRequested is asked from every copying thread, between files and
+    // between the chunks of a large one.
+    DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs,
+               std::function<bool()> stopRequested);
     ~DataCopier();
     DataCopier(const DataCopier&) = delete;
     DataCopier& operator=(const DataCopier&) = delete;
@@ -46,6 +50,7 @@ public:
     std::optional<WriteProblem> Finish();
     // Stops the copy soon, from any thread: the files being copied are cut short.
     void Stop();
+    bool Stopped() const { return m_stop; }
 
     std::uint64_t FilesDone() const { return m_filesDone; }
     std::uint64_t BytesDone() const { return m_bytesDone; }
@@ -61,6 +66,7 @@ private:
     const int m_sourceFd;
     const int m_outFd;
     const std::vector<PickedFile>& m_picked;
+    const std::function<bool()> m_stopRequested;
     std::atomic<bool> m_stop = false;
     std::atomic<std::uint64_t> m_filesDone = 0;
     std::atomic<std::uint64_t> m_bytesDone = 0;

@@ -1,5 +1,6 @@
 // vorn-cli stopped in the middle of a large file, by signals it handles and by
-// one it cannot, and vorn-cli where unnamed files cannot be linked in.
+// one it cannot, extracting or packing, and vorn-cli where unnamed files
+// cannot be linked in.
 
 #include "tests/core/catalogue_test_helpers.h"
 #include "tests/support/temp_dir.h"
@@ -115,6 +116,48 @@ TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
         if (c.replacing) {
             EXPECT_THAT(ListTree(target), ElementsAre("BIG.BIN")) << c.signal;
             EXPECT_EQ(ReadFile(target + "/BIG.BIN"), "old");
+        } else {
+            EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
+        }
+    }
+}
+
+// A pack stopped in the middle leaves no archive, and an archive it was to
+// replace as it was.
+TEST(InterruptedPack, LeavesNoArchiveAndTheOldOneWhole)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir / "src/DATA");
+    WriteFile(dir / "src/DATA/BIG.BIN", "");
+    std::filesystem::resize_file(dir / "src/DATA/BIG.BIN", std::uint64_t{256} << 20);
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    const std::string stopped = "vorn-cli: Stopped: nothing was written\n";
+    struct Case {
+        int signal;
+        bool replacing;
+        std::string outcome;
+        std::string err;
+    };
+    for (const Case& c : {Case{SIGKILL, false, "killed by signal 9", ""}, Case{SIGINT, false, "exit 130", stopped},
+                          Case{SIGTERM, true, "exit 143", stopped}}) {
+        if (c.replacing)
+            WriteFile(target + "/GAME.PCK", "old");
+        std::vector<std::string> arguments{VORN_CLI_PATH, "pack", dir / "src", "-o", target + "/GAME.PCK"};
+        if (c.replacing)
+            arguments.push_back("--overwrite");
+        const pid_t pid = Spawn(arguments, dir / "stderr");
+        ASSERT_GT(pid, 0);
+        const bool caught = WaitUntilWritingInto(pid, target);
+        ::kill(pid, c.signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(caught) << "vorn-cli was not seen writing";
+        EXPECT_EQ(Outcome(status), c.outcome) << c.signal;
+        EXPECT_EQ(ReadFile(dir / "stderr"), c.err) << c.signal;
+        if (c.replacing) {
+            EXPECT_THAT(ListTree(target), ElementsAre("GAME.PCK")) << c.signal;
+            EXPECT_EQ(ReadFile(target + "/GAME.PCK"), "old");
         } else {
             EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
         }
