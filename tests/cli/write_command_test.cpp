@@ -253,5 +253,41 @@ TEST_F(WriteCommands, UpdateAppliesChangesInOrderOrNothingAtAll)
     EXPECT_EQ(ReadFile(archive), updated);
 }
 
+// An archive laid out otherwise (data in another order, with gaps, bytes in
+// the records that carry nothing) is written again as pack lays one out: the
+// same items in the same order with the same bytes, its records' spare bytes
+// kept, and from then on it round-trips byte for byte.
+TEST_F(WriteCommands, UpdateOfAnotherLayoutKeepsItemsOrderAndSpareBytes)
+{
+    const std::string folderName("DATA\0spare", 10);
+    const std::string catalogue = Record(ArchiveFormat::Pck, folderName, 0xAB000001, 77, 48) +
+                                  Record(ArchiveFormat::Pck, "Z.BIN", 0x00CD0000, 4, 400) +
+                                  Record(ArchiveFormat::Pck, "A.BIN", 0, 6, 300) +
+                                  Record(ArchiveFormat::Pck, "", 0xFF, 0, 9) + Record(ArchiveFormat::Pck, "", 0xFF, 0, 0);
+    std::string bytes = catalogue + std::string(300 - catalogue.size(), '\0') + "aaaaaa" + std::string(94, '\0') + "zzzz";
+    const std::string a = Archive("foreign.pck", bytes);
+    const std::string b = m_dir / "b.pck";
+    ExpectRun({"update", a, "-o", b});
+    const auto files = [&](const std::string& archive) {
+        return nlohmann::json::parse(Run({"list", archive, "--json"}).out)["files"];
+    };
+    auto expected = files(a);
+    auto written = files(b);
+    for (auto* list : {&expected, &written})
+        for (auto& file : *list)
+            file.erase("offset");
+    EXPECT_EQ(written, expected);
+    ExpectRun({"check", b});
+    ExpectRun({"extract", b, "-q", "-C", m_dir / "x"});
+    EXPECT_EQ(TreeContent(m_dir / "x"), (std::map<std::string, std::string>{
+                                            {"DATA/", ""}, {"DATA/A.BIN", "aaaaaa"}, {"DATA/Z.BIN", "zzzz"}}));
+    const std::string rewritten = ReadFile(b);
+    EXPECT_EQ(rewritten.substr(0, 37), bytes.substr(0, 37));  // the folder's name field and type byte
+    EXPECT_EQ(rewritten.substr(37, 3), bytes.substr(37, 3));  // its spare type bytes
+    EXPECT_EQ(rewritten.substr(48 + 36, 4), bytes.substr(48 + 36, 4));
+    ExpectRun({"update", b, "-o", m_dir / "c.pck"});
+    EXPECT_EQ(ReadFile(m_dir / "c.pck"), rewritten);
+}
+
 }  // namespace
 }  // namespace vorn::testing
