@@ -1,6 +1,7 @@
 #include "views/files_view.h"
 
 #include "archive/archive_file.h"
+#include "views/files_view_accessible.h"
 #include "res/images.h"
 
 #include <QHeaderView>
@@ -45,6 +46,7 @@ QItemSelection RowRanges(const QAbstractItemModel& model, std::vector<int> rows)
 
 CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
 {
+    InstallFilesViewAccessible();
     setObjectName(QStringLiteral("CFilesView"));
     setAccessibleName(tr("Files"));
     setModel(&m_model);

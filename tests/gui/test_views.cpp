@@ -11,6 +11,7 @@
 #include "views/dir_view.h"
 #include "views/files_view.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QHeaderView>
 #include <QStyle>
@@ -40,6 +41,14 @@ QModelIndex Child(const QAbstractItemModel& model, const QModelIndex& parent, co
         if (model.index(row, 0, parent).data().toString() == label)
             return model.index(row, 0, parent);
     return {};
+}
+
+QStringList Headers(const QAbstractItemModel& model, std::initializer_list<ListColumn> columns)
+{
+    QStringList texts;
+    for (const ListColumn column : columns)
+        texts << model.headerData(column, Qt::Horizontal).toString();
+    return texts;
 }
 
 QImage IconImage(const QModelIndex& index, QIcon::Mode mode)
@@ -245,6 +254,31 @@ private slots:
         QCOMPARE(tree.model()->rowCount(tree.model()->index(0, 0)), 0);
         Select(tree, tree.model()->index(0, 0));
         QCOMPARE(Column(*started->app->MainFrame()->FilesView()->model(), 0), QStringList{QStringLiteral("ONLY.BIN")});
+    }
+
+    // Assistive technology reads the list's columns as the header shows them:
+    // the hidden ones are left out and the cells are those of the shown ones.
+    void accessibleListHasOnlyTheShownColumns()
+    {
+        const auto started = StartApp({QStringLiteral("vorn"), SampleArchive()});
+        CDirView& tree = *started->app->MainFrame()->DirView();
+        CFilesView& list = *started->app->MainFrame()->FilesView();
+        const QAbstractItemModel& files = *list.model();
+        Select(tree, tree.model()->index(0, 0));
+        QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&list)->tableInterface();
+        QVERIFY(table);
+        const auto headers = [table] {
+            QStringList texts;
+            for (int column = 0; column < table->columnCount(); ++column)
+                texts << table->columnDescription(column);
+            return texts;
+        };
+        QCOMPARE(headers(), Headers(files, {NameColumn, SizeColumn, TypeColumn}));
+
+        list.ShowOptionalColumn(OffsetColumn, true);
+        QCOMPARE(headers(), Headers(files, {NameColumn, SizeColumn, TypeColumn, OffsetColumn}));
+        QCOMPARE(table->cellAt(2, 3)->text(QAccessible::Name), files.index(2, OffsetColumn).data().toString());
+        QVERIFY(!table->cellAt(2, 4));
     }
 
     // DATA holds a file whose size fills the size column, a small one, the
