@@ -8,6 +8,7 @@
 #include "fuzz/catalogue_walk.h"
 #include "fuzz/fuzz_require.h"
 #include "fuzz/plan_invariants.h"
+#include "fuzz/rewrite_invariants.h"
 
 #include <algorithm>
 #include <optional>
@@ -40,7 +41,9 @@ NameDecoder DecoderFor(const std::uint8_t* data, std::size_t size)
 void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat format)
 {
     const MemoryByteSource source({data, size});
-    const Catalogue catalogue = LoadCatalogue(source, format, DecoderFor(data, size));
+    NameDecoder decoder = DecoderFor(data, size);
+    const std::string encoding = decoder.Encoding();
+    const Catalogue catalogue = LoadCatalogue(source, format, std::move(decoder));
     WalkCatalogue(catalogue);
 
     const CatalogueFindings findings = CheckCatalogue(catalogue);
@@ -72,6 +75,7 @@ void FuzzCatalogue(const std::uint8_t* data, std::size_t size, ArchiveFormat for
         CheckPlan(catalogue, plan);
         CheckFilePlan(catalogue, plan, entry);
     }
+    CheckRewrite(data, size, format, encoding);
 }
 
 }  // namespace vorn::fuzz

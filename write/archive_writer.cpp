@@ -76,7 +76,7 @@ public:
         if (kept && keepName)
             std::memcpy(record.data(), kept, field);
         else
-            std::memcpy(record.data(), name.data(), std::min(name.size(), field - 1));
+            std::copy_n(name.begin(), std::min(name.size(), field - 1), record.begin());
         record[field] = static_cast<unsigned char>(type);
         if (kept)
             std::memcpy(record.data() + field + 1, kept + field + 1, 3);
