@@ -117,11 +117,14 @@ private:
 
 class Writer {
 public:
+    static constexpr std::uint64_t kBatchBytes = 1 << 20;
+    static constexpr std::uint64_t kBatchFiles = 512;
+
     Writer(const EditTree& tree, NameEncoder& names, const SourceArchive& source, const WriteOptions& options,
            int outFd)
         : m_tree(tree), m_names(names), m_options(options), m_layout(PlanLayout(tree.top, options.format)),
           m_old(source, options.format), m_catalogue(outFd, LayoutOf(options.format)),
-          m_copier(source.fd, outFd, tree.picked, std::max(1u, options.jobs),
+          m_copier(source.fd, outFd, std::max(1u, options.jobs),
                    [observer = options.observer] { return observer && observer->StopRequested(); })
     {
         m_progress.bytesTotal = m_layout.end - m_layout.catalogueBytes;
@@ -244,8 +247,9 @@ private:
         }
     }
 
-    // Hands every file's data to the copier in catalogue order, adjacent
-    // stretches of the source archive as one.
+    // Hands every file's data to the copier in catalogue order: adjacent
+    // stretches of the source archive as one task, small files from disk in
+    // batches, a large one by itself.
     void CopyData(const EditFolder& folder, const std::string& path)
     {
         ForEachChild(
@@ -255,21 +259,46 @@ private:
                     return;
                 const std::uint64_t outOffset = m_copyAt;
                 m_copyAt += file.size;
-                if (file.source == FileSource::Archive && m_pending && m_pending->source == FileSource::Archive &&
-                    m_pending->sourceOffset + m_pending->size == file.sourceOffset) {
-                    m_pending->size += file.size;
-                    ++m_pending->files;
+                if (file.source == FileSource::Archive) {
+                    if (m_pending && m_pending->pieces.empty() &&
+                        m_pending->sourceOffset + m_pending->size == file.sourceOffset) {
+                        m_pending->size += file.size;
+                        ++m_pending->files;
+                        return;
+                    }
+                    FlushPending();
+                    m_pending = CopyTask{.outOffset = outOffset, .size = file.size, .sourceOffset = file.sourceOffset,
+                                         .itemPath = path.empty() ? file.name : path + '\\' + file.name};
                     return;
                 }
-                FlushPending();
-                m_pending = CopyTask{.outOffset = outOffset, .size = file.size, .source = file.source,
-                                     .sourceOffset = file.sourceOffset};
-                if (file.source == FileSource::Scanned)
-                    m_pending->diskPath = folder.diskPath + '/' + file.name;
-                else if (file.source == FileSource::Archive)
-                    m_pending->itemPath = path.empty() ? file.name : path + '\\' + file.name;
+                DiskPiece piece{folder.diskPath + '/' + file.name, OpenDiskFolder(folder), file.name, file.size};
+                if (file.source == FileSource::Picked) {
+                    const PickedFile& picked = m_tree.picked[file.sourceOffset];
+                    piece = {picked.path, nullptr, {}, picked.size, picked.modifiedNs};
+                }
+                const bool joins = m_pending && !m_pending->pieces.empty() && file.size <= DataCopier::kSmallFile &&
+                                   m_pending->size <= DataCopier::kSmallFile &&
+                                   m_pending->size + file.size <= kBatchBytes && m_pending->files < kBatchFiles;
+                if (!joins) {
+                    FlushPending();
+                    m_pending = CopyTask{.outOffset = outOffset, .size = 0, .files = 0};
+                }
+                m_pending->size += file.size;
+                ++m_pending->files;
+                m_pending->pieces.push_back(std::move(piece));
             },
             [&](const EditFolder& child) { CopyData(child, path.empty() ? child.name : path + '\\' + child.name); });
+    }
+
+    // The folder's files are opened relative to it; a folder that cannot be
+    // opened leaves them to their paths, and their failure to their reads.
+    std::shared_ptr<const OpenFolder> OpenDiskFolder(const EditFolder& folder)
+    {
+        if (m_diskFolder.first != &folder) {
+            auto opened = std::make_shared<const OpenFolder>(folder.diskPath);
+            m_diskFolder = {&folder, opened->Descriptor() >= 0 ? std::move(opened) : nullptr};
+        }
+        return m_diskFolder.second;
     }
 
     void FlushPending()
@@ -303,6 +332,7 @@ private:
     std::uint64_t m_dataAt = m_layout.catalogueBytes;
     std::uint64_t m_copyAt = m_layout.catalogueBytes;
     std::optional<CopyTask> m_pending;
+    std::pair<const EditFolder*, std::shared_ptr<const OpenFolder>> m_diskFolder;
     bool m_stopped = false;
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "write/edit_tree.h"
 #include "write/write_problem.h"
 
 #include <atomic>
@@ -17,17 +16,41 @@
 
 namespace vorn {
 
+// An open folder on disk, closed with its last user: the files found in it
+// are opened relative to it, which spares the walk down their whole path.
+class OpenFolder {
+public:
+    explicit OpenFolder(const std::string& path);
+    ~OpenFolder();
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+    int Descriptor() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// A file on disk whose bytes a task copies.
+struct DiskPiece {
+    std::string path;  // for messages; opened relative to folder where there is one
+    std::shared_ptr<const OpenFolder> folder = {};
+    std::string name = {};
+    std::uint64_t size = 0;
+    // For a file the user named: its time then, which it must still have;
+    // such a file is followed where it is a link, a file found in a folder never.
+    std::optional<std::int64_t> modifiedNs = {};
+};
+
 // One stretch of a new archive's data and where its bytes come from: a run of
-// adjacent bytes of the source archive (the data of one or more files), or one
-// file on disk.
+// adjacent bytes of the source archive (the data of one or more files), or
+// files on disk laid one after another.
 struct CopyTask {
     std::uint64_t outOffset = 0;
     std::uint64_t size = 0;
     std::uint64_t files = 1;
-    FileSource source = FileSource::Archive;
-    std::uint64_t sourceOffset = 0;      // Archive: where in it; Picked: which
-    std::string diskPath = {};           // Scanned: the file's path
-    std::string itemPath = {};           // Archive: the first file's path in the archive, for messages
+    std::uint64_t sourceOffset = 0;   // from the archive: where in it
+    std::string itemPath = {};        // from the archive: its first file's path there, for messages
+    std::vector<DiskPiece> pieces = {};  // from disk, when not empty
 };
 
 // Copies the tasks handed to it into the new archive, on jobs threads (on the
@@ -35,10 +58,12 @@ struct CopyTask {
 // order the tasks end in does not matter. The first problem stops the copy.
 class DataCopier {
 public:
+    // Files up to this size are copied in batches.
+    static constexpr std::uint64_t kSmallFile = 256 << 10;
+
     // stopRequested is asked from every copying thread, between files and
     // between the chunks of a large one.
-    DataCopier(int sourceFd, int outFd, const std::vector<PickedFile>& picked, unsigned jobs,
-               std::function<bool()> stopRequested);
+    DataCopier(int sourceFd, int outFd, unsigned jobs, std::function<bool()> stopRequested);
     ~DataCopier();
     DataCopier(const DataCopier&) = delete;
     DataCopier& operator=(const DataCopier&) = delete;
@@ -58,14 +83,13 @@ public:
 private:
     class Monitor;
     void Copy(const CopyTask& task);
-    std::optional<WriteProblem> CopyFromDisk(const CopyTask& task, const std::string& path,
-                                             std::optional<std::int64_t> modifiedNs);
+    std::optional<WriteProblem> CopyLargeFile(const DiskPiece& piece, std::uint64_t outOffset);
+    std::optional<WriteProblem> CopySmallFiles(const CopyTask& task);
     void Fail(WriteProblem problem);
     void Work();
 
     const int m_sourceFd;
     const int m_outFd;
-    const std::vector<PickedFile>& m_picked;
     const std::function<bool()> m_stopRequested;
     std::atomic<bool> m_stop = false;
     std::atomic<std::uint64_t> m_filesDone = 0;

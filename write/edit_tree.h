@@ -13,16 +13,16 @@ enum class FileSource : std::uint8_t {
     Picked,   // the file the user named: the tree's picked[sourceOffset]
 };
 
-// One file of an archive about to be written. Kept small: a pack of a million
-// files holds a million of them.
+// One file of an archive about to be written. Kept small (48 bytes): a pack of
+// a million files holds a million of them. Offsets and sizes are 32-bit words
+// in the archive, and larger files are refused when they are taken.
 struct EditFile {
     std::string name;  // UTF-8
-    std::uint64_t size = 0;
-    std::uint64_t sourceOffset = 0;
+    std::uint32_t size = 0;
+    std::uint32_t sourceOffset = 0;  // Archive: where its data is; Picked: which picked file
     // Its record in the source archive, whose upper type bytes it keeps, and
-    // the name field too while nameFromArchive holds; 0 for none (the first
-    // record is never a file of a folder).
-    std::uint64_t recordOffset = 0;
+    // the name field too while nameFromArchive holds.
+    std::uint32_t recordOffset = 0;
     FileSource source = FileSource::Archive;
     bool hasRecord = false;
     bool nameFromArchive = false;  // the name is the archive's own, its bytes kept as stored

@@ -34,6 +34,9 @@ public:
         if (errno != 0)
             m_problems.push_back({WriteProblemKind::NotReadable, folder.diskPath, errno});
         ::closedir(dir);
+        // Grown one entry at a time, a folder's list may hold twice the room it needs.
+        folder.files.shrink_to_fit();
+        folder.folders.shrink_to_fit();
     }
 
     WriteProblems TakeProblems() { return std::move(m_problems); }
@@ -50,7 +53,8 @@ private:
             if (size >= kFourGiB)
                 m_problems.push_back({WriteProblemKind::FileTooLarge, path, 0, {}, size, kFourGiB - 1});
             else
-                folder.files.push_back({.name = name, .size = size, .source = FileSource::Scanned});
+                folder.files.push_back(
+                    {.name = name, .size = static_cast<std::uint32_t>(size), .source = FileSource::Scanned});
         } else if (!S_ISDIR(status.st_mode)) {
             m_problems.push_back({WriteProblemKind::NotRegularFile, path});
         } else if (depth + 1 > m_maxDepth) {

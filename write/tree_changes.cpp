@@ -71,7 +71,9 @@ std::optional<PickedFile> Pick(const std::string& path, WriteProblems& problems)
 
 EditFile PickedEntry(EditTree& tree, std::string name, PickedFile picked)
 {
-    EditFile file{.name = std::move(name), .size = picked.size, .sourceOffset = tree.picked.size(),
+    EditFile file{.name = std::move(name),
+                  .size = static_cast<std::uint32_t>(picked.size),
+                  .sourceOffset = static_cast<std::uint32_t>(tree.picked.size()),
                   .source = FileSource::Picked};
     tree.picked.push_back(std::move(picked));
     return file;

@@ -1,6 +1,8 @@
 #include "write/tree_from_archive.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace vorn {
 namespace {
@@ -8,17 +10,24 @@ namespace {
 void CopyFolder(const Catalogue& catalogue, const CDirNode* node, EditFolder& out)
 {
     const bool keepRecords = catalogue.fileRecords.has_value();
+    // A record past 4 GiB could only lead to data inside the catalogue; its spare bytes are let go.
+    const auto recordOf = [&](std::uint32_t index) -> std::optional<std::uint32_t> {
+        if (!keepRecords || (*catalogue.fileRecords)[index] > std::numeric_limits<std::uint32_t>::max())
+            return std::nullopt;
+        return static_cast<std::uint32_t>((*catalogue.fileRecords)[index]);
+    };
     const auto& files = catalogue.FilesOf(node);
     out.files.reserve(files.size());
     for (const std::uint32_t index : files) {
         const FileEntry& entry = catalogue.entries[index];
+        const std::optional<std::uint32_t> record = recordOf(index);
         out.files.push_back({.name = entry.m_name,
                              .size = entry.m_size,
                              .sourceOffset = entry.m_offset,
-                             .recordOffset = keepRecords ? (*catalogue.fileRecords)[index] : 0,
+                             .recordOffset = record.value_or(0),
                              .source = FileSource::Archive,
-                             .hasRecord = keepRecords,
-                             .nameFromArchive = keepRecords});
+                             .hasRecord = record.has_value(),
+                             .nameFromArchive = record.has_value()});
     }
     const auto& children = catalogue.FoldersOf(node);
     out.folders.reserve(children.size());

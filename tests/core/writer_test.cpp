@@ -28,7 +28,7 @@ TEST(ArchiveWriter, AChangedSourceOrAStopLeavesNothing)
 {
     struct Case {
         const char* what;
-        std::uint64_t takenSize;
+        std::uint32_t takenSize;
         std::int64_t takenTimeOffset;
         bool stop;
         WriteProblemKind expected;
