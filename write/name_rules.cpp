@@ -42,20 +42,27 @@ public:
                 child.filesBefore = folder.files.size();
         }
         // Each folded name, with whether the archive already holds it so: two
-        // names the archive held side by side stay as they were.
+        // names the archive held side by side stay as they were, and a folder
+        // of such names alone (most, in an update) needs no look at all.
+        const auto isNew = [](const auto& item) { return !item.nameFromArchive; };
+        const bool namesToCheck = std::any_of(folder.files.begin(), folder.files.end(), isNew) ||
+                                  std::any_of(folder.folders.begin(), folder.folders.end(), isNew);
         std::unordered_map<std::string, std::pair<const std::string*, bool>> taken;
         const auto checkName = [&](const std::string& name, bool fromArchive) {
             const std::string itemPath = path.empty() ? name : path + '\\' + name;
+            if (!namesToCheck)
+                return itemPath;
             if (!fromArchive)
                 CheckOwnName(name, itemPath);
-            const auto [found, isNew] = taken.try_emplace(FoldCase(name), &name, fromArchive);
-            if (!isNew && !(fromArchive && found->second.second)) {
+            const auto [found, added] = taken.try_emplace(FoldCase(name), &name, fromArchive);
+            if (!added && !(fromArchive && found->second.second))
                 m_problems.push_back({WriteProblemKind::NameTaken, itemPath, 0, {}, 0, 0, *found->second.first});
-            }
             return itemPath;
         };
-        for (const EditFile& file : folder.files)
-            checkName(file.name, file.nameFromArchive);
+        if (namesToCheck) {
+            for (const EditFile& file : folder.files)
+                checkName(file.name, file.nameFromArchive);
+        }
         for (EditFolder& child : folder.folders) {
             const std::string childPath = checkName(child.name, child.nameFromArchive);
             if (depth + 1 > m_limits.folderDepth)
