@@ -84,26 +84,26 @@ std::string BigArchive(const TempDir& dir)
     return archive;
 }
 
-TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
+// Stops the command (which writes `name` into target, replacing it with
+// --overwrite) in the middle of its large file, by SIGKILL, SIGINT and SIGTERM
+// (replacing), and checks that nothing was left under the name nor beside
+// it, and that what it was to replace is whole.
+void ExpectStoppedRunsLeaveNothing(const TempDir& dir, std::vector<std::string> command, const std::string& target,
+                                   const std::string& name, const std::string& stopped)
 {
-    TempDir dir;
-    const std::string archive = BigArchive(dir);
-    const std::string target = dir / "out";
-    std::filesystem::create_directory(target);
-    const std::string cancelled = "vorn-cli: cancelled: 0 of 1 files extracted; the rest was left out\n";
     struct Case {
         int signal;
         bool replacing;
         std::string outcome;
         std::string err;
     };
-    for (const Case& c : {Case{SIGKILL, false, "killed by signal 9", ""}, Case{SIGINT, false, "exit 130", cancelled},
-                          Case{SIGTERM, true, "exit 143", cancelled}}) {
-        if (c.replacing)
-            WriteFile(target + "/BIG.BIN", "old");
-        std::vector<std::string> arguments{VORN_CLI_PATH, "extract", archive, "-C", target};
-        if (c.replacing)
+    for (const Case& c : {Case{SIGKILL, false, "killed by signal 9", ""}, Case{SIGINT, false, "exit 130", stopped},
+                          Case{SIGTERM, true, "exit 143", stopped}}) {
+        std::vector<std::string> arguments = command;
+        if (c.replacing) {
+            WriteFile(target + "/" + name, "old");
             arguments.push_back("--overwrite");
+        }
         const pid_t pid = Spawn(arguments, dir / "stderr");
         ASSERT_GT(pid, 0);
         const bool caught = WaitUntilWritingInto(pid, target);
@@ -114,12 +114,21 @@ TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
         EXPECT_EQ(Outcome(status), c.outcome) << c.signal;
         EXPECT_EQ(ReadFile(dir / "stderr"), c.err) << c.signal;
         if (c.replacing) {
-            EXPECT_THAT(ListTree(target), ElementsAre("BIG.BIN")) << c.signal;
-            EXPECT_EQ(ReadFile(target + "/BIG.BIN"), "old");
+            EXPECT_THAT(ListTree(target), ElementsAre(name)) << c.signal;
+            EXPECT_EQ(ReadFile(target + "/" + name), "old");
         } else {
             EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
         }
     }
+}
+
+TEST(InterruptedExtract, LeavesNoFileUnderTheNameNorATemporaryBesideIt)
+{
+    TempDir dir;
+    const std::string target = dir / "out";
+    std::filesystem::create_directory(target);
+    ExpectStoppedRunsLeaveNothing(dir, {VORN_CLI_PATH, "extract", BigArchive(dir), "-C", target}, target, "BIG.BIN",
+                                  "vorn-cli: cancelled: 0 of 1 files extracted; the rest was left out\n");
 }
 
 // A pack stopped in the middle leaves no archive, and an archive it was to
@@ -132,36 +141,8 @@ TEST(InterruptedPack, LeavesNoArchiveAndTheOldOneWhole)
     std::filesystem::resize_file(dir / "src/DATA/BIG.BIN", std::uint64_t{256} << 20);
     const std::string target = dir / "out";
     std::filesystem::create_directory(target);
-    const std::string stopped = "vorn-cli: Stopped: nothing was written\n";
-    struct Case {
-        int signal;
-        bool replacing;
-        std::string outcome;
-        std::string err;
-    };
-    for (const Case& c : {Case{SIGKILL, false, "killed by signal 9", ""}, Case{SIGINT, false, "exit 130", stopped},
-                          Case{SIGTERM, true, "exit 143", stopped}}) {
-        if (c.replacing)
-            WriteFile(target + "/GAME.PCK", "old");
-        std::vector<std::string> arguments{VORN_CLI_PATH, "pack", dir / "src", "-o", target + "/GAME.PCK"};
-        if (c.replacing)
-            arguments.push_back("--overwrite");
-        const pid_t pid = Spawn(arguments, dir / "stderr");
-        ASSERT_GT(pid, 0);
-        const bool caught = WaitUntilWritingInto(pid, target);
-        ::kill(pid, c.signal);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(caught) << "vorn-cli was not seen writing";
-        EXPECT_EQ(Outcome(status), c.outcome) << c.signal;
-        EXPECT_EQ(ReadFile(dir / "stderr"), c.err) << c.signal;
-        if (c.replacing) {
-            EXPECT_THAT(ListTree(target), ElementsAre("GAME.PCK")) << c.signal;
-            EXPECT_EQ(ReadFile(target + "/GAME.PCK"), "old");
-        } else {
-            EXPECT_THAT(ListTree(target), IsEmpty()) << c.signal;
-        }
-    }
+    ExpectStoppedRunsLeaveNothing(dir, {VORN_CLI_PATH, "pack", dir / "src", "-o", target + "/GAME.PCK"}, target,
+                                  "GAME.PCK", "vorn-cli: Stopped: nothing was written\n");
 }
 
 // Past a file-size limit a write fails instead of ending the program: that
