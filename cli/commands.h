@@ -51,11 +51,18 @@ struct UpdateOptions {
     bool backup = false;
 };
 
+struct MountOptions {
+    ArchiveArguments archive;
+    std::string mountpoint;
+    bool foreground = false;
+};
+
 int RunList(const ListOptions& options);
 int RunTree(const ArchiveArguments& archive);
 int RunExtract(const ExtractOptions& options);
 int RunCheck(const CheckOptions& options);
 int RunPack(const PackOptions& options);
 int RunUpdate(const UpdateOptions& options);
+int RunMount(const MountOptions& options);
 
 }  // namespace vorn::cli

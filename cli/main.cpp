@@ -161,6 +161,13 @@ int main(int argc, char** argv)
     };
     AddOutputOptions(*updateCommand, update.output);
 
+    MountOptions mount;
+    CLI::App* mountCommand = app.add_subcommand(
+        "mount", "Show the archive as a read-only file system at MOUNTPOINT until it is unmounted (fusermount3 -u)");
+    AddArchiveArguments(*mountCommand, mount.archive);
+    mountCommand->add_option("MOUNTPOINT", mount.mountpoint, "An existing empty folder")->required();
+    mountCommand->add_flag("-f,--foreground", mount.foreground, "Stay in the foreground; Ctrl+C unmounts");
+
     try {
         app.parse(argc, argv);
         if (*updateCommand)
@@ -179,5 +186,7 @@ int main(int argc, char** argv)
         return RunPack(pack);
     if (*updateCommand)
         return RunUpdate(update);
+    if (*mountCommand)
+        return RunMount(mount);
     return RunCheck(check);
 }

@@ -15,15 +15,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// The bytes of every file under root, by path, and every folder.
-std::map<std::string, std::string> TreeContent(const std::string& root)
-{
-    std::map<std::string, std::string> content;
-    for (const std::string& path : ListTree(root))
-        content[path] = path.ends_with('/') ? "" : ReadFile(root + "/" + path);
-    return content;
-}
-
 // A random tree in no sorted order: names of letters, digits and letters
 // above ASCII that both code pages of the test hold (0xC0-0xFF), each unique
 // in its folder ignoring case; empty files and folders; for DIR one chain of

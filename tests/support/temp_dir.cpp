@@ -52,4 +52,12 @@ std::vector<std::string> ListTree(const std::string& root)
     return paths;
 }
 
+std::map<std::string, std::string> TreeContent(const std::string& root)
+{
+    std::map<std::string, std::string> content;
+    for (const std::string& path : ListTree(root))
+        content[path] = path.ends_with('/') ? "" : ReadFile(root + "/" + path);
+    return content;
+}
+
 }  // namespace vorn::testing

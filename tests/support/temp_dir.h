@@ -3,6 +3,7 @@
 // Test-only: a fresh folder on disk, removed with everything in it at the end.
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,8 @@ std::string ReadFile(const std::string& path);
 
 // Every folder ("NAME/") and file under root, as sorted paths relative to it.
 std::vector<std::string> ListTree(const std::string& root);
+
+// The same paths, each with its bytes (a folder's are empty).
+std::map<std::string, std::string> TreeContent(const std::string& root);
 
 }  // namespace vorn::testing
