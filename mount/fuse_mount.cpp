@@ -162,6 +162,7 @@ MountResult ServeMount(int archiveFd, const Catalogue& catalogue, const MountInd
     const char* arguments[] = {"vorn-cli", "-o", options.c_str()};
     fuse_args args = FUSE_ARGS_INIT(3, const_cast<char**>(arguments));
     fuse* filesystem = fuse_new(&args, &operations, sizeof operations, &mounted);
+    fuse_opt_free_args(&args);  // what fuse_new added to them
     if (!filesystem)
         return {MountResult::Kind::MountFailed, 0};
     MountResult result;
