@@ -29,6 +29,9 @@ std::optional<UnsafeName> UnsafeNameReason(std::string_view name)
     const char first = name[0];
     if (name.size() >= 2 && name[1] == ':' && ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')))
         return UnsafeName::Drive;
+    // Most names are printable ASCII: one pass clears them of the rest.
+    if (std::ranges::all_of(name, [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::nullopt;
     if (HoldsControlCharacter(name))
         return UnsafeName::ControlCharacter;
     if (name.find(kUndecodable) != std::string_view::npos)

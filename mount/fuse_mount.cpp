@@ -1,11 +1,10 @@
 #define FUSE_USE_VERSION 31
 #include "mount/fuse_mount.h"
 
-#include <fuse3/fuse.h>
+#include <fuse3/fuse_lowlevel.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,125 +12,255 @@
 namespace vorn {
 namespace {
 
-// What every callback reads; the same from every thread, never changed.
-struct Mounted {
-    int fd;
-    const Catalogue& catalogue;
-    const MountIndex& index;
-    struct stat archive;  // as it was at the mount
+// Nothing changes under the mount: the kernel may keep names and attributes.
+constexpr double kCacheSeconds = 3600;
+
+// What every request reads; the same from every thread, never changed. Inode
+// 1 is the top level, then each folder in catalogue order, then each file by
+// its entry index.
+class Mounted {
+public:
+    Mounted(int fd, const Catalogue& catalogue, const MountIndex& index)
+        : m_fd(fd), m_catalogue(catalogue), m_index(index), m_uid(::getuid()), m_gid(::getgid())
+    {
+        m_folders.push_back(nullptr);
+        ForEachFolder(catalogue, [&](const CDirNode& folder) {
+            m_inodes.emplace(&folder, m_folders.size() + 1);
+            m_folders.push_back(&folder);
+        });
+    }
+
+    bool Stat() { return ::fstat(m_fd, &m_archive) == 0; }
+    // Set once, before the first request.
+    void SetNoOpen(bool noOpen) { m_noOpen = noOpen; }
+    bool NoOpen() const { return m_noOpen; }
+    const MountIndex& Index() const { return m_index; }
+
+    fuse_ino_t InodeOf(const MountItem& item) const
+    {
+        if (item.isFile)
+            return m_folders.size() + 1 + item.file;
+        return item.folder ? m_inodes.at(item.folder) : FUSE_ROOT_ID;
+    }
+
+    std::optional<MountItem> ItemOf(fuse_ino_t inode) const
+    {
+        if (inode == 0)
+            return std::nullopt;
+        if (inode <= m_folders.size())
+            return MountItem{m_folders[inode - 1], 0, false};
+        const std::uint64_t file = inode - m_folders.size() - 1;
+        if (file >= m_catalogue.entries.size())
+            return std::nullopt;
+        return MountItem{nullptr, static_cast<std::uint32_t>(file), true};
+    }
+
+    struct stat StatOf(const MountItem& item) const
+    {
+        struct stat out {};
+        out.st_ino = InodeOf(item);
+        out.st_uid = m_uid;
+        out.st_gid = m_gid;
+        out.st_atim = out.st_mtim = out.st_ctim = m_archive.st_mtim;
+        if (item.isFile) {
+            const FileEntry& entry = m_catalogue.entries[item.file];
+            out.st_mode = S_IFREG | 0444;
+            out.st_nlink = 1;
+            out.st_size = entry.m_size;
+            out.st_blocks = (static_cast<blkcnt_t>(entry.m_size) + 511) / 512;
+        } else {
+            out.st_mode = S_IFDIR | 0555;
+            out.st_nlink = static_cast<nlink_t>(2 + m_index.FoldersIn(item.folder));
+        }
+        return out;
+    }
+
+    // Reads size bytes of the file at offset; the error when the archive
+    // changed since the mount, or ends before the file's data does.
+    int Read(std::uint32_t file, std::uint64_t offset, std::size_t size, std::vector<char>& out) const
+    {
+        const FileEntry& entry = m_catalogue.entries[file];
+        out.clear();
+        if (offset >= entry.m_size)
+            return 0;
+        if (Changed())
+            return EIO;
+        out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, entry.m_size - offset)));
+        for (std::size_t got = 0; got < out.size();) {
+            const ssize_t read =
+                ::pread(m_fd, out.data() + got, out.size() - got, static_cast<off_t>(entry.m_offset + offset + got));
+            if (read < 0 && errno == EINTR)
+                continue;
+            if (read <= 0)
+                return EIO;
+            got += static_cast<std::size_t>(read);
+        }
+        return 0;
+    }
+
+private:
+    // Another size or time than at the mount: what the archive now holds is
+    // not what the mount shows.
+    bool Changed() const
+    {
+        struct stat now {};
+        return ::fstat(m_fd, &now) != 0 || now.st_size != m_archive.st_size ||
+               now.st_mtim.tv_sec != m_archive.st_mtim.tv_sec || now.st_mtim.tv_nsec != m_archive.st_mtim.tv_nsec;
+    }
+
+    int m_fd;
+    const Catalogue& m_catalogue;
+    const MountIndex& m_index;
+    uid_t m_uid;
+    gid_t m_gid;
+    struct stat m_archive {};
+    bool m_noOpen = false;
+    std::vector<const CDirNode*> m_folders;  // by inode - 1; the top level first
+    std::unordered_map<const CDirNode*, fuse_ino_t> m_inodes;
 };
 
-const Mounted& Context()
+const Mounted& MountedOf(fuse_req_t request)
 {
-    return *static_cast<const Mounted*>(fuse_get_context()->private_data);
+    return *static_cast<const Mounted*>(fuse_req_userdata(request));
 }
 
-// The archive has another size or time than at the mount: what it now holds
-// is not what the mount shows.
-bool ArchiveChanged(const Mounted& mounted)
+void Init(void* data, fuse_conn_info* connection)
 {
-    struct stat now {};
-    return ::fstat(mounted.fd, &now) != 0 || now.st_size != mounted.archive.st_size ||
-           now.st_mtim.tv_sec != mounted.archive.st_mtim.tv_sec ||
-           now.st_mtim.tv_nsec != mounted.archive.st_mtim.tv_nsec;
+    static_cast<Mounted*>(data)->SetNoOpen((connection->capable & FUSE_CAP_NO_OPEN_SUPPORT) != 0);
 }
 
-void FillStat(const Mounted& mounted, const MountItem& item, struct stat& out)
+void Lookup(fuse_req_t request, fuse_ino_t parent, const char* name)
 {
-    out = {};
-    out.st_uid = ::getuid();
-    out.st_gid = ::getgid();
-    out.st_atim = out.st_mtim = out.st_ctim = mounted.archive.st_mtim;
-    if (item.isFile) {
-        const FileEntry& entry = mounted.catalogue.entries[item.file];
-        out.st_mode = S_IFREG | 0444;
-        out.st_nlink = 1;
-        out.st_size = entry.m_size;
-        out.st_blocks = (static_cast<blkcnt_t>(entry.m_size) + 511) / 512;
-    } else {
-        out.st_mode = S_IFDIR | 0555;
-        out.st_nlink = static_cast<nlink_t>(2 + mounted.index.FoldersIn(item.folder));
+    const Mounted& mounted = MountedOf(request);
+    const auto folder = mounted.ItemOf(parent);
+    if (!folder || folder->isFile) {
+        fuse_reply_err(request, ENOTDIR);
+        return;
     }
-}
-
-void* Init(fuse_conn_info*, fuse_config* config)
-{
-    // Nothing changes under the mount: the kernel may keep names, attributes and data.
-    config->entry_timeout = 3600;
-    config->attr_timeout = 3600;
-    config->negative_timeout = 3600;
-    config->kernel_cache = 1;
-    return fuse_get_context()->private_data;
-}
-
-int GetAttr(const char* path, struct stat* out, fuse_file_info*)
-{
-    const Mounted& mounted = Context();
-    const auto item = mounted.index.Find(path);
-    if (!item)
-        return -ENOENT;
-    FillStat(mounted, *item, *out);
-    return 0;
-}
-
-int ReadDir(const char* path, void* buffer, fuse_fill_dir_t fill, off_t, fuse_file_info*, fuse_readdir_flags flags)
-{
-    const Mounted& mounted = Context();
-    const auto folder = mounted.index.Find(path);
-    if (!folder)
-        return -ENOENT;
-    if (folder->isFile)
-        return -ENOTDIR;
-    fill(buffer, ".", nullptr, 0, fuse_fill_dir_flags{});
-    fill(buffer, "..", nullptr, 0, fuse_fill_dir_flags{});
-    const bool plus = (flags & FUSE_READDIR_PLUS) != 0;
-    struct stat status {};
-    for (const MountItem& item : mounted.index.ItemsOf(folder->folder)) {
-        if (plus)
-            FillStat(mounted, item, status);
-        const std::string name(mounted.index.NameOf(item));
-        if (fill(buffer, name.c_str(), plus ? &status : nullptr, 0,
-                 plus ? FUSE_FILL_DIR_PLUS : fuse_fill_dir_flags{}) != 0)
-            break;
+    const auto item = mounted.Index().FindIn(folder->folder, name);
+    if (!item) {
+        fuse_entry_param none{};
+        none.entry_timeout = kCacheSeconds;
+        fuse_reply_entry(request, &none);  // a negative entry, kept as long
+        return;
     }
-    return 0;
+    fuse_entry_param entry{};
+    entry.ino = mounted.InodeOf(*item);
+    entry.attr = mounted.StatOf(*item);
+    entry.attr_timeout = kCacheSeconds;
+    entry.entry_timeout = kCacheSeconds;
+    fuse_reply_entry(request, &entry);
 }
 
-int Open(const char* path, fuse_file_info* file)
+void GetAttr(fuse_req_t request, fuse_ino_t inode, fuse_file_info*)
 {
-    const Mounted& mounted = Context();
-    const auto item = mounted.index.Find(path);
-    if (!item)
-        return -ENOENT;
-    if (!item->isFile)
-        return -EISDIR;
-    if ((file->flags & O_ACCMODE) != O_RDONLY)
-        return -EROFS;
-    file->fh = item->file;
+    const Mounted& mounted = MountedOf(request);
+    const auto item = mounted.ItemOf(inode);
+    if (!item) {
+        fuse_reply_err(request, ENOENT);
+        return;
+    }
+    const struct stat status = mounted.StatOf(*item);
+    fuse_reply_attr(request, &status, kCacheSeconds);
+}
+
+void Open(fuse_req_t request, fuse_ino_t inode, fuse_file_info* file)
+{
+    const auto item = MountedOf(request).ItemOf(inode);
+    if (!item || !item->isFile) {
+        fuse_reply_err(request, item ? EISDIR : ENOENT);
+        return;
+    }
+    if ((file->flags & O_ACCMODE) != O_RDONLY) {
+        fuse_reply_err(request, EROFS);
+        return;
+    }
+    // Where the kernel can do without, files are not opened here at all: it
+    // then sends no open, nor a release, for each.
+    if (MountedOf(request).NoOpen()) {
+        fuse_reply_err(request, ENOSYS);
+        return;
+    }
     file->keep_cache = 1;
-    return 0;
+    fuse_reply_open(request, file);
 }
 
-int Read(const char*, char* buffer, std::size_t size, off_t offset, fuse_file_info* file)
+void OpenFolder(fuse_req_t request, fuse_ino_t inode, fuse_file_info* folder)
 {
-    const Mounted& mounted = Context();
-    const FileEntry& entry = mounted.catalogue.entries[file->fh];
-    if (offset < 0 || static_cast<std::uint64_t>(offset) >= entry.m_size)
-        return 0;
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, entry.m_size - offset));
-    if (ArchiveChanged(mounted))
-        return -EIO;
-    std::size_t got = 0;
-    while (got < want) {
-        const ssize_t read = ::pread(mounted.fd, buffer + got, want - got,
-                                     static_cast<off_t>(entry.m_offset + static_cast<std::uint64_t>(offset) + got));
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            return -EIO;  // the archive ends, or fails, before the file's data does
-        got += static_cast<std::size_t>(read);
+    const auto item = MountedOf(request).ItemOf(inode);
+    if (!item || item->isFile) {
+        fuse_reply_err(request, item ? ENOTDIR : ENOENT);
+        return;
     }
-    return static_cast<int>(got);
+    // A folder's listing never changes: the kernel may keep it, and list it again itself.
+    folder->cache_readdir = 1;
+    folder->keep_cache = 1;
+    fuse_reply_open(request, folder);
+}
+
+void Read(fuse_req_t request, fuse_ino_t inode, std::size_t size, off_t offset, fuse_file_info*)
+{
+    const Mounted& mounted = MountedOf(request);
+    const auto item = mounted.ItemOf(inode);
+    if (!item || !item->isFile || offset < 0) {
+        fuse_reply_err(request, EINVAL);
+        return;
+    }
+    thread_local std::vector<char> bytes;
+    if (const int error = mounted.Read(item->file, static_cast<std::uint64_t>(offset), size, bytes))
+        fuse_reply_err(request, error);
+    else
+        fuse_reply_buf(request, bytes.data(), bytes.size());
+}
+
+// Entries from offset on ("." and ".." at 0 and 1, the folder's items after),
+// with their attributes when plus: as many as fit in size bytes.
+void ReadFolder(fuse_req_t request, fuse_ino_t inode, std::size_t size, off_t offset, bool plus)
+{
+    const Mounted& mounted = MountedOf(request);
+    const auto folder = mounted.ItemOf(inode);
+    if (!folder || folder->isFile) {
+        fuse_reply_err(request, ENOTDIR);
+        return;
+    }
+    const auto& items = mounted.Index().ItemsOf(folder->folder);
+    std::vector<char> buffer(size);
+    std::size_t used = 0;
+    for (auto next = static_cast<std::size_t>(std::max<off_t>(offset, 0)); next < items.size() + 2; ++next) {
+        std::string name;
+        fuse_entry_param entry{};
+        if (next < 2) {
+            name = next == 0 ? "." : "..";
+            entry.attr.st_ino = inode;
+            entry.attr.st_mode = S_IFDIR;
+        } else {
+            const MountItem& item = items[next - 2];
+            name = mounted.Index().NameOf(item);
+            entry.ino = mounted.InodeOf(item);
+            entry.attr = mounted.StatOf(item);
+            entry.attr_timeout = kCacheSeconds;
+            entry.entry_timeout = kCacheSeconds;
+        }
+        // "." and ".." go without an inode: the kernel learns nothing from them.
+        const auto following = static_cast<off_t>(next + 1);
+        const std::size_t length =
+            plus ? fuse_add_direntry_plus(request, buffer.data() + used, size - used, name.c_str(), &entry, following)
+                 : fuse_add_direntry(request, buffer.data() + used, size - used, name.c_str(), &entry.attr, following);
+        if (length > size - used)
+            break;
+        used += length;
+    }
+    fuse_reply_buf(request, buffer.data(), used);
+}
+
+void ReadDir(fuse_req_t request, fuse_ino_t inode, std::size_t size, off_t offset, fuse_file_info*)
+{
+    ReadFolder(request, inode, size, offset, false);
+}
+
+void ReadDirPlus(fuse_req_t request, fuse_ino_t inode, std::size_t size, off_t offset, fuse_file_info*)
+{
+    ReadFolder(request, inode, size, offset, true);
 }
 
 }  // namespace
@@ -144,16 +273,19 @@ MountResult ServeMount(int archiveFd, const Catalogue& catalogue, const MountInd
         return {MountResult::Kind::NoFuse, errno};
     ::close(device);
 
-    Mounted mounted{archiveFd, catalogue, index, {}};
-    if (::fstat(archiveFd, &mounted.archive) != 0)
+    Mounted mounted(archiveFd, catalogue, index);
+    if (!mounted.Stat())
         return {MountResult::Kind::MountFailed, errno};
 
-    fuse_operations operations{};
+    fuse_lowlevel_ops operations{};
     operations.init = Init;
+    operations.lookup = Lookup;
     operations.getattr = GetAttr;
-    operations.readdir = ReadDir;
     operations.open = Open;
+    operations.opendir = OpenFolder;
     operations.read = Read;
+    operations.readdir = ReadDir;
+    operations.readdirplus = ReadDirPlus;
 
     // The archive's name shows as the mount's source, commas (option separators) aside.
     std::string source = archiveName;
@@ -161,22 +293,21 @@ MountResult ServeMount(int archiveFd, const Catalogue& catalogue, const MountInd
     const std::string options = "ro,default_permissions,subtype=vorn,fsname=" + source;
     const char* arguments[] = {"vorn-cli", "-o", options.c_str()};
     fuse_args args = FUSE_ARGS_INIT(3, const_cast<char**>(arguments));
-    fuse* filesystem = fuse_new(&args, &operations, sizeof operations, &mounted);
-    fuse_opt_free_args(&args);  // what fuse_new added to them
-    if (!filesystem)
+    fuse_session* session = fuse_session_new(&args, &operations, sizeof operations, &mounted);
+    fuse_opt_free_args(&args);  // what fuse_session_new added to them
+    if (!session)
         return {MountResult::Kind::MountFailed, 0};
     MountResult result;
-    if (fuse_mount(filesystem, mountpoint.c_str()) != 0) {
+    if (fuse_session_mount(session, mountpoint.c_str()) != 0) {
         result = {MountResult::Kind::MountFailed, 0};
     } else {
-        fuse_session* session = fuse_get_session(filesystem);
         if (fuse_daemonize(foreground ? 1 : 0) == 0 && fuse_set_signal_handlers(session) == 0) {
-            static_cast<void>(fuse_loop_mt(filesystem, 0));
+            static_cast<void>(fuse_session_loop_mt(session, 0));
             fuse_remove_signal_handlers(session);
         }
-        fuse_unmount(filesystem);
+        fuse_session_unmount(session);
     }
-    fuse_destroy(filesystem);
+    fuse_session_destroy(session);
     return result;
 }
 

@@ -75,18 +75,25 @@ std::size_t MountIndex::FoldersIn(const CDirNode* folder) const
     return m_folderCounts.at(folder);
 }
 
+std::optional<MountItem> MountIndex::FindIn(const CDirNode* folder, std::string_view name) const
+{
+    const auto& items = ItemsOf(folder);
+    const auto found = std::lower_bound(items.begin(), items.end(), name,
+                                        [&](const MountItem& a, std::string_view b) { return NameOf(a) < b; });
+    if (found == items.end() || NameOf(*found) != name)
+        return std::nullopt;
+    return *found;
+}
+
 std::optional<MountItem> MountIndex::Find(std::string_view path) const
 {
-    MountItem item;  // the top level
+    std::optional<MountItem> item = MountItem{};  // the top level
     for (const std::string_view name : SplitItemPath(path)) {
-        if (item.isFile)
+        if (item->isFile)
             return std::nullopt;
-        const auto& items = ItemsOf(item.folder);
-        const auto found = std::lower_bound(items.begin(), items.end(), name,
-                                            [&](const MountItem& a, std::string_view b) { return NameOf(a) < b; });
-        if (found == items.end() || NameOf(*found) != name)
+        item = FindIn(item->folder, name);
+        if (!item)
             return std::nullopt;
-        item = *found;
     }
     return item;
 }
