@@ -238,9 +238,9 @@ private:
         const unsigned char* kept = m_old.At(m_tree.hasClosingRecord, m_tree.closingRecordOffset);
         if (m_options.format == ArchiveFormat::Pck) {
             RecordBytes zeros{};
-            const std::size_t field = m_layout.recordSize - 12;
             // Whatever its type, only its position counts: all but that is kept.
-            RecordType type = kept ? static_cast<RecordType>(kept[field]) : RecordType::End;
+            const RecordType type =
+                kept ? static_cast<RecordType>(kept[LayoutOf(m_options.format).nameField]) : RecordType::End;
             m_catalogue.Put(kept ? kept : zeros.data(), true, {}, type, 0, 0);
         } else {
             m_catalogue.Put(kept, true, {}, RecordType::End, 0, 0);
@@ -271,11 +271,11 @@ private:
                                          .itemPath = path.empty() ? file.name : path + '\\' + file.name};
                     return;
                 }
-                DiskPiece piece{folder.diskPath + '/' + file.name, OpenDiskFolder(folder), file.name, file.size};
-                if (file.source == FileSource::Picked) {
-                    const PickedFile& picked = m_tree.picked[file.sourceOffset];
-                    piece = {picked.path, nullptr, {}, picked.size, picked.modifiedNs};
-                }
+                const PickedFile* picked =
+                    file.source == FileSource::Picked ? &m_tree.picked[file.sourceOffset] : nullptr;
+                DiskPiece piece =
+                    picked ? DiskPiece{picked->path, nullptr, {}, picked->size, picked->modifiedNs}
+                           : DiskPiece{folder.diskPath + '/' + file.name, OpenDiskFolder(folder), file.name, file.size};
                 const bool joins = m_pending && !m_pending->pieces.empty() && file.size <= DataCopier::kSmallFile &&
                                    m_pending->size <= DataCopier::kSmallFile &&
                                    m_pending->size + file.size <= kBatchBytes && m_pending->files < kBatchFiles;
