@@ -152,11 +152,6 @@ int OpenPiece(const DiskPiece& piece)
     return ::open(piece.path.c_str(), flags);
 }
 
-std::int64_t ModifiedNs(const struct stat& status)
-{
-    return std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
-}
-
 // Whether the open file is still the one that was taken: a regular file of its
 // size and, where the user named it, of its time.
 bool Unchanged(int fd, const DiskPiece& piece, std::uint64_t& sizeNow)
@@ -166,7 +161,7 @@ bool Unchanged(int fd, const DiskPiece& piece, std::uint64_t& sizeNow)
         return false;
     sizeNow = static_cast<std::uint64_t>(status.st_size);
     return S_ISREG(status.st_mode) && sizeNow == piece.size &&
-           (!piece.modifiedNs || ModifiedNs(status) == *piece.modifiedNs);
+           (!piece.modifiedNs || ModifiedNsOf(status) == *piece.modifiedNs);
 }
 
 WriteProblem Changed(const DiskPiece& piece, std::uint64_t sizeNow)

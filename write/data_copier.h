@@ -1,5 +1,6 @@
 #pragma once
 
+#include "write/edit_tree.h"
 #include "write/write_problem.h"
 
 #include <atomic>

@@ -2,6 +2,11 @@
 
 namespace vorn {
 
+std::int64_t ModifiedNsOf(const struct stat& status)
+{
+    return std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
+}
+
 TreeCount CountTree(const EditFolder& folder)
 {
     TreeCount count;

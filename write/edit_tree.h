@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ struct PickedFile {
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;
 };
+
+// A file's time of modification in nanoseconds, as PickedFile keeps it.
+std::int64_t ModifiedNsOf(const struct stat& status);
 
 struct EditTree {
     EditFolder top;

@@ -66,7 +66,7 @@ std::optional<PickedFile> Pick(const std::string& path, WriteProblems& problems)
         problems.push_back({WriteProblemKind::FileTooLarge, path, 0, {}, size, (std::uint64_t{1} << 32) - 1});
         return std::nullopt;
     }
-    return PickedFile{path, size, std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
+    return PickedFile{path, size, ModifiedNsOf(status)};
 }
 
 EditFile PickedEntry(EditTree& tree, std::string name, PickedFile picked)

@@ -15,13 +15,6 @@ public:
     bool StopRequested() const override { return true; }
 };
 
-std::int64_t ModifiedNs(const std::string& path)
-{
-    struct stat status {};
-    EXPECT_EQ(::stat(path.c_str(), &status), 0);
-    return std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
-}
-
 // A file on disk that is not what it was when it was taken fails the write,
 // as does a stop; either way no archive and no temporary is left.
 TEST(ArchiveWriter, AChangedSourceOrAStopLeavesNothing)
@@ -44,7 +37,9 @@ TEST(ArchiveWriter, AChangedSourceOrAStopLeavesNothing)
         TempDir dir;
         WriteFile(dir / "SOURCE", "abcd");
         EditTree tree;
-        tree.picked.push_back({dir / "SOURCE", test.takenSize, ModifiedNs(dir / "SOURCE") + test.takenTimeOffset});
+        struct stat taken {};
+        ASSERT_EQ(::stat((dir / "SOURCE").c_str(), &taken), 0);
+        tree.picked.push_back({dir / "SOURCE", test.takenSize, ModifiedNsOf(taken) + test.takenTimeOffset});
         tree.top.files.push_back({.name = "A.BIN", .size = test.takenSize, .source = FileSource::Picked});
         StopAtOnce stop;
         NameEncoder names = *NameEncoder::For(kDefaultNameEncoding);
