@@ -5,7 +5,8 @@
 namespace vorn {
 namespace {
 
-constexpr char32_t kSeparator = U'\\';
+// Between the folders of a path; no character of a name, even a backslash.
+constexpr char32_t kSeparator = 0x110000;
 
 char32_t Lowered(char32_t c)
 {
@@ -147,44 +148,46 @@ bool GlobPattern::Matches(std::string_view folderPath, std::string_view name) co
     active[0] = 1;
     closeOver(active);
     bool alive = true;
-    const auto feed = [&](std::string_view text) {
-        for (std::size_t at = 0; alive && at < text.size();) {
-            const char32_t c = NextChar(text, at);
-            std::fill(next.begin(), next.end(), 0);
-            alive = false;
-            for (std::size_t i = 0; i < count; ++i) {
-                if (!active[i])
-                    continue;
-                const Token& token = m_tokens[i];
-                bool stay = false;
-                bool advance = false;
-                switch (token.kind) {
-                case Token::Kind::AnyInName:
-                    stay = c != kSeparator;
-                    break;
-                case Token::Kind::AnyRun:
-                    stay = true;
-                    break;
-                case Token::Kind::AnyFolders:
-                    stay = true;
-                    advance = c == kSeparator;
-                    break;
-                default:
-                    advance = Accepts(token, c);
-                }
-                next[i] |= stay;
-                next[i + 1] |= advance;
-                alive = alive || stay || advance;
+    const auto step = [&](char32_t c) {
+        std::fill(next.begin(), next.end(), 0);
+        alive = false;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!active[i])
+                continue;
+            const Token& token = m_tokens[i];
+            bool stay = false;
+            bool advance = false;
+            switch (token.kind) {
+            case Token::Kind::AnyInName:
+                stay = c != kSeparator;
+                break;
+            case Token::Kind::AnyRun:
+                stay = true;
+                break;
+            case Token::Kind::AnyFolders:
+                stay = true;
+                advance = c == kSeparator;
+                break;
+            default:
+                advance = Accepts(token, c);
             }
-            closeOver(next);
-            active.swap(next);
+            next[i] |= stay;
+            next[i + 1] |= advance;
+            alive = alive || stay || advance;
         }
+        closeOver(next);
+        active.swap(next);
     };
     if (!m_nameOnly && folderPath.size() > 1) {
-        feed(folderPath.substr(1));
-        feed("\\");
+        for (std::size_t at = 1; alive && at < folderPath.size();) {
+            const char32_t c = NextChar(folderPath, at);
+            step(c == U'\\' ? kSeparator : c);
+        }
+        if (alive)
+            step(kSeparator);
     }
-    feed(name);
+    for (std::size_t at = 0; alive && at < name.size();)
+        step(NextChar(name, at));
     return alive && active[count];
 }
 
