@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -21,6 +22,18 @@ struct PendingFile {
     std::uint32_t size;
 };
 
+// A file as a load hands it over: its folder's path ("DATA\\SUB\\", empty
+// at the top level) is kept once for its side, not once for each file.
+struct ArrivedFile {
+    const std::string* folderPath;
+    std::string name;
+    PendingFile file;
+
+    std::string Path() const { return *folderPath + name; }
+};
+
+using Batch = std::vector<ArrivedFile>;
+
 // Two files of one path and one size whose bytes are compared once both
 // archives are open.
 struct SameSizePair {
@@ -31,35 +44,20 @@ struct SameSizePair {
 };
 
 // Pairs the files of both archives by path as the two loads hand them over.
+// Archives in the same order pair file by file, in step; where the orders
+// part, a file waits, by path, for its counterpart, and the pairing steps on
+// again where they meet.
 class FilePairing {
 public:
-    // One side's files, a batch at a time: paired with what the other side
-    // left waiting, or left waiting themselves.
-    void Take(Side side, std::vector<std::pair<std::string, PendingFile>>& batch)
+    // One side's files, a batch at a time.
+    void Take(Side side, Batch&& batch)
     {
         std::unique_lock lock(m_mutex);
-        // A side far ahead waits for the other to catch up, unless that one is
-        // far ahead too (the orders differ) or done.
-        m_changed.wait(lock, [&] {
-            return m_pending[side].size() < kAhead || m_pending[1 - side].size() >= kAhead || m_done[1 - side];
-        });
-        auto& mine = m_pending[side];
-        auto& theirs = m_pending[1 - side];
-        for (auto& [path, file] : batch) {
-            const auto other = theirs.find(path);
-            if (other == theirs.end()) {
-                mine.insert_or_assign(std::move(path), file);  // of one path twice, the later stands
-                continue;
-            }
-            const PendingFile& a = side == kA ? file : other->second;
-            const PendingFile& b = side == kA ? other->second : file;
-            if (a.size != b.size)
-                m_changed_files.push_back(other->first);
-            else if (a.size > 0)
-                m_sameSize.push_back({other->first, a.offset, b.offset, a.size});
-            theirs.erase(other);
-        }
-        batch.clear();
+        // A side far ahead waits for the other to catch up.
+        m_changed.wait(lock, [&] { return m_queued[side].size() < kAhead || m_done[1 - side]; });
+        if (!batch.empty())
+            m_queued[side].push_back(std::move(batch));
+        Pair();
         m_changed.notify_all();
     }
 
@@ -67,22 +65,100 @@ public:
     {
         std::lock_guard lock(m_mutex);
         m_done[side] = true;
+        Pair();
         m_changed.notify_all();
     }
 
+    // Where a side's files keep their folders' paths. Only the side's loading
+    // thread adds to it; the addresses stay while the pairing reads them.
+    std::deque<std::string>& FolderPaths(Side side) { return m_folderPaths[side]; }
+
     // Once both sides are done.
     std::unordered_map<std::string, PendingFile>& OnlyIn(Side side) { return m_pending[side]; }
-    std::vector<std::string>& ChangedBySize() { return m_changed_files; }
+    std::vector<std::string>& ChangedBySize() { return m_changedBySize; }
     std::vector<SameSizePair>& SameSize() { return m_sameSize; }
 
 private:
-    static constexpr std::size_t kAhead = 1 << 16;
+    static constexpr std::size_t kAhead = 4;  // batches
+
+    bool HasNext(Side side) const { return !m_queued[side].empty(); }
+    ArrivedFile& Next(Side side) { return m_queued[side].front()[m_next[side]]; }
+    void Pop(Side side)
+    {
+        if (++m_next[side] == m_queued[side].front().size()) {
+            m_queued[side].pop_front();
+            m_next[side] = 0;
+        }
+    }
+
+    // Pairs what both sides have handed over, and once one side is done, what
+    // the other hands over.
+    void Pair()
+    {
+        while (HasNext(kA) && HasNext(kB)) {
+            ArrivedFile& a = Next(kA);
+            ArrivedFile& b = Next(kB);
+            if (a.name == b.name && *a.folderPath == *b.folderPath) {
+                Compare(a.Path(), a.file, b.file);
+                Pop(kA);
+                Pop(kB);
+            } else if (PairWithWaiting(kA, a)) {
+                Pop(kA);
+            } else if (PairWithWaiting(kB, b)) {
+                Pop(kB);
+            } else {
+                Wait(kA, a);
+                Wait(kB, b);
+                Pop(kA);
+                Pop(kB);
+            }
+        }
+        for (const Side side : {kA, kB}) {
+            const auto other = static_cast<Side>(1 - side);
+            for (; m_done[other] && HasNext(side); Pop(side))
+                if (!PairWithWaiting(side, Next(side)))
+                    Wait(side, Next(side));
+        }
+    }
+
+    // Pairs the file with the other side's file of its path waiting; false
+    // when there is none.
+    bool PairWithWaiting(Side side, const ArrivedFile& arrived)
+    {
+        auto& waiting = m_pending[1 - side];
+        if (waiting.empty())
+            return false;
+        const std::string path = arrived.Path();
+        const auto other = waiting.find(path);
+        if (other == waiting.end())
+            return false;
+        if (side == kA)
+            Compare(path, arrived.file, other->second);
+        else
+            Compare(path, other->second, arrived.file);
+        waiting.erase(other);
+        return true;
+    }
+
+    // Of two files of one path on one side, the later stands.
+    void Wait(Side side, const ArrivedFile& arrived) { m_pending[side].insert_or_assign(arrived.Path(), arrived.file); }
+
+    void Compare(std::string path, const PendingFile& a, const PendingFile& b)
+    {
+        if (a.size != b.size)
+            m_changedBySize.push_back(std::move(path));
+        else if (a.size > 0)
+            m_sameSize.push_back({std::move(path), a.offset, b.offset, a.size});
+    }
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
+    std::deque<std::string> m_folderPaths[2] = {{""}, {""}};
+    std::deque<Batch> m_queued[2];
+    std::size_t m_next[2] = {0, 0};  // in the first queued batch
     std::unordered_map<std::string, PendingFile> m_pending[2];
     bool m_done[2] = {false, false};
-    std::vector<std::string> m_changed_files;
+    std::vector<std::string> m_changedBySize;
     std::vector<SameSizePair> m_sameSize;
 };
 
@@ -90,20 +166,23 @@ private:
 const CArchiveFile* LoadSide(const OpenArchiveWith& open, Side side, FilePairing& pairing)
 {
     constexpr std::size_t kBatch = 4096;
-    std::vector<std::pair<std::string, PendingFile>> batch;
+    Batch batch;
     batch.reserve(kBatch);
+    std::deque<std::string>& folderPaths = pairing.FolderPaths(side);
     const CDirNode* folder = nullptr;
-    std::string folderPath;  // "DATA\\SUB\\", empty at the top level
     const CArchiveFile* archive = open([&](const FileEntry& entry) {
         if (entry.m_folder != folder) {
             folder = entry.m_folder;
-            folderPath = folder ? folder->GetPath().substr(1) + '\\' : std::string();
+            folderPaths.push_back(folder ? folder->GetPath().substr(1) + '\\' : std::string());
         }
-        batch.emplace_back(folderPath + entry.m_name, PendingFile{entry.m_offset, entry.m_size});
-        if (batch.size() == kBatch)
-            pairing.Take(side, batch);
+        batch.push_back({&folderPaths.back(), entry.m_name, {entry.m_offset, entry.m_size}});
+        if (batch.size() == kBatch) {
+            pairing.Take(side, std::move(batch));
+            batch = {};
+            batch.reserve(kBatch);
+        }
     });
-    pairing.Take(side, batch);
+    pairing.Take(side, std::move(batch));
     pairing.Done(side);
     return archive;
 }

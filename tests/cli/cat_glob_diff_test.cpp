@@ -171,6 +171,33 @@ TEST_F(Cli, DiffNamesExactlyTheChangesAnUpdateMade)
     }
 }
 
+TEST_F(Cli, DiffPairsTheFilesOfArchivesInAnyOrder)
+{
+    // More files than are handed over at once, in opposite orders: each file
+    // waits for its counterpart by path. One shifted file steps the pairing
+    // out of line in the same order.
+    WriterTree forward{{}, {{"F", {}, {}}}};
+    WriterTree backward{{}, {{"F", {}, {}}}};
+    WriterTree shifted{{{"NEW", "n", "", 0}}, {{"F", {}, {}}}};
+    for (int file = 0; file < 20000; ++file)
+        forward.folders[0].files.push_back({"N" + std::to_string(file), std::to_string(file % 7), "", 0});
+    backward.folders[0].files.assign(forward.folders[0].files.rbegin(), forward.folders[0].files.rend());
+    backward.folders[0].files[5].data = "x";  // N19994
+    backward.folders[0].files.erase(backward.folders[0].files.begin() + 100);  // N19899
+    shifted.folders[0].files = forward.folders[0].files;
+    shifted.folders[0].files.insert(shifted.folders[0].files.begin() + 5000, {"EXTRA", "e", "", 0});
+    const std::string a = Archive("a.pck", BuildArchive(ArchiveFormat::Pck, forward));
+
+    const auto diff = DiffJson(Run({"diff", a, Archive("b.pck", BuildArchive(ArchiveFormat::Pck, backward)), "--json"}));
+    EXPECT_EQ(diff["changed"], nlohmann::json({"F\\N19994"}));
+    EXPECT_EQ(diff["removed"], nlohmann::json({"F\\N19899"}));
+    EXPECT_EQ(diff["added"].size() + diff["moved"].size(), 0u);
+
+    const auto more = DiffJson(Run({"diff", a, Archive("c.pck", BuildArchive(ArchiveFormat::Pck, shifted)), "--json"}));
+    EXPECT_EQ(more["added"], nlohmann::json({"F\\EXTRA", "NEW"}));
+    EXPECT_EQ(more["changed"].size() + more["removed"].size() + more["moved"].size(), 0u);
+}
+
 TEST_F(Cli, DiffPrintsOneLinePerChangeAndExitsTwoOnTrouble)
 {
     const std::string a = Demo();
