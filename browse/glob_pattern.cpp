@@ -1,5 +1,6 @@
 #include "browse/glob_pattern.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vorn {
@@ -101,6 +102,8 @@ GlobPattern::GlobPattern(std::string_view text, LetterCase letterCase) : m_ignor
             m_tokens.emplace_back(Token::Kind::Char, c);
         }
     }
+    if (m_tokens.size() < kShortTokens)
+        MakeMasks();
 }
 
 bool GlobPattern::InSet(const Token& token, char32_t c) const
@@ -132,63 +135,151 @@ bool GlobPattern::Accepts(const Token& token, char32_t c) const
     return false;
 }
 
-// Runs the pattern as a set of states, one for each position in it, over the
-// characters of the path once: no backtracking, whatever the stars.
-bool GlobPattern::Matches(std::string_view folderPath, std::string_view name) const
+bool GlobPattern::IsSkippable(const Token& token)
 {
-    const std::size_t count = m_tokens.size();
-    std::vector<char> active(count + 1, 0);
-    std::vector<char> next(count + 1, 0);
-    // A star may stand for nothing: where it is active, so is what follows.
-    const auto closeOver = [&](std::vector<char>& states) {
-        for (std::size_t i = 0; i < count; ++i)
-            if (states[i] && m_tokens[i].kind >= Token::Kind::AnyInName)
-                states[i + 1] = 1;
-    };
-    active[0] = 1;
-    closeOver(active);
-    bool alive = true;
-    const auto step = [&](char32_t c) {
-        std::fill(next.begin(), next.end(), 0);
-        alive = false;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (!active[i])
+    return token.kind == Token::Kind::AnyInName || token.kind == Token::Kind::AnyRun ||
+           token.kind == Token::Kind::AnyFolders;
+}
+
+bool GlobPattern::Stays(const Token& token, char32_t c)
+{
+    return token.kind == Token::Kind::AnyRun || token.kind == Token::Kind::AnyFolders ||
+           (token.kind == Token::Kind::AnyInName && c != kSeparator);
+}
+
+bool GlobPattern::Advances(const Token& token, char32_t c) const
+{
+    return token.kind == Token::Kind::AnyFolders ? c == kSeparator : Accepts(token, c);
+}
+
+void GlobPattern::MakeMasks()
+{
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
+        const Token& token = m_tokens[i];
+        const std::uint64_t bit = std::uint64_t{1} << i;
+        for (char32_t c = 0; c < kAsciiCount; ++c)
+            if (Advances(token, c))
+                m_asciiAdvance[c] |= bit;
+        if (Advances(token, kSeparator))
+            m_separatorAdvance |= bit;
+        if (IsSkippable(token)) {
+            m_skippable |= bit;
+            run = run + 1;
+            m_longestSkippableRun = std::max(m_longestSkippableRun, run);
+        } else {
+            run = 0;
+        }
+        if (Stays(token, U'x'))
+            m_staysInName |= bit;
+        if (Stays(token, kSeparator))
+            m_staysAcross |= bit;
+    }
+}
+
+// The states of a pattern of up to 63 tokens as the bits of one word, all
+// stepped at once.
+class GlobPattern::ShortStates {
+public:
+    explicit ShortStates(const GlobPattern& pattern) : m_pattern(pattern), m_active(Closed(1)) {}
+
+    bool Step(char32_t c)
+    {
+        std::uint64_t advance = 0;
+        if (c == kSeparator) {
+            advance = m_pattern.m_separatorAdvance;
+        } else if (c < kAsciiCount) {
+            advance = m_pattern.m_asciiAdvance[c];
+        } else {
+            for (std::size_t i = 0; i < m_pattern.m_tokens.size(); ++i)
+                if (m_pattern.Advances(m_pattern.m_tokens[i], c))
+                    advance |= std::uint64_t{1} << i;
+        }
+        const std::uint64_t stay = c == kSeparator ? m_pattern.m_staysAcross : m_pattern.m_staysInName;
+        m_active = Closed(((m_active & advance) << 1) | (m_active & stay));
+        return m_active != 0;
+    }
+    bool Accepted() const { return (m_active >> m_pattern.m_tokens.size()) & 1; }
+
+private:
+    // A token that may stand for nothing passes its state on to the next.
+    std::uint64_t Closed(std::uint64_t states) const
+    {
+        for (std::size_t i = 0; i < m_pattern.m_longestSkippableRun; ++i)
+            states |= (states & m_pattern.m_skippable) << 1;
+        return states;
+    }
+
+    const GlobPattern& m_pattern;
+    std::uint64_t m_active;
+};
+
+// The states of a longer pattern, one flag each.
+class GlobPattern::LongStates {
+public:
+    explicit LongStates(const GlobPattern& pattern)
+        : m_pattern(pattern), m_active(pattern.m_tokens.size() + 1, 0), m_next(m_active.size(), 0)
+    {
+        m_active[0] = 1;
+        Close(m_active);
+    }
+
+    bool Step(char32_t c)
+    {
+        std::fill(m_next.begin(), m_next.end(), 0);
+        bool alive = false;
+        for (std::size_t i = 0; i + 1 < m_active.size(); ++i) {
+            if (!m_active[i])
                 continue;
-            const Token& token = m_tokens[i];
-            bool stay = false;
-            bool advance = false;
-            switch (token.kind) {
-            case Token::Kind::AnyInName:
-                stay = c != kSeparator;
-                break;
-            case Token::Kind::AnyRun:
-                stay = true;
-                break;
-            case Token::Kind::AnyFolders:
-                stay = true;
-                advance = c == kSeparator;
-                break;
-            default:
-                advance = Accepts(token, c);
-            }
-            next[i] |= stay;
-            next[i + 1] |= advance;
+            const bool stay = Stays(m_pattern.m_tokens[i], c);
+            const bool advance = m_pattern.Advances(m_pattern.m_tokens[i], c);
+            m_next[i] |= stay;
+            m_next[i + 1] |= advance;
             alive = alive || stay || advance;
         }
-        closeOver(next);
-        active.swap(next);
-    };
-    if (!m_nameOnly && folderPath.size() > 1) {
-        for (std::size_t at = 1; alive && at < folderPath.size();) {
-            const char32_t c = NextChar(folderPath, at);
-            step(c == U'\\' ? kSeparator : c);
-        }
-        if (alive)
-            step(kSeparator);
+        Close(m_next);
+        m_active.swap(m_next);
+        return alive;
     }
-    for (std::size_t at = 0; alive && at < name.size();)
-        step(NextChar(name, at));
-    return alive && active[count];
+    bool Accepted() const { return m_active.back(); }
+
+private:
+    void Close(std::vector<char>& states) const
+    {
+        for (std::size_t i = 0; i + 1 < states.size(); ++i)
+            if (states[i] && IsSkippable(m_pattern.m_tokens[i]))
+                states[i + 1] = 1;
+    }
+
+    const GlobPattern& m_pattern;
+    std::vector<char> m_active;
+    std::vector<char> m_next;
+};
+
+// Runs the pattern as a set of states, one for each position in it, over the
+// characters of the path once: no backtracking, whatever the stars.
+template <typename States>
+bool GlobPattern::Run(std::string_view folderPath, std::string_view name) const
+{
+    States states(*this);
+    if (!m_nameOnly && folderPath.size() > 1) {
+        for (std::size_t at = 1; at < folderPath.size();) {
+            const char32_t c = NextChar(folderPath, at);
+            if (!states.Step(c == U'\\' ? kSeparator : c))
+                return false;
+        }
+        if (!states.Step(kSeparator))
+            return false;
+    }
+    for (std::size_t at = 0; at < name.size();)
+        if (!states.Step(NextChar(name, at)))
+            return false;
+    return states.Accepted();
+}
+
+bool GlobPattern::Matches(std::string_view folderPath, std::string_view name) const
+{
+    return m_tokens.size() < kShortTokens ? Run<ShortStates>(folderPath, name) : Run<LongStates>(folderPath, name);
 }
 
 }  // namespace vorn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -33,12 +35,32 @@ private:
         std::vector<std::pair<char32_t, char32_t>> ranges;  // Set
     };
 
+    class ShortStates;
+    class LongStates;
+    static constexpr std::size_t kShortTokens = 64;  // fewer: each state a bit of one word
+    static constexpr char32_t kAsciiCount = 128;
+
+    static bool IsSkippable(const Token& token);
+    static bool Stays(const Token& token, char32_t c);
+    bool Advances(const Token& token, char32_t c) const;
     bool Accepts(const Token& token, char32_t c) const;
     bool InSet(const Token& token, char32_t c) const;
+    void MakeMasks();
+    template <typename States>
+    bool Run(std::string_view folderPath, std::string_view name) const;
 
     std::vector<Token> m_tokens;
     bool m_ignoreCase;
     bool m_nameOnly = true;  // no separator in the pattern
+    // For short patterns, the tokens as bits: those that take each ASCII
+    // character or a separator and move on, those that take one and stay,
+    // those that may stand for nothing.
+    std::array<std::uint64_t, kAsciiCount> m_asciiAdvance{};
+    std::uint64_t m_separatorAdvance = 0;
+    std::uint64_t m_staysInName = 0;
+    std::uint64_t m_staysAcross = 0;
+    std::uint64_t m_skippable = 0;
+    std::size_t m_longestSkippableRun = 0;  // how far one state passes on at most
 };
 
 }  // namespace vorn

@@ -79,6 +79,10 @@ TEST(GlobPattern, MatchesPathsWithStarsSetsAndFolderRuns)
         {"caf??", "", "CAF\xC3\x89", false},
         {"a*b*c*d*e*f*g*h*z", "", "abcdefghabcdefghabcdefghabcdefghy", false},
         {"[\\\\]", "", "\\", true},  // a backslash in a name is a character of it
+        // Past 63 tokens the states no longer fit one word.
+        {"D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAV", true},
+        {"D/**/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAV", true},
+        {"D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAVE", false},
     };
     for (const auto& [pattern, folder, name, matches] : cases)
         EXPECT_EQ(GlobPattern(pattern, LetterCase::Ignored).Matches(folder, name), matches)
