@@ -164,7 +164,7 @@ std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::v
         if (!catalogue.entries[entry].m_folder)
             files.push_back(entry);
     std::optional<NameClaims> claims;
-    if (!(!folders.empty() && !files.empty()) && catalogue.sharedNames.Empty())
+    if ((folders.empty() || files.empty()) && catalogue.sharedNames.Empty())
         return claims;
     claims.emplace(catalogue);
     for (const CDirNode* folder : folders)
@@ -176,9 +176,10 @@ std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::v
 
 // At most one step for each file and folder the items hold: the steps are
 // sized once instead of regrown, which would briefly hold a million steps twice.
-std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<ExtractionItem>& items,
+                        const InPlaceFiles& inPlace)
 {
-    std::size_t steps = 0;
+    std::size_t steps = inPlace.files.size() + inPlace.folders.size();
     const auto countContent = [&](const CDirNode* content) {
         std::vector<const CDirNode*> pending = {content};
         while (!pending.empty()) {
@@ -190,13 +191,10 @@ std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<Extraction
         }
     };
     for (const ExtractionItem& item : items) {
-        if (item.kind == ExtractionItem::Kind::File) {
-            const bool withFolders = item.inPlace && item.entry < catalogue.entries.size();
-            const CDirNode* folder = withFolders ? catalogue.entries[item.entry].m_folder : nullptr;
-            steps += 1 + (folder ? folder->Depth() : 0);
-        }
-        else
+        if (item.kind != ExtractionItem::Kind::File)
             countContent(item.kind == ExtractionItem::Kind::Folder ? item.folder : nullptr);
+        else if (!item.inPlace)
+            ++steps;  // files in place are counted with their folders
     }
     return steps;
 }
@@ -231,9 +229,9 @@ ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<Extr
 {
     ExtractionPlan plan;
     plan.catalogue = &catalogue;
-    plan.steps.reserve(StepsAtMost(catalogue, items));
-    Planner planner(catalogue, plan);
     const InPlaceFiles inPlace = InPlaceFilesOf(catalogue, items);
+    plan.steps.reserve(StepsAtMost(catalogue, items, inPlace));
+    Planner planner(catalogue, plan);
     const std::optional<NameClaims> claims = ClaimsOfItems(catalogue, items, inPlace);
     for (const ExtractionItem& item : items) {
         switch (item.kind) {
