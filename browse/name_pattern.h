@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "browse/glob_pattern.h"
+
 #include <string_view>
-#include <vector>
 
 namespace vorn {
 
@@ -14,13 +14,13 @@ public:
     NamePattern() = default;
     explicit NamePattern(std::string_view text);
 
-    bool IsEmpty() const { return m_parts.empty(); }
-    bool Matches(std::string_view name) const;
+    bool IsEmpty() const { return m_empty; }
+    bool Matches(std::string_view name) const { return m_empty || m_glob.Matches({}, name); }
 
 private:
-    // The text between the stars, lower-cased, in order; a name matches when
-    // each is found after the one before.
-    std::vector<std::string> m_parts;
+    bool m_empty = true;
+    // "*text*", every other character of the text standing for itself.
+    GlobPattern m_glob{"", LetterCase::Ignored};
 };
 
 }  // namespace vorn

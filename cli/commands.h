@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_archive.h"
+#include "cli/glob_filter.h"
 #include "write/tree_changes.h"
 
 #include <string>
@@ -10,6 +11,19 @@ namespace vorn::cli {
 
 struct ListOptions {
     ArchiveArguments archive;
+    GlobOptions glob;
+    bool json = false;
+};
+
+struct CatOptions {
+    ArchiveArguments archive;
+    std::vector<std::string> items;
+    GlobOptions glob;
+};
+
+struct DiffOptions {
+    ArchiveArguments first;
+    std::string second;  // read with the first's format and encoding options
     bool json = false;
 };
 
@@ -22,6 +36,7 @@ struct ExtractOptions {
     ArchiveArguments archive;
     std::string target;
     std::vector<std::string> items;
+    GlobOptions glob;
     bool overwrite = false;
     bool quiet = false;
     unsigned jobs = 0;  // 0: DefaultExtractionJobs()
@@ -64,5 +79,7 @@ int RunCheck(const CheckOptions& options);
 int RunPack(const PackOptions& options);
 int RunUpdate(const UpdateOptions& options);
 int RunMount(const MountOptions& options);
+int RunCat(const CatOptions& options);
+int RunDiff(const DiffOptions& options);
 
 }  // namespace vorn::cli

@@ -2,6 +2,7 @@
 #include "archive/describe_failure.h"
 #include "cli/archive_output.h"
 #include "cli/commands.h"
+#include "cli/glob_filter.h"
 #include "cli/human_size.h"
 #include "cli/interrupt_signals.h"
 #include "cli/item_lookup.h"
@@ -36,7 +37,8 @@ int RunExtract(const ExtractOptions& options)
     bool failed = ReportLoadAnomalies(archive);
 
     std::vector<ExtractionItem> items;
-    if (options.items.empty())
+    GlobFilter glob(options.glob);
+    if (options.items.empty() && !glob.Any())
         items = WholeArchive(archive.GetCatalogue());
     for (const std::string& path : options.items) {
         if (const auto item = FindItem(archive.GetCatalogue(), path)) {
@@ -45,6 +47,14 @@ int RunExtract(const ExtractOptions& options)
             reporter.ShowMessage({"No folder or file " + path + " in " + options.archive.path, ""});
             failed = true;
         }
+    }
+    // What the patterns pick keeps its folders, as a whole extraction would.
+    if (glob.Any()) {
+        const std::vector<FileEntry>& entries = archive.Entries();
+        for (std::uint32_t index = 0; index < entries.size(); ++index)
+            if (glob.Matches(entries[index]))
+                items.push_back(ExtractionItem::FileInPlace(index));
+        failed = glob.ReportUnmatched(reporter, options.archive.path) || failed;
     }
 
     // A new target is made, as the user named it; what stands there is the engine's to judge.

@@ -1,6 +1,8 @@
 #include "archive/archive_file.h"
 #include "cli/commands.h"
 #include "cli/entry_pipe.h"
+#include "cli/folder_path_cache.h"
+#include "cli/glob_filter.h"
 #include "cli/json_text.h"
 #include "cli/output_buffer.h"
 #include "framework/escape_controls.h"
@@ -9,28 +11,6 @@
 
 namespace vorn::cli {
 namespace {
-
-enum class PathText { Exact, Escaped };
-
-// A folder's path, worked out once for each run of entries in the same folder.
-class FolderPathCache {
-public:
-    explicit FolderPathCache(PathText text) : m_text(text) {}
-
-    const std::string& PathOf(const FileEntry& entry)
-    {
-        if (!m_folder || *m_folder != entry.m_folder) {
-            m_folder = entry.m_folder;
-            m_path = m_text == PathText::Escaped ? EscapeControls(entry.GetPath()) : entry.GetPath();
-        }
-        return m_path;
-    }
-
-private:
-    PathText m_text;
-    std::optional<const CDirNode*> m_folder;
-    std::string m_path;
-};
 
 // What follows the files in the JSON object: the folders, known only once the
 // whole catalogue is read, and what the load found. archive is null when the
@@ -86,10 +66,13 @@ int RunList(const ListOptions& options)
     // slow to build and costly to hold. The JSON object therefore names its
     // files before the folders, which are known only at the end.
     FolderPathCache paths(options.json ? PathText::Exact : PathText::Escaped);
+    GlobFilter glob(options.glob);
     const char* separator = "";
     if (options.json)
         out << "{\"archive\": " << JsonQuote(options.archive.path) << ", \"files\": [";
     EntryPipe files([&](const FileEntry& entry) {
+        if (glob.Any() && !glob.Matches(entry))
+            return;
         if (options.json)
             PrintFileJson(out, paths, entry, std::exchange(separator, ", "));
         else
@@ -104,7 +87,8 @@ int RunList(const ListOptions& options)
         return opened.exit;
     if (!written)
         return kExitFailures;
-    return ReportLoadAnomalies(*opened.archive) ? kExitFailures : kExitOk;
+    const bool unmatched = glob.ReportUnmatched(reporter, options.archive.path);
+    return ReportLoadAnomalies(*opened.archive) || unmatched ? kExitFailures : kExitOk;
 }
 
 }  // namespace vorn::cli

@@ -25,6 +25,15 @@ void AddArchiveArguments(CLI::App& command, ArchiveArguments& archive)
                        "Shift-JIS, UTF-8 or any name iconv knows)");
 }
 
+void AddGlobOptions(CLI::App& command, GlobOptions& glob)
+{
+    command.add_option("--glob", glob.patterns,
+                       "Also the files whose path matches PATTERN (*, ?, [...], ** across folders; without a "
+                       "separator, the name in any folder); repeatable")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command.add_flag("--case-sensitive", glob.caseSensitive, "Match --glob patterns with case");
+}
+
 void AddOutputOptions(CLI::App& command, OutputOptions& output)
 {
     command.add_flag("--overwrite", output.overwrite, "Replace an existing output file (atomically)");
@@ -101,6 +110,7 @@ int main(int argc, char** argv)
     CLI::App* listCommand = app.add_subcommand("list", "List every file: size, offset and path");
     AddArchiveArguments(*listCommand, list.archive);
     listCommand->add_flag("--json", list.json, "Print folders, files and findings as one JSON object");
+    AddGlobOptions(*listCommand, list.glob);
 
     ArchiveArguments tree;
     CLI::App* treeCommand = app.add_subcommand("tree", "Show the folder tree with file counts and sizes");
@@ -113,6 +123,7 @@ int main(int argc, char** argv)
     extractCommand->add_option("-C,--directory", extract.target, "The folder to extract into (made with its parents when missing)")->required();
     extractCommand->add_option("ITEM", extract.items,
                                "A folder or file inside the archive, as \\DATA\\SUB or DATA/SUB (default: everything)");
+    AddGlobOptions(*extractCommand, extract.glob);
     extractCommand->add_flag("--overwrite", extract.overwrite, "Replace files that already exist in TARGET");
     extractCommand->add_flag("-q,--quiet", extract.quiet, "Do not show progress");
     extractCommand
@@ -168,6 +179,19 @@ int main(int argc, char** argv)
     mountCommand->add_option("MOUNTPOINT", mount.mountpoint, "An existing empty folder")->required();
     mountCommand->add_flag("-f,--foreground", mount.foreground, "Stay in the foreground; Ctrl+C unmounts");
 
+    CatOptions cat;
+    CLI::App* catCommand = app.add_subcommand("cat", "Print the files' bytes to standard output, in order");
+    AddArchiveArguments(*catCommand, cat.archive);
+    catCommand->add_option("ITEM", cat.items, "A file inside the archive, as \\DATA\\A.BIN or DATA/A.BIN");
+    AddGlobOptions(*catCommand, cat.glob);
+
+    DiffOptions diff;
+    CLI::App* diffCommand = app.add_subcommand(
+        "diff", "Show the files and folders added, removed, changed and moved from A to B; exit status 1 if any");
+    AddArchiveArguments(*diffCommand, diff.first);
+    diffCommand->add_option("B", diff.second, "The archive to compare with (same --format and --encoding)")->required();
+    diffCommand->add_flag("--json", diff.json, "Print the differences as one JSON object");
+
     try {
         app.parse(argc, argv);
         if (*updateCommand)
@@ -188,5 +212,9 @@ int main(int argc, char** argv)
         return RunUpdate(update);
     if (*mountCommand)
         return RunMount(mount);
+    if (*catCommand)
+        return RunCat(cat);
+    if (*diffCommand)
+        return RunDiff(diff);
     return RunCheck(check);
 }

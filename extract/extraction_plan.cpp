@@ -3,10 +3,52 @@
 #include "disk/name_safety.h"
 #include "extract/name_claims.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 namespace vorn {
 namespace {
+
+// The files extracted in place, and the folders that lead to them.
+struct InPlaceFiles {
+    std::unordered_set<std::uint32_t> files;
+    std::unordered_set<const CDirNode*> folders;
+
+    bool Wants(std::uint32_t entry) const { return files.contains(entry); }
+    bool Leads(const CDirNode& folder) const { return folders.contains(&folder); }
+};
+
+const CDirNode* TopFolderOf(const CDirNode* folder)
+{
+    while (folder && folder->m_parent)
+        folder = folder->m_parent;
+    return folder;
+}
+
+// A file another item already puts at the same place is left out: one under a
+// top-level folder item, or a top-level file item.
+InPlaceFiles InPlaceFilesOf(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+{
+    std::unordered_set<const CDirNode*> wholeFolders;
+    std::unordered_set<std::uint32_t> flatFiles;
+    for (const ExtractionItem& item : items) {
+        if (item.kind == ExtractionItem::Kind::Folder && !item.folder->m_parent)
+            wholeFolders.insert(item.folder);
+        else if (item.kind == ExtractionItem::Kind::File && !item.inPlace)
+            flatFiles.insert(item.entry);
+    }
+    InPlaceFiles inPlace;
+    for (const ExtractionItem& item : items) {
+        if (item.kind != ExtractionItem::Kind::File || !item.inPlace || item.entry >= catalogue.entries.size())
+            continue;
+        const CDirNode* folder = catalogue.entries[item.entry].m_folder;
+        if (folder ? wholeFolders.contains(TopFolderOf(folder)) : flatFiles.contains(item.entry))
+            continue;
+        inPlace.files.insert(item.entry);
+        while (folder && inPlace.folders.insert(folder).second)
+            folder = folder->m_parent;
+    }
+    return inPlace;
+}
 
 class Planner {
 public:
@@ -25,8 +67,10 @@ public:
     }
 
     // A folder named `name` holding the files and sub-folders that the
-    // catalogue lists under `content` (the top level when content is null).
-    void AddFolder(const std::string& name, const std::string& archivePath, const CDirNode* content)
+    // catalogue lists under `content` (the top level when content is null);
+    // only those extracted in place, when given.
+    void AddFolder(const std::string& name, const std::string& archivePath, const CDirNode* content,
+                   const InPlaceFiles* only = nullptr)
     {
         if (Refuse(name, archivePath))
             return;
@@ -45,7 +89,8 @@ public:
             if (NameClaims::Needed(m_catalogue, folderContent))
                 frame.claims.emplace(m_catalogue).ClaimContent(folderContent);
             for (const std::uint32_t index : m_catalogue.FilesOf(folderContent))
-                AddFile(index, folder, frame.claims ? &*frame.claims : nullptr);
+                if (!only || only->Wants(index))
+                    AddFile(index, folder, frame.claims ? &*frame.claims : nullptr);
         };
         open(name, content, PlanStep::kTarget);
         while (!frames.empty()) {
@@ -58,6 +103,8 @@ public:
             }
             const CDirNode& child = *children[frame.nextChild++];
             const std::uint32_t parent = frame.folder;
+            if (only && !only->Leads(child))
+                continue;
             if (!Refuse(child.m_name, child.GetPath()) &&
                 !RefuseClaim(frame.claims->RefusalOfFolder(child), PathOf(parent), child.m_name))
                 open(child.m_name, &child, parent);
@@ -98,30 +145,41 @@ private:
 
 // The items land side by side in the target, so they claim their names there
 // as a folder's content does; needed for a mix of files and folders, or for
-// names of two spellings.
-std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+// names of two spellings. Files in place claim their top-level folder.
+std::optional<NameClaims> ClaimsOfItems(const Catalogue& catalogue, const std::vector<ExtractionItem>& items,
+                                        const InPlaceFiles& inPlace)
 {
-    const auto has = [&](ExtractionItem::Kind kind) {
-        return std::ranges::any_of(items, [&](const ExtractionItem& item) { return item.kind == kind; });
-    };
+    std::vector<const CDirNode*> folders;
+    std::vector<std::uint32_t> files;
+    for (const ExtractionItem& item : items) {
+        if (item.kind == ExtractionItem::Kind::Folder)
+            folders.push_back(item.folder);
+        else if (item.kind == ExtractionItem::Kind::File && !item.inPlace && item.entry < catalogue.entries.size())
+            files.push_back(item.entry);
+    }
+    for (const CDirNode* folder : inPlace.folders)
+        if (!folder->m_parent)
+            folders.push_back(folder);
+    for (const std::uint32_t entry : inPlace.files)
+        if (!catalogue.entries[entry].m_folder)
+            files.push_back(entry);
     std::optional<NameClaims> claims;
-    if (!(has(ExtractionItem::Kind::Folder) && has(ExtractionItem::Kind::File)) && catalogue.sharedNames.Empty())
+    if ((folders.empty() || files.empty()) && catalogue.sharedNames.Empty())
         return claims;
     claims.emplace(catalogue);
-    for (const ExtractionItem& item : items)
-        if (item.kind == ExtractionItem::Kind::Folder)
-            claims->ClaimFolder(*item.folder);
-    for (const ExtractionItem& item : items)
-        if (item.kind == ExtractionItem::Kind::File && item.entry < catalogue.entries.size())
-            claims->ClaimFile(item.entry);
+    for (const CDirNode* folder : folders)
+        claims->ClaimFolder(*folder);
+    for (const std::uint32_t entry : files)
+        claims->ClaimFile(entry);
     return claims;
 }
 
 // At most one step for each file and folder the items hold: the steps are
 // sized once instead of regrown, which would briefly hold a million steps twice.
-std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<ExtractionItem>& items)
+std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<ExtractionItem>& items,
+                        const InPlaceFiles& inPlace)
 {
-    std::size_t steps = 0;
+    std::size_t steps = inPlace.files.size() + inPlace.folders.size();
     const auto countContent = [&](const CDirNode* content) {
         std::vector<const CDirNode*> pending = {content};
         while (!pending.empty()) {
@@ -133,10 +191,10 @@ std::size_t StepsAtMost(const Catalogue& catalogue, const std::vector<Extraction
         }
     };
     for (const ExtractionItem& item : items) {
-        if (item.kind == ExtractionItem::Kind::File)
-            ++steps;
-        else
+        if (item.kind != ExtractionItem::Kind::File)
             countContent(item.kind == ExtractionItem::Kind::Folder ? item.folder : nullptr);
+        else if (!item.inPlace)
+            ++steps;  // files in place are counted with their folders
     }
     return steps;
 }
@@ -171,9 +229,10 @@ ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<Extr
 {
     ExtractionPlan plan;
     plan.catalogue = &catalogue;
-    plan.steps.reserve(StepsAtMost(catalogue, items));
+    const InPlaceFiles inPlace = InPlaceFilesOf(catalogue, items);
+    plan.steps.reserve(StepsAtMost(catalogue, items, inPlace));
     Planner planner(catalogue, plan);
-    const std::optional<NameClaims> claims = ClaimsOfItems(catalogue, items);
+    const std::optional<NameClaims> claims = ClaimsOfItems(catalogue, items, inPlace);
     for (const ExtractionItem& item : items) {
         switch (item.kind) {
         case ExtractionItem::Kind::Folder:
@@ -182,13 +241,22 @@ ExtractionPlan PlanExtraction(const Catalogue& catalogue, const std::vector<Extr
                 planner.AddFolder(item.folder->m_name, item.folder->GetPath(), item.folder);
             break;
         case ExtractionItem::Kind::File:
-            if (item.entry < catalogue.entries.size())
+            if (!item.inPlace && item.entry < catalogue.entries.size())
                 planner.AddFile(item.entry, PlanStep::kTarget, claims ? &*claims : nullptr);
             break;
         case ExtractionItem::Kind::TopLevel:
             planner.AddFolder(item.folderName, item.folderName, nullptr);
             break;
         }
+    }
+    if (!inPlace.files.empty()) {
+        for (const std::uint32_t index : catalogue.FilesOf(nullptr))
+            if (inPlace.Wants(index))
+                planner.AddFile(index, PlanStep::kTarget, claims ? &*claims : nullptr);
+        for (const auto& folder : catalogue.FoldersOf(nullptr))
+            if (inPlace.Leads(*folder) &&
+                !planner.RefuseClaim(claims ? claims->RefusalOfFolder(*folder) : std::nullopt, {}, folder->m_name))
+                planner.AddFolder(folder->m_name, folder->GetPath(), folder.get(), &inPlace);
     }
     return plan;
 }

@@ -15,17 +15,24 @@ struct ExtractionItem {
     enum class Kind { Folder, File, TopLevel };
 
     // The folder itself, as TARGET/name, with its files and sub-folders.
-    static ExtractionItem Folder(const CDirNode& folder) { return {Kind::Folder, &folder, 0, {}}; }
+    static ExtractionItem Folder(const CDirNode& folder) { return {Kind::Folder, &folder, 0, {}, false}; }
     // One file, as TARGET/name.
-    static ExtractionItem File(std::uint32_t entryIndex) { return {Kind::File, nullptr, entryIndex, {}}; }
+    static ExtractionItem File(std::uint32_t entryIndex) { return {Kind::File, nullptr, entryIndex, {}, false}; }
+    // One file at its place in the archive, as TARGET/FOLDER/SUB/name, its
+    // folders made once for all such files.
+    static ExtractionItem FileInPlace(std::uint32_t entryIndex) { return {Kind::File, nullptr, entryIndex, {}, true}; }
     // The archive's top level (its top-level folders and the files outside every
     // folder), written into a new folder TARGET/folderName.
-    static ExtractionItem TopLevel(std::string folderName) { return {Kind::TopLevel, nullptr, 0, std::move(folderName)}; }
+    static ExtractionItem TopLevel(std::string folderName)
+    {
+        return {Kind::TopLevel, nullptr, 0, std::move(folderName), false};
+    }
 
     Kind kind;
     const CDirNode* folder;
     std::uint32_t entry;
     std::string folderName;
+    bool inPlace;  // File: under its folders' path
 };
 
 // One step of a plan, small because there is one per file: it names its

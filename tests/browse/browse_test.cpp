@@ -2,6 +2,7 @@
 // Forward, and the rows of a folder in each order.
 
 #include "browse/folder_history.h"
+#include "browse/glob_pattern.h"
 #include "browse/list_rows.h"
 #include "browse/name_pattern.h"
 #include "browse/natural_order.h"
@@ -45,9 +46,50 @@ TEST(NamePattern, MatchesContainedTextWithWildcardsIgnoringCase)
         {"M*P", "PM", false},       {"?.BIN", "A.BIN", true},      {"?.BIN", ".BIN", false},
         {"*", "", true},            {"a*b*c", "xAyBzC", true},     {"a*b*c", "xAyCzB", false},
         {"TXT", "readme.txt", true}, {"??", "A", false},
+        {"[1]", "A[1].BIN", true},  {"A/B", "A/B", true},
     };
     for (const auto& [pattern, name, matches] : cases)
         EXPECT_EQ(NamePattern(pattern).Matches(name), matches) << pattern << " on " << name;
+}
+
+TEST(GlobPattern, MatchesPathsWithStarsSetsAndFolderRuns)
+{
+    const struct {
+        const char* pattern;
+        const char* folder;
+        const char* name;
+        bool matches;
+    } cases[] = {
+        {"*.wav", "\\DATA\\SOUND", "CLICK.WAV", true},  // no separator: the name in any folder
+        {"*.wav", "", "CLICK.WAVE", false},
+        {"DATA/*.WAV", "\\DATA\\SOUND", "CLICK.WAV", false},  // '*' stays in its name
+        {"DATA/*/*.WAV", "\\DATA\\SOUND", "CLICK.WAV", true},
+        {"DATA/**", "\\DATA\\SOUND\\DEEP", "X", true},
+        {"DATA/**/CLICK.WAV", "\\DATA", "CLICK.WAV", true},  // "**/" for no folder
+        {"DATA/**/CLICK.WAV", "\\DATA\\A\\B", "CLICK.WAV", true},
+        {"DATA/**/CLICK.WAV", "\\DATAX\\A", "CLICK.WAV", false},
+        {"**.WAV", "\\DATA\\A", "CLICK.WAV", true},
+        {"\\DATA\\SOUND\\CLICK.WAV", "\\DATA\\SOUND", "CLICK.WAV", true},
+        {"DATA?SOUND/CLICK.WAV", "\\DATA\\SOUND", "CLICK.WAV", false},  // '?' is no separator
+        {"[a-c]*", "", "Click", true},
+        {"[!a-c]*", "", "Click", false},
+        {"[]x]", "", "]", true},
+        {"[x", "", "[x", true},  // no closing bracket: a plain one
+        {"caf?", "", "CAF\xC3\x89", true},  // '?' takes a whole character
+        {"caf??", "", "CAF\xC3\x89", false},
+        {"a*b*c*d*e*f*g*h*z", "", "abcdefghabcdefghabcdefghabcdefghy", false},
+        {"[\\\\]", "", "\\", true},  // a backslash in a name is a character of it
+        // Past 63 tokens the states no longer fit one word.
+        {"D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAV", true},
+        {"D/**/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAV", true},
+        {"D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/D/*.wav", "\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D\\D", "X.WAVE", false},
+    };
+    for (const auto& [pattern, folder, name, matches] : cases)
+        EXPECT_EQ(GlobPattern(pattern, LetterCase::Ignored).Matches(folder, name), matches)
+            << pattern << " on " << folder << " " << name;
+    EXPECT_FALSE(GlobPattern("DATA/*.wav", LetterCase::Exact).Matches("\\DATA", "CLICK.WAV"));
+    EXPECT_FALSE(GlobPattern("[a-c]*", LetterCase::Exact).Matches("", "Click"));
+    EXPECT_TRUE(GlobPattern("DATA/*.WAV", LetterCase::Exact).Matches("\\DATA", "CLICK.WAV"));
 }
 
 TEST(FolderHistory, GoesBackAndForwardAndForgetsForwardOnAVisit)
