@@ -31,6 +31,7 @@ constexpr std::array kRecentFileCommands{res::ID_FILE_MRU_FILE1, res::ID_FILE_MR
 constexpr std::array kCommandsThatWaitWhileBusy{res::ID_FILE_NEW,          res::ID_FILE_OPEN,
                                                 res::ID_FILE_CLOSE,        res::ID_FILE_EXTRACT,
                                                 res::ID_FILE_EXTRACT_HERE, res::ID_FILE_TEST,
+                                                res::ID_FILE_COMPARE,
                                                 res::ID_VIEW_NAME_ENCODING, res::ID_FILE_MRU_FILE1,
                                                 res::ID_FILE_MRU_FILE2,    res::ID_FILE_MRU_FILE3,
                                                 res::ID_FILE_MRU_FILE4};
@@ -204,7 +205,8 @@ void CFrameCommands::UpdateStates(const PaneSelection& request, bool extractHere
     here->setToolTip(extractHereAvailable ? res::ToolTipPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
     here->setStatusTip(extractHereAvailable ? res::StatusPrompt(res::ID_FILE_EXTRACT_HERE) : whyNot);
     // With nothing selected, or the archive's own item, Properties is about the whole archive.
-    for (int commandId : {res::ID_FILE_PROPERTIES, res::ID_FILE_TEST, res::ID_FILE_CLOSE, res::ID_VIEW_NAME_ENCODING})
+    for (int commandId : {res::ID_FILE_PROPERTIES, res::ID_FILE_TEST, res::ID_FILE_COMPARE, res::ID_FILE_CLOSE,
+                          res::ID_VIEW_NAME_ENCODING})
         m_actions.value(commandId)->setEnabled(request.archive != nullptr);
     m_actions.value(res::ID_EDIT_COPY_PATH)->setEnabled(something);
 }

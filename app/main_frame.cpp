@@ -1,11 +1,12 @@
 #include "app/main_frame.h"
 
 #include "app/archive_properties.h"
+#include "app/busy_state.h"
+#include "app/compare_command.h"
 #include "app/frame_commands.h"
 #include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
-#include "app/busy_state.h"
 #include "app/status_panes.h"
 #include "app/test_command.h"
 #include "app/window_layout.h"
@@ -13,6 +14,7 @@
 #include "archive/archive_format.h"
 #include "archive/name_encoding.h"
 #include "dialogs/properties_dialog.h"
+#include "extract/item_lookup.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -30,11 +32,13 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -155,6 +159,7 @@ void CMainFrame::CreateCommands()
         if (std::shared_ptr<const CArchiveFile> archive = ActiveSelection().archive)
             StartTestArchive(this, *m_busy, std::move(archive));
     });
+    connect(CommandAction(res::ID_FILE_COMPARE), &QAction::triggered, this, &CMainFrame::OnCompareWith);
     connect(CommandAction(res::ID_EDIT_COPY_PATH), &QAction::triggered, this, &CMainFrame::OnCopyPath);
     // The preview follows the list's current file: showing the pane is all Preview has to do.
     connect(CommandAction(res::ID_ITEM_PREVIEW), &QAction::triggered, this,
@@ -324,6 +329,25 @@ void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
     const PaneSelection request = ActiveSelection();
     if (request.archive && !request.items.empty())
         ShowItemMenu(*m_commands, this, request, view.viewport()->mapToGlobal(position));
+}
+
+void CMainFrame::OnCompareWith()
+{
+    std::shared_ptr<const CArchiveFile> archive = ActiveSelection().archive;
+    if (!archive)
+        return;
+    const QString other = QFileDialog::getOpenFileName(
+        this, res::StatusPrompt(res::ID_FILE_COMPARE),
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(archive->GetPathName()))).absolutePath(),
+        res::LoadString(res::IDS_OPEN_FILTER));
+    if (other.isEmpty())
+        return;
+    // A row of the report shows its item, if the window still has the archive it names.
+    StartCompareArchives(this, *m_busy, std::move(archive), other, [this](const std::string& path) {
+        const CArchiveFile* shown = ActiveSelection().archive.get();
+        if (const auto item = shown ? FindItem(shown->GetCatalogue(), path) : std::nullopt)
+            m_filesPane->Reveal(*item);
+    });
 }
 
 void CMainFrame::OnProperties()

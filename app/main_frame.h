@@ -109,6 +109,7 @@ private:
     void OnListChanged();
     void OnContextMenu(QAbstractItemView& view, const QPoint& position);
     void OnProperties();
+    void OnCompareWith();
     void OnCopyPath();
 
     void OnFileExtract();

@@ -6,7 +6,7 @@
 #include "archive/archive_file.h"
 #include "archive/catalogue_check.h"
 #include "archive/describe_finding.h"
-#include "dialogs/test_report_dialog.h"
+#include "dialogs/report_dialog.h"
 #include "views/figures.h"
 
 #include <QFile>
@@ -58,15 +58,15 @@ private:
         m_progress.cancel();
         if (m_findings.stopped)
             return;
-        QList<CTestReportDialog::Finding> rows;
+        QList<QStringList> rows;
         rows.reserve(static_cast<qsizetype>(m_findings.anomalies.size()));
         for (const CatalogueAnomaly& anomaly : m_findings.anomalies)
             rows.append({QString::fromLatin1(AnomalyKindName(anomaly.kind)),
                          QString::fromLatin1(SeverityName(SeverityOf(anomaly.kind))),
                          QString::fromStdString(anomaly.path), QString::fromStdString(DescribeFinding(anomaly))});
         const QString name = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
-        CTestReportDialog(tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings), rows,
-                          m_parent)
+        CReportDialog(tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings),
+                      {tr("Kind"), tr("Severity"), tr("Path"), tr("Detail")}, rows, m_parent)
             .exec();
     }
 

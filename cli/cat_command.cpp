@@ -2,7 +2,7 @@
 #include "archive/entry_range.h"
 #include "cli/commands.h"
 #include "cli/glob_filter.h"
-#include "cli/item_lookup.h"
+#include "extract/item_lookup.h"
 #include "cli/output_buffer.h"
 
 #include <unordered_set>

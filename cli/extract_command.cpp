@@ -5,7 +5,7 @@
 #include "cli/glob_filter.h"
 #include "cli/human_size.h"
 #include "cli/interrupt_signals.h"
-#include "cli/item_lookup.h"
+#include "extract/item_lookup.h"
 #include "cli/progress_line.h"
 #include "disk/target_folder.h"
 

@@ -13,6 +13,7 @@ constexpr std::array kFileMenu{
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
     MenuItem{ID_FILE_EXTRACT_HERE, "Extract to &Default Folder"},
     MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
+    MenuItem{ID_FILE_COMPARE, "Co&mpare With..."},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_PROPERTIES, "P&roperties\tAlt+Enter"},
     MenuItem{kSeparator, nullptr},

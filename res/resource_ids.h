@@ -27,6 +27,7 @@ inline constexpr int ID_ITEM_PREVIEW = 32787;  // a file row's context menu
 inline constexpr int ID_VIEW_PREVIEW = 32790;
 inline constexpr int ID_FILE_TEST = 32791;
 inline constexpr int ID_VIEW_NAME_ENCODING = 32792;  // the View menu's sub-menu
+inline constexpr int ID_FILE_COMPARE = 32793;
 inline constexpr int ID_VIEW_SORT_NAME = 32800;  // the list's sort, as clicks on its header give it
 inline constexpr int ID_VIEW_SORT_SIZE = 32801;
 inline constexpr int ID_VIEW_SORT_TYPE = 32802;

@@ -33,6 +33,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_VIEW_PREVIEW, "Show or hide the preview of the selected file\nPreview"},
     StringEntry{ID_VIEW_NAME_ENCODING, "Choose the code page the names of this archive are decoded from\nName Encoding"},
     StringEntry{ID_FILE_TEST, "Check the whole archive for damage and hostile names\nTest Archive"},
+    StringEntry{ID_FILE_COMPARE, "List what changed between this archive and another\nCompare With"},
     StringEntry{ID_VIEW_SORT_NAME, "Sort the list by name; again: descending; a third time: catalogue order\nSort by Name"},
     StringEntry{ID_VIEW_SORT_SIZE, "Sort the list by size; again: descending; a third time: catalogue order\nSort by Size"},
     StringEntry{ID_VIEW_SORT_TYPE, "Sort the list by type; again: descending; a third time: catalogue order\nSort by Type"},

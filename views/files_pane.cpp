@@ -120,6 +120,13 @@ void CFilesPane::GoForward()
         NavigateTo(*next, std::nullopt);
 }
 
+void CFilesPane::Reveal(const ExtractionItem& item)
+{
+    if (!m_archive || item.kind == ExtractionItem::Kind::TopLevel)
+        return;
+    NavigateTo(item.folder ? item.folder->m_parent : m_archive->Entries()[item.entry].m_folder, item);
+}
+
 QString CFilesPane::ContentSummary() const
 {
     if (!m_archive || (!m_folder && !InSearch()))

@@ -52,6 +52,8 @@ public:
     void GoUp();
     void GoBack();
     void GoForward();
+    // Shows the folder an item is in, with the item selected.
+    void Reveal(const ExtractionItem& item);
 
 signals:
     // Navigation asks the tree to select folder (null: the archive item).

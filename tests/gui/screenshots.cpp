@@ -14,7 +14,7 @@
 #include "app/vorn_app.h"
 #include "archive/archive_file.h"
 #include "dialogs/properties_dialog.h"
-#include "dialogs/test_report_dialog.h"
+#include "dialogs/report_dialog.h"
 #include "res/resource_ids.h"
 #include "views/dir_view.h"
 #include "views/files_pane.h"
@@ -201,7 +201,7 @@ int main(int argc, char** argv)
     const QString damaged = QFileInfo(QString::fromLocal8Bit(argv[1])).dir().filePath(QStringLiteral("damaged.pck"));
     if (!app.OpenDocumentFile(damaged))
         return 1;
-    saved = Save(GrabDialog<vorn::CTestReportDialog>(
+    saved = Save(GrabDialog<vorn::CReportDialog>(
                      [&] { frame.CommandAction(vorn::res::ID_FILE_TEST)->trigger(); }),
                  outDir, "test-report.png") &&
             saved;

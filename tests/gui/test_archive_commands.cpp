@@ -5,7 +5,7 @@
 #include "app/morvath_doc.h"
 #include "archive/archive_file.h"
 #include "dialogs/properties_dialog.h"
-#include "dialogs/test_report_dialog.h"
+#include "dialogs/report_dialog.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,7 +138,7 @@ private slots:
             auto started = StartApp({QStringLiteral("vorn"), path});
             QString summary;
             QStringList findings;
-            WhenModal<CTestReportDialog>([&](CTestReportDialog* report) {
+            WhenModal<CReportDialog>([&](CReportDialog* report) {
                 QTest::qWait(400);  // the progress dialog's delayed showing must not come up over the report
                 QCOMPARE(QApplication::activeModalWidget(), report);
                 summary = report->findChild<QLabel*>()->text();
@@ -160,6 +161,36 @@ private slots:
             QCOMPARE(findings, expected);
             QCOMPARE(summary.startsWith(QStringLiteral("No findings")), expected.isEmpty());
         }
+    }
+
+    // The report of Compare With lists what changed, and a row shows its item in the window.
+    void compareWithListsTheChangesAndRevealsTheirItems()
+    {
+        const QString a = WriteArchive(m_archives, QStringLiteral("a.pck"),
+                                       {{}, {Folder("DATA", {File("A.BIN", 3), File("B.BIN", 4)}, {Folder("SUB", {})})}});
+        const QString b =
+            WriteArchive(m_archives, QStringLiteral("b.pck"), {{}, {Folder("DATA", {File("A.BIN", 5), File("C.BIN", 1)})}});
+        auto started = StartApp({QStringLiteral("vorn"), a});
+        WhenModal<QFileDialog>([&](QFileDialog* chooser) {
+            chooser->selectFile(b);
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        started->app->MainFrame()->CommandAction(res::ID_FILE_COMPARE)->trigger();
+        CReportDialog* report = nullptr;
+        QTRY_VERIFY((report = started->app->MainFrame()->findChild<CReportDialog*>()) && report->isVisible());
+        QTableWidget& table = *report->Table();
+        QStringList rows;
+        for (int row = 0; row < table.rowCount(); ++row)
+            rows << table.item(row, 0)->text() + QLatin1Char(' ') + table.item(row, 1)->text();
+        QCOMPARE(rows, QStringList({QStringLiteral("Folder only in a.pck DATA\\SUB"),
+                                    QStringLiteral("Only in a.pck DATA\\B.BIN"), QStringLiteral("Only in b.pck DATA\\C.BIN"),
+                                    QStringLiteral("Differs DATA\\A.BIN")}));
+        emit table.itemActivated(table.item(3, 1));
+        const CFilesView& list = *started->app->MainFrame()->FilesView();
+        QTRY_COMPARE(list.SelectedItems().size(), std::size_t{1});
+        const CArchiveFile& archive = *started->app->Document()->GetArchive();
+        QCOMPARE(archive.Entries()[list.SelectedItems().front().entry].GetFullPath(), std::string("\\DATA\\A.BIN"));
+        report->close();
     }
 
     void nameEncodingReadsTheNamesAgainEverywhereAndIsRemembered()

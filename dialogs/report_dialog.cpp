@@ -1,4 +1,4 @@
-#include "dialogs/test_report_dialog.h"
+#include "dialogs/report_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,9 +14,9 @@
 
 namespace vorn {
 
-CTestReportDialog::CTestReportDialog(const QString& title, const QString& summary, const QList<Finding>& findings,
-                                     QWidget* parent)
-    : QDialog(parent), m_table(new QTableWidget(static_cast<int>(findings.size()), 4, this))
+CReportDialog::CReportDialog(const QString& title, const QString& summary, const QStringList& columns,
+                             const QList<QStringList>& rows, QWidget* parent)
+    : QDialog(parent), m_table(new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), this))
 {
     setWindowTitle(title);
     auto* summaryLine = new QLabel(summary, this);
@@ -24,45 +24,47 @@ CTestReportDialog::CTestReportDialog(const QString& title, const QString& summar
     summaryLine->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summaryLine->setWordWrap(true);
 
-    m_table->setHorizontalHeaderLabels({tr("Kind"), tr("Severity"), tr("Path"), tr("Detail")});
-    m_table->setAccessibleName(tr("Findings"));
+    m_table->setHorizontalHeaderLabels(columns);
+    m_table->setAccessibleName(title);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        const Finding& finding = findings[row];
-        m_table->setItem(row, 0, new QTableWidgetItem(finding.kind));
-        m_table->setItem(row, 1, new QTableWidgetItem(finding.severity));
-        m_table->setItem(row, 2, new QTableWidgetItem(finding.path));
-        m_table->setItem(row, 3, new QTableWidgetItem(finding.detail));
+        for (int column = 0; column < m_table->columnCount(); ++column) {
+            auto* item = new QTableWidgetItem(rows[row].value(column));
+            item->setData(Qt::UserRole, row);
+            m_table->setItem(row, column, item);
+        }
     }
+    connect(m_table, &QTableWidget::itemActivated, this,
+            [this](QTableWidgetItem* item) { emit RowActivated(item->data(Qt::UserRole).toInt()); });
     m_table->resizeColumnsToContents();
     // The check's own order until a header is clicked.
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
-    m_table->setVisible(!findings.isEmpty());
+    m_table->setVisible(!rows.isEmpty());
 
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, &CTestReportDialog::CopyRows);
+    connect(copy, &QAction::triggered, this, &CReportDialog::CopyRows);
     m_table->addAction(copy);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* copyButton = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
-    copyButton->setEnabled(!findings.isEmpty());
-    connect(copyButton, &QPushButton::clicked, this, &CTestReportDialog::CopyRows);
+    copyButton->setEnabled(!rows.isEmpty());
+    connect(copyButton, &QPushButton::clicked, this, &CReportDialog::CopyRows);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLine);
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
-    resize(findings.isEmpty() ? QSize(420, sizeHint().height()) : QSize(760, 420));
+    resize(rows.isEmpty() ? QSize(420, sizeHint().height()) : QSize(760, 420));
 }
 
-void CTestReportDialog::CopyRows() const
+void CReportDialog::CopyRows() const
 {
     std::set<int> rows;
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows())

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace vorn::cli {
+namespace vorn {
 
 // Finds a folder or file by its path inside the archive: "\DATA\SUB", "DATA/SUB"
 // or "/DATA/SUB/A.BIN" (either separator, leading separator optional, names
@@ -14,4 +14,4 @@ namespace vorn::cli {
 // of one name in a folder, the last is the one extraction leaves on disk.
 std::optional<ExtractionItem> FindItem(const Catalogue& catalogue, std::string_view path);
 
-}  // namespace vorn::cli
+}  // namespace vorn

@@ -1,8 +1,8 @@
-#include "cli/item_lookup.h"
+#include "extract/item_lookup.h"
 
 #include <vector>
 
-namespace vorn::cli {
+namespace vorn {
 namespace {
 
 const CDirNode* FindChildFolder(const Catalogue& catalogue, const CDirNode* folder, std::string_view name)
@@ -35,4 +35,4 @@ std::optional<ExtractionItem> FindItem(const Catalogue& catalogue, std::string_v
     return std::nullopt;
 }
 
-}  // namespace vorn::cli
+}  // namespace vorn
