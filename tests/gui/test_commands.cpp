@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Go", "&Help"}));
         QCOMPARE(MenuItems(*popups[0]->menu()),
                  (QStringList{"&Open...\tCtrl+O", "&Close\tCtrl+W", "&Extract...\tCtrl+E", "Extract to &Default Folder",
-                              "&Test Archive\tCtrl+T", "-",
+                              "&Test Archive\tCtrl+T", "Co&mpare With...", "-",
                               "P&roperties\tAlt+Enter", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuItems(*popups[1]->menu()), (QStringList{"&Copy Path\tCtrl+Shift+C", "-", "&Find\tCtrl+F"}));
         QCOMPARE(MenuItems(*popups[2]->menu()),
