@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and checks the desktop integration,
 # the manual pages and the completion:
-# cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DVERSION=... -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -33,4 +33,10 @@ foreach(glob "*.pck" "*.dir")
     message(FATAL_ERROR "vorn.xml lacks the glob ${glob}")
   endif()
 endforeach()
+# Software centres show the newest release as the version: it must be this one.
+file(READ ${PREFIX}/share/metainfo/org.vorn.Vorn.metainfo.xml metainfo)
+string(REGEX MATCH "<release version=\"[^\"]*\"" newest "${metainfo}")
+if(NOT newest STREQUAL "<release version=\"${VERSION}\"")
+  message(FATAL_ERROR "the metainfo's newest release is not ${VERSION}: ${newest}")
+endif()
 file(REMOVE_RECURSE ${PREFIX})
