@@ -98,6 +98,8 @@ CVornApp::CVornApp(MessageReporter* reporter)
     // The title names the settings and captions every message box.
     QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
     QGuiApplication::setWindowIcon(res::ApplicationIcon());
+    // Wayland matches the window to the installed menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vorn.Vorn"));
 }
 
 CVornApp::~CVornApp() = default;

@@ -275,7 +275,7 @@ def main():
     pictures["toolbar_extract.png"] = toolbar_extract()
     pictures["toolbar_about.png"] = toolbar_about()
     pictures["toolbar_test.png"] = toolbar_test()
-    for size in (16, 32, 48):
+    for size in (16, 32, 48, 64, 128, 256):
         pictures["vorn_%d.png" % size] = application_icon(size)
 
     for name, canvas in pictures.items():
