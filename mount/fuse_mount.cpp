@@ -1,4 +1,4 @@
-#define FUSE_USE_VERSION 31
+#define FUSE_USE_VERSION 312
 #include "mount/fuse_mount.h"
 
 #include <fuse3/fuse_lowlevel.h>
@@ -302,7 +302,10 @@ MountResult ServeMount(int archiveFd, const Catalogue& catalogue, const MountInd
         result = {MountResult::Kind::MountFailed, 0};
     } else {
         if (fuse_daemonize(foreground ? 1 : 0) == 0 && fuse_set_signal_handlers(session) == 0) {
-            static_cast<void>(fuse_session_loop_mt(session, 0));
+            // A configuration of our own: the older call leaks the one it makes itself.
+            fuse_loop_config* loop = fuse_loop_cfg_create();
+            static_cast<void>(fuse_session_loop_mt(session, loop));
+            fuse_loop_cfg_destroy(loop);
             fuse_remove_signal_handlers(session);
         }
         fuse_session_unmount(session);
