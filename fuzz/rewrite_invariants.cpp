@@ -17,7 +17,8 @@ namespace {
 
 constexpr std::uint64_t kLargestRewrite = 1 << 20;
 
-// A folder of this process for the archives written, in memory where it can be.
+// A folder of this process for the archives written, in memory where it can
+// be; each archive is unlinked at once, and the folder goes at exit.
 const std::string& OutputFolder()
 {
     static const std::string folder = [] {
@@ -27,6 +28,8 @@ const std::string& OutputFolder()
         Require(false, "a folder for the rewritten archives can be made");
         return std::string();
     }();
+    static const bool removedAtExit = std::atexit([] { ::rmdir(folder.c_str()); }) == 0;
+    static_cast<void>(removedAtExit);
     return folder;
 }
 

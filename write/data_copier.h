@@ -99,7 +99,6 @@ private:
     std::mutex m_mutex;  // guards what follows
     std::optional<WriteProblem> m_problem;
     std::deque<CopyTask> m_queue;
-    std::size_t m_busy = 0;
     bool m_closing = false;
     std::condition_variable m_taskReady;
     std::condition_variable m_roomOrIdle;
