@@ -85,17 +85,4 @@ std::optional<MountItem> MountIndex::FindIn(const CDirNode* folder, std::string_
     return *found;
 }
 
-std::optional<MountItem> MountIndex::Find(std::string_view path) const
-{
-    std::optional<MountItem> item = MountItem{};  // the top level
-    for (const std::string_view name : SplitItemPath(path)) {
-        if (item->isFile)
-            return std::nullopt;
-        item = FindIn(item->folder, name);
-        if (!item)
-            return std::nullopt;
-    }
-    return item;
-}
-
 }  // namespace vorn

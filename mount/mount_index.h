@@ -32,8 +32,6 @@ class MountIndex {
 public:
     explicit MountIndex(const Catalogue& catalogue);
 
-    // The item at a path of the mount ("/DATA/A.BIN"; "/" is the top level).
-    std::optional<MountItem> Find(std::string_view path) const;
     // The item of that name in a folder (null: the top level).
     std::optional<MountItem> FindIn(const CDirNode* folder, std::string_view name) const;
     // A folder's items (null: the top level), in name order.
