@@ -2,6 +2,7 @@
 
 #include "app/load_report.h"
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 #include "framework/message_reporter.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -64,6 +65,21 @@ void CMorvathDoc::RefreshViews()
         m_treeView->RebuildTree();
 }
 
+bool CMorvathDoc::IsModified() const
+{
+    return m_pending && m_pending->PendingSteps() > 0;
+}
+
+void CMorvathDoc::ChangesMade()
+{
+    if (m_treeView)
+        m_treeView->Refresh();
+    if (m_listView)
+        m_listView->Refresh();
+    if (m_previewView)
+        m_previewView->Refresh();
+}
+
 void CMorvathDoc::RegisterView(CDirView* view)
 {
     m_treeView = view;
@@ -82,12 +98,14 @@ void CMorvathDoc::RegisterView(CPreviewPane* view)
 void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
 {
     // The views let go of the old archive before the document does.
+    std::shared_ptr<PendingArchive> pending = archive ? std::make_shared<PendingArchive>(archive) : nullptr;
     if (m_treeView)
-        m_treeView->SetArchive(archive);
+        m_treeView->SetArchive(pending);
     if (m_listView)
-        m_listView->SetArchive(archive);
+        m_listView->SetArchive(pending);
     if (m_previewView)
-        m_previewView->SetArchive(archive);
+        m_previewView->SetArchive(pending);
+    m_pending = std::move(pending);
     m_archive = std::move(archive);
 }
 

@@ -11,14 +11,16 @@ namespace vorn {
 
 class CArchiveFile;
 class CDirView;
+class PendingArchive;
 class CFilesPane;
 class CPreviewPane;
 class MessageReporter;
 
-// The application's one document: it holds the open archive and hands it to
-// the two views. The archive is shared, so a run that still reads it keeps it
-// after the document has let it go. Archives are read only, so the document
-// is never modified and never saved.
+// The application's one document: it holds the open archive, with the
+// changes made to it and not saved yet, and hands both to the views. The
+// archive is shared, so a run that still reads it keeps it after the
+// document has let it go. The document is modified while changes are
+// pending; saving them writes a new archive, which the document then opens.
 class CMorvathDoc {
 public:
     // The failure to open a file and the report of a load go to reporter,
@@ -44,6 +46,11 @@ public:
     void RefreshViews();
 
     const CArchiveFile* GetArchive() const { return m_archive.get(); }
+    // The archive as the pending changes make it; null while none is open.
+    PendingArchive* Pending() const { return m_pending.get(); }
+    bool IsModified() const;
+    // The views show the archive anew after a pending change, or its undo.
+    void ChangesMade();
 
     // The frame registers each view once it has made it.
     void RegisterView(CDirView* view);
@@ -55,6 +62,7 @@ private:
 
     MessageReporter& m_reporter;
     std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<PendingArchive> m_pending;
     QPointer<CDirView> m_treeView;
     QPointer<CFilesPane> m_listView;
     QPointer<CPreviewPane> m_previewView;

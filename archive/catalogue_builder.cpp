@@ -47,7 +47,7 @@ void CatalogueBuilder::ReserveEntries(std::uint64_t firstDataOffset)
 void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
 {
     if (m_sink) {
-        const FileEntry entry(m_open, std::move(record.name), record.size, record.position);
+        const FileEntry entry(Open(), std::move(record.name), record.size, record.position);
         NoteDataPastEnd(entry, offset);
         m_sink(entry);
         return;
@@ -58,10 +58,11 @@ void CatalogueBuilder::AddFile(RawRecord&& record, std::uint64_t offset)
         ReserveEntries(record.position);
     const auto index = static_cast<std::uint32_t>(m_catalogue.entries.size());
     const FileEntry& entry =
-        m_catalogue.entries.emplace_back(m_open, std::move(record.name), record.size, record.position);
+        m_catalogue.entries.emplace_back(Open(), std::move(record.name), record.size, record.position);
     if (record.sharedNameBytes)
         m_catalogue.sharedNames.files.emplace(index, std::move(*record.sharedNameBytes));
-    (m_open ? m_open->m_files : m_catalogue.topFiles).push_back(index);
+    CDirNode* open = Open();
+    (open ? open->m_files : m_catalogue.topFiles).push_back(index);
     if (m_catalogue.fileRecords)
         m_catalogue.fileRecords->push_back(offset);
     NoteDataPastEnd(entry, offset);
@@ -77,33 +78,33 @@ void CatalogueBuilder::NoteDataPastEnd(const FileEntry& entry, std::uint64_t off
 
 std::string CatalogueBuilder::PathInOpenFolder(const std::string& name) const
 {
-    return ItemPath(m_open, name);
+    return ItemPath(Open(), name);
 }
 
 void CatalogueBuilder::OpenFolder(const RawRecord& record, std::uint64_t offset)
 {
-    auto& siblings = m_open ? m_open->m_children : m_catalogue.topFolders;
-    auto node = std::make_unique<CDirNode>(record.name, m_open);
+    CDirNode* open = Open();
+    auto& siblings = open ? open->m_children : m_catalogue.topFolders;
+    auto node = std::make_unique<CDirNode>(record.name, open);
     node->m_row = siblings.size();
     node->m_filesBefore = static_cast<std::uint32_t>(m_catalogue.entries.size());
     node->m_recordOffset = offset;
-    m_open = siblings.emplace_back(std::move(node)).get();
+    m_openFolders.push_back(siblings.emplace_back(std::move(node)).get());
     if (record.sharedNameBytes)
-        m_catalogue.sharedNames.folders.emplace(m_open, *record.sharedNameBytes);
-    ++m_depth;
+        m_catalogue.sharedNames.folders.emplace(Open(), *record.sharedNameBytes);
 }
 
 bool CatalogueBuilder::CloseFolder(std::uint64_t offset)
 {
-    if (!m_open) {
+    CDirNode* open = Open();
+    if (!open) {
         m_catalogue.closingRecord = offset;
         return false;
     }
-    m_open->m_endOffset = offset;
+    open->m_endOffset = offset;
     // The folder gets no more files: a million indices need no room to grow.
-    m_open->m_files.shrink_to_fit();
-    m_open = m_open->m_parent;
-    --m_depth;
+    open->m_files.shrink_to_fit();
+    m_openFolders.pop_back();
     return true;
 }
 

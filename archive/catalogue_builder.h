@@ -16,7 +16,7 @@ public:
     // Makes the open folder's parent the open folder; false when none is open,
     // and then the end record at offset ended the catalogue.
     bool CloseFolder(std::uint64_t offset);
-    std::size_t Depth() const { return m_depth; }
+    std::size_t Depth() const { return m_openFolders.size(); }
     // "DATA\\SUB\\name": where a record named name in the open folder stands.
     std::string PathInOpenFolder(const std::string& name) const;
     void SkipUnknown(std::uint64_t offset);
@@ -37,8 +37,10 @@ private:
     const FileSink& m_sink;
     std::uint64_t m_archiveSize;
     std::size_t m_recordSize;
-    CDirNode* m_open = nullptr;
-    std::size_t m_depth = 0;
+    // The innermost open folder, or null at the top level.
+    CDirNode* Open() const { return m_openFolders.empty() ? nullptr : m_openFolders.back(); }
+
+    std::vector<CDirNode*> m_openFolders;  // from the top level down
 };
 
 }  // namespace vorn

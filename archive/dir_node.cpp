@@ -4,7 +4,7 @@
 
 namespace vorn {
 
-CDirNode::CDirNode(std::string name, CDirNode* parent) : m_parent(parent), m_name(std::move(name))
+CDirNode::CDirNode(std::string name, const CDirNode* parent) : m_parent(parent), m_name(std::move(name))
 {
 }
 

@@ -14,7 +14,7 @@ namespace vorn {
 // folder's content costs what it holds, not the size of the whole archive.
 class CDirNode {
 public:
-    CDirNode(std::string name, CDirNode* parent);
+    CDirNode(std::string name, const CDirNode* parent);
     // A node has its place in one tree.
     CDirNode(const CDirNode&) = delete;
     CDirNode& operator=(const CDirNode&) = delete;
@@ -25,7 +25,7 @@ public:
     // Nesting level: 1 for a top-level folder.
     std::size_t Depth() const;
 
-    CDirNode* m_parent;
+    const CDirNode* m_parent;
     std::string m_name;
     std::vector<std::unique_ptr<CDirNode>> m_children;
     std::vector<std::uint32_t> m_files;  // indices into the archive's entries, catalogue order

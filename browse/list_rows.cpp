@@ -3,6 +3,7 @@
 #include "archive/catalogue.h"
 #include "browse/name_pattern.h"
 #include "browse/natural_order.h"
+#include "browse/row_items.h"
 
 #include <algorithm>
 #include <numeric>
@@ -11,11 +12,6 @@
 
 namespace vorn {
 namespace {
-
-std::string_view NameOf(const FileEntry& entry)
-{
-    return entry.m_name;
-}
 
 // Natural order, then byte order, so that only equal names tie.
 int CompareNames(std::string_view a, std::string_view b)
@@ -67,9 +63,9 @@ int CompareByKeyThenName(const Row& a, const Row& b, const Key& key, const Name&
 
 // Folders that tie keep the order they came in; descending is the exact reverse.
 template <typename Key>
-void SortFolders(std::vector<const CDirNode*>& folders, bool descending, const Key& key)
+void SortFolders(std::vector<const CDirNode*>& folders, const RowItems& items, bool descending, const Key& key)
 {
-    const auto name = [](const CDirNode* folder) { return std::string_view(folder->m_name); };
+    const auto name = [&items](const CDirNode* folder) { return items.FolderName(*folder); };
     std::stable_sort(folders.begin(), folders.end(), [&](const CDirNode* a, const CDirNode* b) {
         return CompareByKeyThenName(a, b, key, name) < 0;
     });
@@ -80,10 +76,9 @@ void SortFolders(std::vector<const CDirNode*>& folders, bool descending, const K
 // Files that tie go in catalogue order, which makes the order strict, so that
 // the sort needs no buffer as large as the rows (a million of them, searching).
 template <typename Key>
-void SortFiles(std::vector<std::uint32_t>& files, const std::vector<FileEntry>& entries, bool descending,
-               const Key& key)
+void SortFiles(std::vector<std::uint32_t>& files, const RowItems& items, bool descending, const Key& key)
 {
-    const auto name = [&entries](std::uint32_t entry) { return NameOf(entries[entry]); };
+    const auto name = [&items](std::uint32_t entry) { return std::string_view(items.File(entry).m_name); };
     std::sort(files.begin(), files.end(), [&](std::uint32_t a, std::uint32_t b) {
         const int order = CompareByKeyThenName(a, b, key, name);
         return order != 0 ? order < 0 : a < b;
@@ -125,18 +120,18 @@ std::vector<Row> Kept(const Marks& marks, const RowAt& rowAt)
     return kept;
 }
 
-Marks MarkFolders(const std::vector<const CDirNode*>& folders, const NamePattern& pattern)
+Marks MarkFolders(const std::vector<const CDirNode*>& folders, const RowItems& items, const NamePattern& pattern)
 {
     return Mark(
         folders.size(), [&](std::size_t index) { return folders[index]; },
-        [&](const CDirNode* folder) { return pattern.Matches(folder->m_name); });
+        [&](const CDirNode* folder) { return pattern.Matches(items.FolderName(*folder)); });
 }
 
-Marks MarkFiles(const std::vector<std::uint32_t>& files, const Catalogue& catalogue, const NamePattern& pattern)
+Marks MarkFiles(const std::vector<std::uint32_t>& files, const RowItems& items, const NamePattern& pattern)
 {
     return Mark(
         files.size(), [&](std::size_t index) { return files[index]; },
-        [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); });
+        [&](std::uint32_t entry) { return pattern.Matches(items.File(entry).m_name); });
 }
 
 // The matching rows, or the very rows when every one matches.
@@ -171,32 +166,36 @@ ListRows WholeArchive(const Catalogue& catalogue)
     return rows;
 }
 
-void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort)
+void SortRows(ListRows& rows, const Catalogue& catalogue, const RowItems& items, const ListSort& sort)
 {
     if (sort.column == ListSort::kCatalogueOrder)
         return;
-    const std::vector<FileEntry>& entries = catalogue.entries;
     const bool descending = sort.descending;
     const auto none = [](auto) { return 0; };
+    const auto file = [&items](std::uint32_t entry) -> const FileEntry& { return items.File(entry); };
     switch (sort.column) {
     case FolderColumn: {
         const auto ranks = FolderPathRanks(catalogue);
-        SortFolders(rows.folders, descending, [&](const CDirNode* folder) { return ranks.at(folder->m_parent); });
-        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return ranks.at(entries[entry].m_folder); });
+        const auto rankOf = [&ranks](const CDirNode* folder) {
+            const auto found = ranks.find(folder);
+            return found != ranks.end() ? found->second : static_cast<std::uint32_t>(ranks.size());
+        };
+        SortFolders(rows.folders, items, descending, [&](const CDirNode* folder) { return rankOf(folder->m_parent); });
+        SortFiles(rows.files, items, descending, [&](std::uint32_t entry) { return rankOf(file(entry).m_folder); });
         return;
     }
     // Folders have no size or offset, and every row of a kind has the same type.
     case SizeColumn:
     case BytesColumn:
-        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return entries[entry].m_size; });
+        SortFiles(rows.files, items, descending, [&](std::uint32_t entry) { return file(entry).m_size; });
         break;
     case OffsetColumn:
-        SortFiles(rows.files, entries, descending, [&](std::uint32_t entry) { return entries[entry].m_offset; });
+        SortFiles(rows.files, items, descending, [&](std::uint32_t entry) { return file(entry).m_offset; });
         break;
     default:
-        SortFiles(rows.files, entries, descending, none);
+        SortFiles(rows.files, items, descending, none);
     }
-    SortFolders(rows.folders, descending, none);
+    SortFolders(rows.folders, items, descending, none);
 }
 
 SharedRows Share(ListRows rows)
@@ -205,12 +204,12 @@ SharedRows Share(ListRows rows)
     return {{owner, &owner->folders}, {owner, &owner->files}};
 }
 
-SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern)
+SharedRows FilterSharedRows(const SharedRows& rows, const RowItems& items, const NamePattern& pattern)
 {
     if (pattern.IsEmpty())
         return rows;
-    return {SharedKept(rows.folders, MarkFolders(*rows.folders, pattern)),
-            SharedKept(rows.files, MarkFiles(*rows.files, catalogue, pattern))};
+    return {SharedKept(rows.folders, MarkFolders(*rows.folders, items, pattern)),
+            SharedKept(rows.files, MarkFiles(*rows.files, items, pattern))};
 }
 
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)
@@ -223,7 +222,7 @@ ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern)
     const auto entryAt = [](std::size_t index) { return static_cast<std::uint32_t>(index); };
     found.files = Kept<std::uint32_t>(
         Mark(catalogue.entries.size(), entryAt,
-             [&](std::uint32_t entry) { return pattern.Matches(NameOf(catalogue.entries[entry])); }),
+             [&](std::uint32_t entry) { return pattern.Matches(catalogue.entries[entry].m_name); }),
         entryAt);
     return found;
 }

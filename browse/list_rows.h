@@ -9,6 +9,7 @@ namespace vorn {
 
 class CDirNode;
 class NamePattern;
+class RowItems;
 struct Catalogue;
 
 // The columns of the file list, by model index. Folder is shown with
@@ -54,12 +55,13 @@ ListRows WholeArchive(const Catalogue& catalogue);
 
 // Orders folders and files each by the column; names compare naturally and
 // settle every tie, then catalogue order does. Catalogue order leaves the rows
-// as they are.
-void SortRows(ListRows& rows, const Catalogue& catalogue, const ListSort& sort);
+// as they are. The Folder column orders by the catalogue's folder paths;
+// folders it does not hold come last.
+void SortRows(ListRows& rows, const Catalogue& catalogue, const RowItems& items, const ListSort& sort);
 
 // The rows whose names match, in their order, sharing the folders or the files
 // of rows when every one of them matches.
-SharedRows FilterSharedRows(const SharedRows& rows, const Catalogue& catalogue, const NamePattern& pattern);
+SharedRows FilterSharedRows(const SharedRows& rows, const RowItems& items, const NamePattern& pattern);
 // Every folder and file of the archive whose name matches, in catalogue order:
 // FilterSharedRows over WholeArchive without making the whole list first.
 ListRows FindInArchive(const Catalogue& catalogue, const NamePattern& pattern);

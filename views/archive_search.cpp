@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "browse/name_pattern.h"
+#include "browse/row_items.h"
 
 namespace vorn {
 
@@ -35,6 +36,7 @@ SharedRows CArchiveSearch::Find(OrderedArchive& ordered, const std::shared_ptr<c
                                 const CBackgroundWorker::Ticket& ticket)
 {
     const Catalogue& catalogue = archive->GetCatalogue();
+    const CatalogueItems items(catalogue);
     const bool catalogueOrder = sort.column == ListSort::kCatalogueOrder;
     if (catalogueOrder || ordered.archive != archive || ordered.sort != sort) {
         ordered.rows = {};  // before a new order is made, so that the two never take memory together
@@ -42,14 +44,14 @@ SharedRows CArchiveSearch::Find(OrderedArchive& ordered, const std::shared_ptr<c
         ordered.sort = sort;
         if (!catalogueOrder) {
             ListRows rows = WholeArchive(catalogue);
-            SortRows(rows, catalogue, sort);
+            SortRows(rows, catalogue, items, sort);
             ordered.rows = Share(std::move(rows));
         }
     }
     if (ticket.Overtaken())
         return {};
     const NamePattern filter(pattern);
-    return catalogueOrder ? Share(FindInArchive(catalogue, filter)) : FilterSharedRows(ordered.rows, catalogue, filter);
+    return catalogueOrder ? Share(FindInArchive(catalogue, filter)) : FilterSharedRows(ordered.rows, items, filter);
 }
 
 }  // namespace vorn

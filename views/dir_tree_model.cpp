@@ -1,6 +1,7 @@
 #include "views/dir_tree_model.h"
 
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 #include "res/images.h"
 
 #include <QFile>
@@ -12,13 +13,26 @@ CDirTreeModel::CDirTreeModel(QObject* parent)
 {
 }
 
-void CDirTreeModel::SetArchive(const CArchiveFile* archive)
+void CDirTreeModel::SetArchive(const PendingArchive* archive)
 {
     beginResetModel();
     m_archive = archive;
-    m_archiveLabel = archive ? QFile::decodeName(QByteArray::fromStdString(archive->GetFileName())).toUpper()
-                             : QString();
+    m_children.clear();
+    m_rows.clear();
+    m_archiveLabel =
+        archive ? QFile::decodeName(QByteArray::fromStdString(archive->Saved()->GetFileName())).toUpper() : QString();
     endResetModel();
+}
+
+const std::vector<const CDirNode*>& CDirTreeModel::Children(const CDirNode* folder) const
+{
+    const auto [found, made] = m_children.try_emplace(folder);
+    if (made) {
+        found->second = m_archive->FoldersOf(folder);
+        for (std::size_t row = 0; row < found->second.size(); ++row)
+            m_rows[found->second[row]] = static_cast<int>(row);
+    }
+    return found->second;
 }
 
 QModelIndex CDirTreeModel::ArchiveIndex() const
@@ -28,7 +42,8 @@ QModelIndex CDirTreeModel::ArchiveIndex() const
 
 QModelIndex CDirTreeModel::IndexOf(const CDirNode& folder) const
 {
-    return createIndex(static_cast<int>(folder.m_row), 0, const_cast<CDirNode*>(&folder));
+    Children(folder.m_parent);
+    return createIndex(m_rows.at(&folder), 0, const_cast<CDirNode*>(&folder));
 }
 
 const CDirNode* CDirTreeModel::FolderAt(const QModelIndex& index) const
@@ -42,8 +57,7 @@ QModelIndex CDirTreeModel::index(int row, int column, const QModelIndex& parent)
         return {};
     if (!parent.isValid())
         return ArchiveIndex();
-    const auto& folders = m_archive->GetCatalogue().FoldersOf(FolderAt(parent));
-    return IndexOf(*folders[static_cast<std::size_t>(row)]);
+    return IndexOf(*Children(FolderAt(parent))[static_cast<std::size_t>(row)]);
 }
 
 QModelIndex CDirTreeModel::parent(const QModelIndex& child) const
@@ -60,7 +74,7 @@ int CDirTreeModel::rowCount(const QModelIndex& parent) const
         return 0;
     if (!parent.isValid())
         return 1;
-    return static_cast<int>(m_archive->GetCatalogue().FoldersOf(FolderAt(parent)).size());
+    return static_cast<int>(Children(FolderAt(parent)).size());
 }
 
 int CDirTreeModel::columnCount(const QModelIndex&) const
@@ -75,7 +89,7 @@ QVariant CDirTreeModel::data(const QModelIndex& index, int role) const
     const CDirNode* folder = FolderAt(index);
     switch (role) {
     case Qt::DisplayRole:
-        return folder ? QString::fromStdString(folder->m_name) : m_archiveLabel;
+        return folder ? QString::fromStdString(std::string(m_archive->FolderName(*folder))) : m_archiveLabel;
     case Qt::DecorationRole:
         return folder ? m_folderIcon : m_archiveIcon;
     default:

@@ -1,6 +1,7 @@
 #include "views/dir_view.h"
 
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ CDirView::CDirView(QWidget* parent) : QTreeView(parent)
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }
 
-void CDirView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
+void CDirView::SetArchive(std::shared_ptr<const PendingArchive> archive)
 {
     m_archive = std::move(archive);
     m_model.SetArchive(nullptr);
@@ -47,10 +48,41 @@ void CDirView::RebuildTree()
     m_model.SetArchive(m_archive.get());
     // Selected, so that the list shows the top level at once; an archive of
     // neither kind has nothing to show or extract.
-    if (m_archive && m_archive->GetFormat() == ArchiveFormat::None)
+    if (m_archive && m_archive->Saved()->GetFormat() == ArchiveFormat::None)
         expand(m_model.ArchiveIndex());
     else
         SelectFolder(nullptr);
+}
+
+void CDirView::Refresh()
+{
+    if (!m_archive)
+        return;
+    std::vector<const CDirNode*> expanded;
+    const auto collect = [&](const auto& self, const QModelIndex& parent) -> void {
+        for (int row = 0; row < m_model.rowCount(parent); ++row) {
+            const QModelIndex child = m_model.index(row, 0, parent);
+            if (isExpanded(child)) {
+                expanded.push_back(m_model.FolderAt(child));
+                self(self, child);
+            }
+        }
+    };
+    collect(collect, m_model.ArchiveIndex());
+    const QModelIndex current = currentIndex();
+    const CDirNode* selected = current.isValid() ? m_model.FolderAt(current) : nullptr;
+    while (!m_archive->IsShown(selected))
+        selected = selected->m_parent;
+
+    m_refreshing = true;
+    m_model.SetArchive(m_archive.get());
+    expand(m_model.ArchiveIndex());
+    for (const CDirNode* folder : expanded)
+        if (m_archive->IsShown(folder))
+            expand(m_model.IndexOf(*folder));
+    if (current.isValid())
+        SelectFolder(selected);
+    m_refreshing = false;
 }
 
 void CDirView::SelectFolder(const CDirNode* folder)
@@ -63,14 +95,17 @@ void CDirView::SelectFolder(const CDirNode* folder)
 
 PaneSelection CDirView::CurrentSelection() const
 {
-    PaneSelection request{PaneSelection::Pane::Tree, m_archive, {}};
+    // Commands act on the saved archive, which does not hold what was added since.
+    PaneSelection request{PaneSelection::Pane::Tree, m_archive ? m_archive->Saved() : nullptr, {}};
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (!selected.isEmpty()) {
         const QModelIndex item = selected.front();
-        if (const CDirNode* folder = m_model.FolderAt(item))
-            request.items.push_back(ExtractionItem::Folder(*folder));
-        else
+        if (const CDirNode* folder = m_model.FolderAt(item)) {
+            if (!m_archive->IsAdded(PendingItem::Folder(*folder)))
+                request.items.push_back(ExtractionItem::Folder(*folder));
+        } else {
             request.items.push_back(ExtractionItem::TopLevel(item.data().toString().toStdString()));
+        }
     }
     return request;
 }
@@ -83,6 +118,8 @@ void CDirView::OnExtract()
 void CDirView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     QTreeView::selectionChanged(selected, deselected);
+    if (m_refreshing)
+        return;
     const QModelIndexList items = selectionModel()->selectedIndexes();
     if (items.isEmpty())
         emit SelectionCleared();

@@ -9,8 +9,8 @@
 
 namespace vorn {
 
-class CArchiveFile;
 class CDirNode;
+class PendingArchive;
 
 // The left pane: the folder tree of the open archive. Selecting an item says
 // which folder (or, for the archive item, the archive's top level) to list.
@@ -22,10 +22,14 @@ public:
 
     // Called by the document before it lets the previous archive go: the tree
     // forgets it at once and shows the new one at the next RebuildTree.
-    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
+    void SetArchive(std::shared_ptr<const PendingArchive> archive);
     // The archive item, expanded (and selected, unless the archive is of
     // neither kind), with every top-level folder under it, collapsed.
     void RebuildTree();
+    // Shows the tree anew after a pending change, with the folders that were
+    // open and the one selected (or the nearest above it still there), and
+    // without announcing the selection again.
+    void Refresh();
     // Selects folder's item (the archive item for null), scrolled into view
     // and expanded with its parents.
     void SelectFolder(const CDirNode* folder);
@@ -48,8 +52,9 @@ protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
-    std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<const PendingArchive> m_archive;  // null while none is open
     CDirTreeModel m_model;
+    bool m_refreshing = false;
 };
 
 }  // namespace vorn

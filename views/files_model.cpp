@@ -1,6 +1,7 @@
 #include "views/files_model.h"
 
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 #include "res/images.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -33,12 +34,13 @@ CFilesModel::CFilesModel(QObject* parent)
       m_folderIcon(res::ListFolderIcon()),
       m_fileIcon(res::ListFileIcon()),
       m_warningIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)),
+      m_changedIcon(QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton)),
       m_folderType(res::LoadString(res::IDS_FILE_FOLDER)),
       m_sizeSuffix(res::LoadString(res::IDS_SIZE_SUFFIX))
 {
 }
 
-void CFilesModel::SetArchive(const CArchiveFile* archive)
+void CFilesModel::SetArchive(const PendingArchive* archive)
 {
     beginResetModel();
     m_archive = archive;
@@ -63,14 +65,31 @@ QString CFilesModel::FindingsAbout(const CDirNode* folder, const FileEntry* entr
                   : m_findings->About(entry->m_folder, entry->m_name);
 }
 
-QString CFilesModel::ToolTip(const CDirNode* folder, const FileEntry* entry) const
+QString CFilesModel::ChangeText(int row) const
 {
-    const QString findings = FindingsAbout(folder, entry);
-    if (!entry)
-        return findings;
-    const QString figures =
-        tr("Size: %1\nOffset: %2").arg(Counted(entry->m_size, "byte", "bytes"), GroupedNumber(entry->m_offset));
-    return findings.isEmpty() ? figures : findings + QLatin1Char('\n') + figures;
+    const PendingItem item = PendingItemAt(row);
+    const PendingMark mark = m_archive->MarkOf(item);
+    QStringList lines;
+    const QString source = mark.source ? QString::fromStdString(mark.source->path) : QString();
+    if (mark.added)
+        lines << (mark.source ? tr("Added from %1").arg(source) : tr("Added"));
+    else if (mark.source)
+        lines << tr("Replaced by %1, %2 → %3 bytes")
+                     .arg(source, GroupedNumber(mark.savedSize), GroupedNumber(mark.source->size));
+    if (mark.renamed)
+        lines << tr("Renamed from %1").arg(QString::fromStdString(std::string(mark.savedName)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString CFilesModel::ToolTip(int row, const CDirNode* folder, const FileEntry* entry) const
+{
+    QStringList lines;
+    for (const QString& part : {ChangeText(row), FindingsAbout(folder, entry)})
+        if (!part.isEmpty())
+            lines << part;
+    if (entry && !m_archive->IsAdded(PendingItemAt(row)))
+        lines << tr("Size: %1\nOffset: %2").arg(Counted(entry->m_size, "byte", "bytes"), GroupedNumber(entry->m_offset));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CFilesModel::SetRows(SharedRows rows)
@@ -109,6 +128,13 @@ ExtractionItem CFilesModel::ExtractionItemAt(int row) const
     return ExtractionItem::File(EntryAt(row).value_or(0));
 }
 
+PendingItem CFilesModel::PendingItemAt(int row) const
+{
+    if (const CDirNode* folder = FolderAt(row))
+        return PendingItem::Folder(*folder);
+    return PendingItem::File(EntryAt(row).value_or(0));
+}
+
 int CFilesModel::RowOf(const ExtractionItem& item) const
 {
     if (item.kind == ExtractionItem::Kind::Folder) {
@@ -138,10 +164,9 @@ std::vector<int> CFilesModel::RowsWithLongestNames(std::size_t count) const
     int row = 0;
     if (m_archive && count > 0) {
         for (const CDirNode* folder : *m_rows.folders)
-            consider(folder->m_name.size(), row++);
-        const std::vector<FileEntry>& entries = m_archive->Entries();
+            consider(m_archive->FolderName(*folder).size(), row++);
         for (std::uint32_t entry : *m_rows.files)
-            consider(entries[entry].m_name.size(), row++);
+            consider(m_archive->File(entry).m_name.size(), row++);
     }
     std::vector<int> result;
     result.reserve(longest.size());
@@ -155,10 +180,9 @@ int CFilesModel::RowWithLargestFile() const
 {
     if (!m_archive || m_rows.files->empty())
         return -1;
-    const std::vector<FileEntry>& entries = m_archive->Entries();
     const auto largest = std::max_element(m_rows.files->begin(), m_rows.files->end(),
-                                          [&entries](std::uint32_t a, std::uint32_t b) {
-                                              return entries[a].m_size < entries[b].m_size;
+                                          [this](std::uint32_t a, std::uint32_t b) {
+                                              return m_archive->File(a).m_size < m_archive->File(b).m_size;
                                           });
     return FolderCount() + static_cast<int>(largest - m_rows.files->begin());
 }
@@ -177,7 +201,7 @@ QVariant CFilesModel::DisplayText(int column, const CDirNode* folder, const File
 {
     switch (column) {
     case NameColumn:
-        return QString::fromStdString(folder ? folder->m_name : entry->m_name);
+        return QString::fromStdString(std::string(folder ? m_archive->FolderName(*folder) : entry->m_name));
     case SizeColumn:
         return folder ? QString() : SizeText(entry->m_size, m_sizeSuffix);
     case TypeColumn:
@@ -199,16 +223,19 @@ QVariant CFilesModel::data(const QModelIndex& index, int role) const
         return {};
     const int row = index.row();
     const CDirNode* folder = FolderAt(row);
-    const FileEntry* entry = folder ? nullptr : &m_archive->Entries()[*EntryAt(row)];
+    const FileEntry* entry = folder ? nullptr : &m_archive->File(*EntryAt(row));
     switch (role) {
     case Qt::DisplayRole:
-        return DisplayText(index.column(), folder, entry);
+    case Qt::EditRole:
+        return DisplayText(role == Qt::EditRole ? NameColumn : index.column(), folder, entry);
     case Qt::DecorationRole:
-        if (index.column() == NameColumn)
-            return !FindingsAbout(folder, entry).isEmpty() ? m_warningIcon : folder ? m_folderIcon : m_fileIcon;
-        break;
+        if (index.column() != NameColumn)
+            break;
+        if (m_archive->MarkOf(PendingItemAt(row)).Any())
+            return m_changedIcon;
+        return !FindingsAbout(folder, entry).isEmpty() ? m_warningIcon : folder ? m_folderIcon : m_fileIcon;
     case Qt::ToolTipRole: {
-        const QString tip = ToolTip(folder, entry);
+        const QString tip = ToolTip(row, folder, entry);
         if (!tip.isEmpty())
             return tip;
         break;
@@ -241,7 +268,17 @@ Qt::ItemFlags CFilesModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+                                Qt::ItemNeverHasChildren;
+    return index.column() == NameColumn ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool CFilesModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || index.column() != NameColumn || !checkIndex(index))
+        return false;
+    emit RenameRequested(index.row(), value.toString());
+    return false;  // the rename, once made, refreshes the rows
 }
 
 }  // namespace vorn

@@ -14,13 +14,15 @@
 
 namespace vorn {
 
-class CArchiveFile;
 class CDirNode;
+class PendingArchive;
 struct FileEntry;
+struct PendingItem;
 
-// The rows the file list shows, straight from the catalogue: folders, then
-// files, in the order they are given. New rows reset the model once; no name
-// is copied.
+// The rows the file list shows, straight from the catalogue as the pending
+// changes make it: folders, then files, in the order they are given. New rows
+// reset the model once; no name is copied. Changed items carry a mark, and a
+// name edited in place asks for a rename.
 class CFilesModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,7 +30,7 @@ public:
     explicit CFilesModel(QObject* parent = nullptr);
 
     // Forgets the rows. Null for no archive.
-    void SetArchive(const CArchiveFile* archive);
+    void SetArchive(const PendingArchive* archive);
     void SetRows(SharedRows rows);
     // Rows with a finding show a warning icon and name it in their tooltip.
     void SetFindings(std::shared_ptr<const RowFindings> findings);
@@ -43,6 +45,7 @@ public:
     std::optional<std::uint32_t> EntryAt(int row) const;
     // What extracting the row means: its folder, or its file's own entry.
     ExtractionItem ExtractionItemAt(int row) const;
+    PendingItem PendingItemAt(int row) const;
     // The row that shows item; -1 when none does.
     int RowOf(const ExtractionItem& item) const;
     // Up to count rows with the longest names, for sizing the name column.
@@ -55,19 +58,26 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // A name was edited in place; nothing changes until the rename is made.
+    void RenameRequested(int row, const QString& name);
 
 private:
     int FolderCount() const { return static_cast<int>(m_rows.folders->size()); }
     QVariant DisplayText(int column, const CDirNode* folder, const FileEntry* entry) const;
     QString FindingsAbout(const CDirNode* folder, const FileEntry* entry) const;
-    QString ToolTip(const CDirNode* folder, const FileEntry* entry) const;
+    QString ToolTip(int row, const CDirNode* folder, const FileEntry* entry) const;
+    QString ChangeText(int row) const;
 
-    const CArchiveFile* m_archive = nullptr;
+    const PendingArchive* m_archive = nullptr;
     SharedRows m_rows = Share({});  // never null
     std::shared_ptr<const RowFindings> m_findings;  // null until the check is done
     QIcon m_folderIcon;
     QIcon m_fileIcon;
     QIcon m_warningIcon;
+    QIcon m_changedIcon;
     QString m_folderType;
     QString m_sizeSuffix;
 };

@@ -1,10 +1,11 @@
 #include "views/files_pane.h"
 
 #include "archive/archive_file.h"
+#include "browse/name_pattern.h"
+#include "edit/pending_archive.h"
 #include "views/figures.h"
 #include "views/files_view.h"
 #include "views/item_facts.h"
-#include "browse/name_pattern.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -50,17 +51,46 @@ CFilesPane::CFilesPane(QWidget* parent) : QWidget(parent)
     connect(&m_search, &CArchiveSearch::Found, this, &CFilesPane::OnFound);
 }
 
-void CFilesPane::SetArchive(std::shared_ptr<const CArchiveFile> archive)
+void CFilesPane::SetArchive(std::shared_ptr<const PendingArchive> archive)
 {
     m_search.Stop();
     EndFilter();
-    m_archive = std::move(archive);
+    m_pending = std::move(archive);
+    m_archive = m_pending ? m_pending->Saved() : nullptr;
     m_folder.reset();
     m_folderRows = Share({});
     m_history.Clear();
     m_pendingSelection.reset();
-    m_list->SetArchive(m_archive);
+    m_list->SetArchive(m_pending);
+    m_wholeArchive->setEnabled(true);
     emit ListChanged();
+}
+
+void CFilesPane::Refresh()
+{
+    if (!m_pending)
+        return;
+    const bool changed = m_pending->PendingSteps() > 0;
+    m_wholeArchive->setEnabled(!changed);
+    m_wholeArchive->setToolTip(changed ? tr("Save the pending changes to search the whole archive")
+                                       : tr("Search every folder of the archive instead of the one shown (Alt+W)"));
+    if (changed && InSearch())
+        EndFilter();
+    if (!m_folder)
+        return;
+    // Folders visited may be gone, or undone for good.
+    const CDirNode* folder = *m_folder;
+    while (!m_pending->IsShown(folder))
+        folder = folder->m_parent;
+    m_history.Clear();
+    m_history.Visit(folder);
+    const std::vector<ExtractionItem> keep = m_list->SelectedItems();
+    if (folder != *m_folder) {
+        NavigateTo(folder, std::nullopt);
+        return;
+    }
+    LoadFolderRows();
+    ShowFolderRows(keep);
 }
 
 void CFilesPane::ShowFolder(const CDirNode* folder)
@@ -124,7 +154,7 @@ void CFilesPane::Reveal(const ExtractionItem& item)
 {
     if (!m_archive || item.kind == ExtractionItem::Kind::TopLevel)
         return;
-    NavigateTo(item.folder ? item.folder->m_parent : m_archive->Entries()[item.entry].m_folder, item);
+    NavigateTo(item.folder ? item.folder->m_parent : m_pending->File(item.entry).m_folder, item);
 }
 
 QString CFilesPane::ContentSummary() const
@@ -134,7 +164,7 @@ QString CFilesPane::ContentSummary() const
     const SharedRows& rows = m_list->Model().Rows();
     std::uint64_t bytes = 0;
     for (const std::uint32_t entry : *rows.files)
-        bytes += m_archive->Entries()[entry].m_size;
+        bytes += m_pending->File(entry).m_size;
     return tr("%1, %2, %3")
         .arg(Counted(rows.folders->size(), "folder", "folders"), Counted(rows.files->size(), "file", "files"),
              ByteSize(bytes));
@@ -145,7 +175,17 @@ QString CFilesPane::SelectionSummary() const
     const std::vector<ExtractionItem> selected = m_list->SelectedItems();
     if (!m_archive || selected.empty())
         return {};
-    return tr("%1 selected, %2").arg(GroupedNumber(selected.size()), ByteSize(FactsOf(*m_archive, selected).bytes));
+    // A file's size as it will be; a folder's content as saved.
+    std::uint64_t bytes = 0;
+    std::vector<ExtractionItem> folders;
+    for (const ExtractionItem& item : selected) {
+        if (item.kind == ExtractionItem::Kind::File)
+            bytes += m_pending->File(item.entry).m_size;
+        else if (!m_pending->IsAdded(PendingItem::Folder(*item.folder)))
+            folders.push_back(item);
+    }
+    bytes += FactsOf(*m_archive, folders).bytes;
+    return tr("%1 selected, %2").arg(GroupedNumber(selected.size()), ByteSize(bytes));
 }
 
 bool CFilesPane::eventFilter(QObject* watched, QEvent* event)
@@ -207,10 +247,11 @@ void CFilesPane::OnRowActivated(int row)
     if (InSearch()) {
         // A result opens the folder it is in, with its row selected.
         const ExtractionItem item = model.ExtractionItemAt(row);
-        NavigateTo(folder ? folder->m_parent : m_archive->Entries()[item.entry].m_folder, item);
+        NavigateTo(folder ? folder->m_parent : m_pending->File(item.entry).m_folder, item);
     } else if (folder) {
         NavigateTo(folder, std::nullopt);
-    } else if (const std::optional<std::uint32_t> entry = model.EntryAt(row)) {
+    } else if (const std::optional<std::uint32_t> entry = model.EntryAt(row);
+               entry && !m_pending->IsAdded(PendingItem::File(*entry))) {
         emit FileOpenRequested(m_archive, *entry);
     }
 }
@@ -232,15 +273,15 @@ void CFilesPane::StartSearch()
 
 void CFilesPane::LoadFolderRows()
 {
-    ListRows rows = ContentOf(m_archive->GetCatalogue(), *m_folder);
-    SortRows(rows, m_archive->GetCatalogue(), m_list->Sort());
+    ListRows rows = m_pending->ContentOf(*m_folder);
+    SortRows(rows, m_archive->GetCatalogue(), *m_pending, m_list->Sort());
     m_folderRows = Share(std::move(rows));
 }
 
 void CFilesPane::ShowFolderRows(const std::vector<ExtractionItem>& keep)
 {
     const NamePattern pattern(m_filter->text().toStdString());
-    m_list->ShowRows(FilterSharedRows(m_folderRows, m_archive->GetCatalogue(), pattern), keep);
+    m_list->ShowRows(FilterSharedRows(m_folderRows, *m_pending, pattern), keep);
     emit ListChanged();
 }
 

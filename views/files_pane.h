@@ -18,6 +18,7 @@ namespace vorn {
 class CArchiveFile;
 class CDirNode;
 class CFilesView;
+class PendingArchive;
 
 // The right pane: a filter bar above the file list. It decides what the list
 // shows: the folder selected in the tree, or with "Whole archive" every
@@ -40,7 +41,12 @@ public:
     QString SelectionSummary() const;
 
     // Empties the list and forgets the folders visited.
-    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
+    void SetArchive(std::shared_ptr<const PendingArchive> archive);
+    // Shows the archive anew after a pending change, keeping the folder
+    // (or the nearest one above that is still there) and the selection. A
+    // whole-archive search, which reads the saved archive, waits until no
+    // change is pending.
+    void Refresh();
     // Lists folder's content (the top level for null); the filter ends.
     void ShowFolder(const CDirNode* folder);
     // Nothing is selected in the tree.
@@ -79,7 +85,8 @@ private:
     void EndFilter();
     void NavigateTo(const CDirNode* folder, std::optional<ExtractionItem> select);
 
-    std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<const PendingArchive> m_pending;
+    std::shared_ptr<const CArchiveFile> m_archive;  // the saved one
     std::optional<const CDirNode*> m_folder;  // the folder shown, while there is one
     SharedRows m_folderRows = Share({});      // its content in the list's order
     FolderHistory m_history;

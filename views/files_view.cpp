@@ -1,6 +1,7 @@
 #include "views/files_view.h"
 
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 #include "views/files_view_accessible.h"
 #include "res/images.h"
 
@@ -88,10 +89,11 @@ CFilesView::CFilesView(QWidget* parent) : QTableView(parent)
     connect(columns, &QHeaderView::customContextMenuRequested, this, &CFilesView::ShowHeaderMenu);
 }
 
-void CFilesView::SetArchive(std::shared_ptr<const CArchiveFile> archive)
+void CFilesView::SetArchive(std::shared_ptr<const PendingArchive> archive)
 {
-    m_archive = std::move(archive);
-    m_model.SetArchive(m_archive.get());
+    m_pending = std::move(archive);
+    m_archive = m_pending ? m_pending->Saved() : nullptr;
+    m_model.SetArchive(m_pending.get());
     // Only the check holds the archive, and not past its end: the archive's
     // file closes as soon as the window lets it go. A check that has not
     // started yet is dropped, and one about another archive never shows.
@@ -185,7 +187,12 @@ void CFilesView::RestoreHeaderState(const QByteArray& state)
 
 PaneSelection CFilesView::CurrentSelection() const
 {
-    return {PaneSelection::Pane::List, m_archive, SelectedItems()};
+    // Commands act on the saved archive, which does not hold what was added since.
+    std::vector<ExtractionItem> items = SelectedItems();
+    std::erase_if(items, [this](const ExtractionItem& item) {
+        return m_pending->IsAdded(item.folder ? PendingItem::Folder(*item.folder) : PendingItem::File(item.entry));
+    });
+    return {PaneSelection::Pane::List, m_archive, std::move(items)};
 }
 
 void CFilesView::OnExtract()

@@ -12,6 +12,7 @@
 namespace vorn {
 
 class CArchiveFile;
+class PendingArchive;
 
 // The file list: a report-style table of the rows it is given. A header click
 // sorts by that column (again: descending; a third time: catalogue order);
@@ -30,7 +31,7 @@ public:
 
     // Empties the list, and checks the archive's catalogue on a worker thread
     // for the findings its rows are marked with.
-    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
+    void SetArchive(std::shared_ptr<const PendingArchive> archive);
     // Shows rows, scrolled to the top with the name column sized to fit and the
     // size column widened to fit, and selects keep (with its first item
     // current) where they are among them.
@@ -84,7 +85,8 @@ private:
     void WidenSizeColumnToFit();
     int RowHeight();
 
-    std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<const PendingArchive> m_pending;
+    std::shared_ptr<const CArchiveFile> m_archive;  // the saved one
     CFilesModel m_model;
     bool m_dragging = false;
     // Last: its delivery must not outlive what it touches.

@@ -1,6 +1,6 @@
 #include "views/hex_blocks.h"
 
-#include "archive/archive_file.h"
+#include "archive/byte_source.h"
 #include "archive/entry_range.h"
 
 #include <algorithm>
@@ -11,11 +11,11 @@ CHexBlocks::CHexBlocks(QObject* parent) : QObject(parent)
 {
 }
 
-void CHexBlocks::SetEntry(std::shared_ptr<const CArchiveFile> archive, const FileEntry& entry, std::uint64_t size)
+void CHexBlocks::SetEntry(std::shared_ptr<const ByteSource> source, const FileEntry& entry, std::uint64_t size)
 {
-    m_archive = std::move(archive);
+    m_source = std::move(source);
     m_entry = entry;
-    m_size = m_archive ? size : 0;
+    m_size = m_source ? size : 0;
     ++m_generation;
     m_blocks.Clear();
     m_pending.clear();
@@ -50,7 +50,7 @@ void CHexBlocks::Want(std::uint64_t firstRow, std::uint64_t lastRow)
     if (missing.empty() || missing == m_pending)
         return;
     m_pending = missing;
-    m_worker.Post([this, archive = m_archive, entry = m_entry, size = m_size, generation = m_generation,
+    m_worker.Post([this, source = m_source, entry = m_entry, size = m_size, generation = m_generation,
                    missing = std::move(missing)](const CBackgroundWorker::Ticket&) -> CBackgroundWorker::Delivery {
         std::vector<BlockCache::Block> arrived;
         for (const std::uint64_t index : missing) {
@@ -58,7 +58,7 @@ void CHexBlocks::Want(std::uint64_t firstRow, std::uint64_t lastRow)
             block.index = index;
             const std::uint64_t start = index * kBlockBytes;
             block.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, size - start)));
-            block.bytes.resize(ReadEntryRange(archive->Source(), entry, start, block.bytes));
+            block.bytes.resize(ReadEntryRange(*source, entry, start, block.bytes));
         }
         return [this, generation, arrived = std::move(arrived)]() mutable { Store(generation, std::move(arrived)); };
     });

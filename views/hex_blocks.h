@@ -14,7 +14,7 @@
 
 namespace vorn {
 
-class CArchiveFile;
+class ByteSource;
 
 // The bytes a hex dump of one entry shows, read block by block on a worker
 // thread as the rows come into view and kept in a small cache, so an entry of
@@ -39,9 +39,9 @@ public:
 
     explicit CHexBlocks(QObject* parent = nullptr);
 
-    // Shows the first `size` bytes of the entry (what the archive holds of it);
+    // Shows the first `size` bytes of the entry (what source holds of it);
     // null for nothing.
-    void SetEntry(std::shared_ptr<const CArchiveFile> archive, const FileEntry& entry, std::uint64_t size);
+    void SetEntry(std::shared_ptr<const ByteSource> source, const FileEntry& entry, std::uint64_t size);
 
     std::uint64_t Size() const { return m_size; }
     std::uint64_t RowCount() const { return (m_size + kRowBytes - 1) / kRowBytes; }
@@ -59,7 +59,7 @@ signals:
 private:
     void Store(std::uint64_t generation, std::vector<BlockCache::Block> arrived);
 
-    std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<const ByteSource> m_source;
     FileEntry m_entry;
     std::uint64_t m_size = 0;
     std::uint64_t m_generation = 0;  // changes with the entry, so late blocks of another are dropped

@@ -25,9 +25,9 @@ CHexView::CHexView(QWidget* parent) : QAbstractScrollArea(parent)
     connect(&m_blocks, &CHexBlocks::BlocksArrived, viewport(), qOverload<>(&QWidget::update));
 }
 
-void CHexView::SetEntry(std::shared_ptr<const CArchiveFile> archive, const FileEntry& entry, std::uint64_t size)
+void CHexView::SetEntry(std::shared_ptr<const ByteSource> source, const FileEntry& entry, std::uint64_t size)
 {
-    m_blocks.SetEntry(std::move(archive), entry, size);
+    m_blocks.SetEntry(std::move(source), entry, size);
     UpdateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

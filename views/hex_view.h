@@ -17,7 +17,7 @@ public:
     explicit CHexView(QWidget* parent = nullptr);
 
     // Shows the first size bytes of entry from the top; null archive: nothing.
-    void SetEntry(std::shared_ptr<const CArchiveFile> archive, const FileEntry& entry, std::uint64_t size);
+    void SetEntry(std::shared_ptr<const ByteSource> source, const FileEntry& entry, std::uint64_t size);
     const CHexBlocks& Blocks() const { return m_blocks; }
 
     std::uint64_t FirstVisibleRow() const;

@@ -40,10 +40,10 @@ bool QtReads(const char* format)
     return QImageReader::supportedImageFormats().contains(QByteArray(format));
 }
 
-std::vector<unsigned char> ReadEntry(const CArchiveFile& archive, const FileEntry& entry, std::uint64_t count)
+std::vector<unsigned char> ReadEntry(const ByteSource& source, const FileEntry& entry, std::uint64_t count)
 {
     std::vector<unsigned char> bytes(static_cast<std::size_t>(count));
-    bytes.resize(ReadEntryRange(archive.Source(), entry, 0, bytes));
+    bytes.resize(ReadEntryRange(source, entry, 0, bytes));
     return bytes;
 }
 
@@ -92,12 +92,16 @@ QString ImageFormatOf(std::string_view head, const QString& name)
     return {};
 }
 
-PreviewContent LoadPreview(const CArchiveFile& archive, std::uint32_t entryIndex, bool forceHex)
+PreviewContent LoadPreview(const CArchiveFile& archive, std::uint32_t entry, bool forceHex)
 {
-    const FileEntry& entry = archive.Entries()[entryIndex];
+    return LoadPreview(archive.Source(), archive.Entries()[entry], forceHex);
+}
+
+PreviewContent LoadPreview(const ByteSource& source, const FileEntry& entry, bool forceHex)
+{
     PreviewContent content;
     content.size = entry.m_size;
-    content.stored = StoredSize(entry, archive.Source().Size());
+    content.stored = StoredSize(entry, source.Size());
     if (content.size == 0)
         return content;
     if (content.stored == 0) {
@@ -108,7 +112,7 @@ PreviewContent LoadPreview(const CArchiveFile& archive, std::uint32_t entryIndex
     if (forceHex)
         return content;
 
-    std::vector<unsigned char> head = ReadEntry(archive, entry, std::min(content.stored, PreviewContent::kTextLimit));
+    std::vector<unsigned char> head = ReadEntry(source, entry, std::min(content.stored, PreviewContent::kTextLimit));
     const QString format = ImageFormatOf(View(head), QString::fromStdString(entry.m_name));
     if (!format.isEmpty()) {
         if (content.stored > PreviewContent::kImageLimit) {
@@ -116,7 +120,7 @@ PreviewContent LoadPreview(const CArchiveFile& archive, std::uint32_t entryIndex
             return content;
         }
         const std::vector<unsigned char> whole =
-            content.stored > head.size() ? ReadEntry(archive, entry, content.stored) : std::move(head);
+            content.stored > head.size() ? ReadEntry(source, entry, content.stored) : std::move(head);
         if (ReadImage(View(whole), format, content)) {
             content.kind = PreviewContent::Kind::Image;
             return content;

@@ -10,7 +10,9 @@
 
 namespace vorn {
 
+class ByteSource;
 class CArchiveFile;
+struct FileEntry;
 
 // How the preview shows an entry, and what it read to decide.
 struct PreviewContent {
@@ -40,6 +42,7 @@ QString ImageFormatOf(std::string_view head, const QString& name);
 // for text and for telling what the data is, the whole entry only for a
 // picture of at most kImageLimit bytes, and nothing more for hex, whose view
 // reads the rows it shows. Runs on any thread.
+PreviewContent LoadPreview(const ByteSource& source, const FileEntry& entry, bool forceHex);
 PreviewContent LoadPreview(const CArchiveFile& archive, std::uint32_t entry, bool forceHex);
 
 }  // namespace vorn

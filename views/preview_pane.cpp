@@ -1,6 +1,7 @@
 #include "views/preview_pane.h"
 
 #include "archive/archive_file.h"
+#include "edit/pending_archive.h"
 #include "views/figures.h"
 #include "views/hex_view.h"
 #include "views/image_view.h"
@@ -22,11 +23,6 @@ constexpr int kReadingDelayMs = 150;
 QString Bytes(std::uint64_t count)
 {
     return ByteCountText(count);
-}
-
-QString EntryPathText(const FileEntry& entry)
-{
-    return QString::fromStdString(entry.GetFullPath()).mid(1);
 }
 
 }  // namespace
@@ -92,7 +88,7 @@ CPreviewPane::CPreviewPane(QWidget* parent)
     ShowEntry(std::nullopt);
 }
 
-void CPreviewPane::SetArchive(std::shared_ptr<const CArchiveFile> archive)
+void CPreviewPane::SetArchive(std::shared_ptr<const PendingArchive> archive)
 {
     m_archive = std::move(archive);
     m_entry.reset();
@@ -107,6 +103,11 @@ void CPreviewPane::ShowEntry(std::optional<std::uint32_t> entry)
     if (entry == m_entry && entry)
         return;
     m_entry = entry;
+    Load();
+}
+
+void CPreviewPane::Refresh()
+{
     Load();
 }
 
@@ -149,21 +150,38 @@ void CPreviewPane::Load()
         ShowPage(Page::Hint, {});
         return;
     }
-    const FileEntry& entry = m_archive->Entries()[*m_entry];
+    const FileEntry& entry = m_archive->File(*m_entry);
     m_name->setText(QString::fromStdString(entry.m_name));
-    m_name->setToolTip(EntryPathText(entry));
+    const PickedFile* picked = m_archive->MarkOf(PendingItem::File(*m_entry)).source;
+    m_name->setToolTip(picked ? QString::fromStdString(picked->path)
+                              : QString::fromStdString(m_archive->PathOf(PendingItem::File(*m_entry))));
+    // A file a pending change brings in shows from disk, as it will be saved.
+    FileEntry shown = entry;
+    std::shared_ptr<const CArchiveFile> archive = m_archive->Saved();
+    std::optional<std::string> diskPath;
+    if (picked) {
+        shown.m_offset = 0;
+        diskPath = picked->path;
+    }
     m_readingDelay.start();
-    m_worker.Post([this, archive = m_archive, entry = *m_entry, forceHex = m_hexSwitch->isChecked()](
+    m_worker.Post([this, archive = std::move(archive), diskPath = std::move(diskPath), shown,
+                   forceHex = m_hexSwitch->isChecked()](
                       const CBackgroundWorker::Ticket&) -> CBackgroundWorker::Delivery {
-        PreviewContent content = LoadPreview(*archive, entry, forceHex);
-        return [this, entry, content = std::move(content)]() mutable { Show(entry, std::move(content)); };
+        std::shared_ptr<const ByteSource> source =
+            diskPath ? std::make_shared<const FileByteSource>(*diskPath)
+                     : std::shared_ptr<const ByteSource>(archive, &archive->Source());
+        PreviewContent content = LoadPreview(*source, shown, forceHex);
+        return [this, source = std::move(source), shown, content = std::move(content)]() mutable {
+            m_shown = shown;
+            Show(std::move(source), std::move(content));
+        };
     });
 }
 
-void CPreviewPane::Show(std::uint32_t entryIndex, PreviewContent content)
+void CPreviewPane::Show(std::shared_ptr<const ByteSource> source, PreviewContent content)
 {
     m_readingDelay.stop();
-    const FileEntry& entry = m_archive->Entries()[entryIndex];
+    const FileEntry& entry = m_shown;
     QString note = content.note;
     if (content.stored < content.size && content.stored > 0)
         note = tr("Only the first %1 of %2 lie inside the archive; the rest is past its end.")
@@ -178,7 +196,7 @@ void CPreviewPane::Show(std::uint32_t entryIndex, PreviewContent content)
         m_message->setText(tr("The data of this file lies past the end of the archive: there is nothing to show."));
         ShowPage(Page::Message,
                  tr("%1 at offset %2; the archive holds %3")
-                     .arg(Bytes(content.size), GroupedNumber(entry.m_offset), Bytes(m_archive->Source().Size())));
+                     .arg(Bytes(content.size), GroupedNumber(entry.m_offset), Bytes(source->Size())));
         break;
     case PreviewContent::Kind::Image:
         m_image->SetImage(content.image);
@@ -199,7 +217,7 @@ void CPreviewPane::Show(std::uint32_t entryIndex, PreviewContent content)
         break;
     }
     case PreviewContent::Kind::Hex:
-        m_hex->SetEntry(m_archive, entry, content.stored);
+        m_hex->SetEntry(std::move(source), entry, content.stored);
         ShowPage(Page::Hex, tr("%1, shown as hex").arg(Bytes(content.size)), note);
         break;
     }

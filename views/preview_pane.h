@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/file_entry.h"
 #include "framework/background_worker.h"
 #include "views/preview_content.h"
 
@@ -17,13 +18,15 @@ class QToolButton;
 
 namespace vorn {
 
-class CArchiveFile;
+class ByteSource;
 class CHexView;
+class PendingArchive;
 class CImageView;
 
 // The preview: what the file selected in the list holds, as a picture, as
 // text or as a hex dump, read on a worker thread that holds its own share of
-// the archive. Only the newest selection is shown; a "Reading..." line stands
+// the archive (or of the file on disk that a pending change brings in). Only
+// the newest selection is shown; a "Reading..." line stands
 // in when reading takes a moment.
 class CPreviewPane final : public QWidget {
     Q_OBJECT
@@ -34,7 +37,9 @@ public:
     explicit CPreviewPane(QWidget* parent = nullptr);
 
     // Shows nothing until an entry of the new archive is asked for.
-    void SetArchive(std::shared_ptr<const CArchiveFile> archive);
+    void SetArchive(std::shared_ptr<const PendingArchive> archive);
+    // Reads the entry shown anew: a pending change may have replaced it.
+    void Refresh();
     // The entry to preview; nothing (no file selected) shows the hint. A
     // hidden pane reads it once it is shown.
     void ShowEntry(std::optional<std::uint32_t> entry);
@@ -58,11 +63,12 @@ protected:
 
 private:
     void Load();
-    void Show(std::uint32_t entry, PreviewContent content);
+    void Show(std::shared_ptr<const ByteSource> source, PreviewContent content);
     void ShowPage(Page page, const QString& info, const QString& note = {});
 
-    std::shared_ptr<const CArchiveFile> m_archive;
+    std::shared_ptr<const PendingArchive> m_archive;
     std::optional<std::uint32_t> m_entry;
+    FileEntry m_shown;  // the entry read last, as it is in its source
     bool m_stale = false;  // asked for while hidden: read when shown
     CBackgroundWorker m_worker{CBackgroundWorker::Results::NewestOnly};  // a late answer is dropped
     QTimer m_readingDelay;

@@ -39,6 +39,8 @@ Message DescribeWriteProblem(const WriteProblem& problem)
         return {"No folder or file " + path, ""};
     case WriteProblemKind::NotAFolder:
         return {"Not a folder: " + path, ""};
+    case WriteProblemKind::ArchiveDamaged:
+        return {"Will not rewrite " + path, "its catalogue is damaged: what could not be read would be lost"};
     case WriteProblemKind::SourceChanged:
         return {"File changed while it was taken: " + path,
                 "it had " + number(problem.limit) + " bytes, now " + number(problem.size)};

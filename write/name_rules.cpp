@@ -77,15 +77,8 @@ public:
 private:
     void CheckOwnName(const std::string& name, const std::string& itemPath)
     {
-        if (const auto unsafe = UnsafeNameReason(name)) {
-            m_problems.push_back({WriteProblemKind::UnsafeName, itemPath, 0, unsafe});
-            return;
-        }
-        const std::optional<std::string> bytes = m_names.Encode(name);
-        if (!bytes || bytes->find('\0') != std::string::npos)
-            m_problems.push_back({WriteProblemKind::NameNotEncodable, itemPath});
-        else if (bytes->size() > m_limits.nameBytes)
-            m_problems.push_back({WriteProblemKind::NameTooLong, itemPath, 0, {}, bytes->size(), m_limits.nameBytes});
+        if (auto problem = CheckNewName(name, itemPath, m_limits, m_names))
+            m_problems.push_back(std::move(*problem));
     }
 
     FormatLimits m_limits;
@@ -95,6 +88,19 @@ private:
 };
 
 }  // namespace
+
+std::optional<WriteProblem> CheckNewName(const std::string& name, const std::string& itemPath, FormatLimits limits,
+                                         NameEncoder& names)
+{
+    if (const auto unsafe = UnsafeNameReason(name))
+        return WriteProblem{WriteProblemKind::UnsafeName, itemPath, 0, unsafe};
+    const std::optional<std::string> bytes = names.Encode(name);
+    if (!bytes || bytes->find('\0') != std::string::npos)
+        return WriteProblem{WriteProblemKind::NameNotEncodable, itemPath};
+    if (bytes->size() > limits.nameBytes)
+        return WriteProblem{WriteProblemKind::NameTooLong, itemPath, 0, {}, bytes->size(), limits.nameBytes};
+    return std::nullopt;
+}
 
 FormatLimits LimitsOf(ArchiveFormat format)
 {

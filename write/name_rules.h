@@ -5,6 +5,9 @@
 #include "write/edit_tree.h"
 #include "write/write_problem.h"
 
+#include <optional>
+#include <string>
+
 namespace vorn {
 
 // What a format can store: name bytes before the NUL that ends them, and
@@ -15,6 +18,11 @@ struct FormatLimits {
 };
 
 FormatLimits LimitsOf(ArchiveFormat format);
+
+// Why a name new to the archive cannot be stored (unsafe, not encodable, too
+// long for the field), or nothing; itemPath names it in the problem.
+std::optional<WriteProblem> CheckNewName(const std::string& name, const std::string& itemPath, FormatLimits limits,
+                                         NameEncoder& names);
 
 enum class ChildOrder { Keep, Canonical };
 

@@ -49,24 +49,16 @@ std::optional<ItemPlace> FindItem(EditFolder& top, const std::string& path)
     return std::nullopt;
 }
 
-// The file on disk the user named, as it is now.
-std::optional<PickedFile> Pick(const std::string& path, WriteProblems& problems)
+// The file the change names, which must still be what it was when it was taken.
+std::optional<PickedFile> PickOf(const TreeChange& change, WriteProblems& problems)
 {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        problems.push_back({WriteProblemKind::NotReadable, path, errno});
+    std::optional<PickedFile> picked = PickFile(change.value, problems);
+    if (picked && change.taken &&
+        (picked->size != change.taken->size || picked->modifiedNs != change.taken->modifiedNs)) {
+        problems.push_back({WriteProblemKind::SourceChanged, change.value, 0, {}, picked->size, change.taken->size});
         return std::nullopt;
     }
-    if (!S_ISREG(status.st_mode)) {
-        problems.push_back({WriteProblemKind::NotRegularFile, path});
-        return std::nullopt;
-    }
-    const auto size = static_cast<std::uint64_t>(status.st_size);
-    if (size >> 32 != 0) {
-        problems.push_back({WriteProblemKind::FileTooLarge, path, 0, {}, size, (std::uint64_t{1} << 32) - 1});
-        return std::nullopt;
-    }
-    return PickedFile{path, size, ModifiedNsOf(status)};
+    return picked;
 }
 
 EditFile PickedEntry(EditTree& tree, std::string name, PickedFile picked)
@@ -95,7 +87,7 @@ WriteProblems Replace(EditTree& tree, const TreeChange& change)
         problems.push_back({place ? WriteProblemKind::NotAFolder : WriteProblemKind::NoSuchItem, change.item});
         return problems;
     }
-    if (auto picked = Pick(change.value, problems)) {
+    if (auto picked = PickOf(change, problems)) {
         EditFile& file = place->parent->files[place->file];
         const EditFile entry = PickedEntry(tree, file.name, std::move(*picked));
         file.size = entry.size;
@@ -126,7 +118,7 @@ WriteProblems Add(EditTree& tree, const TreeChange& change)
         into->folders.push_back(std::move(scanned.folder));
         return problems;
     }
-    if (auto picked = Pick(change.value, problems))
+    if (auto picked = PickOf(change, problems))
         into->files.push_back(PickedEntry(tree, LastPathName(change.value), std::move(*picked)));
     return problems;
 }
@@ -182,6 +174,25 @@ WriteProblems MakeFolder(EditTree& tree, const TreeChange& change)
 }
 
 }  // namespace
+
+std::optional<PickedFile> PickFile(const std::string& path, WriteProblems& problems)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        problems.push_back({WriteProblemKind::NotReadable, path, errno});
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        problems.push_back({WriteProblemKind::NotRegularFile, path});
+        return std::nullopt;
+    }
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    if (size >> 32 != 0) {
+        problems.push_back({WriteProblemKind::FileTooLarge, path, 0, {}, size, (std::uint64_t{1} << 32) - 1});
+        return std::nullopt;
+    }
+    return PickedFile{path, size, ModifiedNsOf(status)};
+}
 
 WriteProblems ApplyChange(EditTree& tree, const TreeChange& change)
 {

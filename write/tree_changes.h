@@ -3,6 +3,7 @@
 #include "write/edit_tree.h"
 #include "write/write_problem.h"
 
+#include <optional>
 #include <string>
 
 namespace vorn {
@@ -20,7 +21,13 @@ struct TreeChange {
     Kind kind;
     std::string item;
     std::string value = {};
+    // A file the user picked a while ago (Replace, or Add of a file): the
+    // change fails when the file is no longer what it was then.
+    std::optional<PickedFile> taken = {};
 };
+
+// The file on disk at path as it is now: a regular file of less than 4 GiB.
+std::optional<PickedFile> PickFile(const std::string& path, WriteProblems& problems);
 
 // Applies the change, or nothing of it when it cannot apply. The names it
 // brings in are checked with the others before the tree is written.

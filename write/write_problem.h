@@ -26,6 +26,7 @@ enum class WriteProblemKind {
     OutputExists,        // and is not to be replaced
     NoSuchItem,          // a change names an item the archive does not hold
     NotAFolder,          // a change puts something into a file, or makes a folder of one
+    ArchiveDamaged,      // the archive to change has a damaged catalogue, whose unread part a rewrite would lose
     SourceChanged,       // a file's size or time is not what it was when it was taken: size, other (then)
     SourceShortRead,     // the source archive ends before an entry's data does: size
     OutputFailed,        // the new archive could not be created, written or named: error

@@ -4,6 +4,7 @@
 #include "browse/folder_history.h"
 #include "browse/glob_pattern.h"
 #include "browse/list_rows.h"
+#include "browse/row_items.h"
 #include "browse/name_pattern.h"
 #include "browse/natural_order.h"
 #include "tests/core/catalogue_test_helpers.h"
@@ -118,7 +119,7 @@ TEST(ListRows, FoldersStayAboveFilesInEveryOrder)
                                {{"Z", {}, {}}, {"m", {}, {}}}}));
     const auto names = [&](const ListSort& sort) {
         ListRows rows = ContentOf(catalogue, nullptr);
-        SortRows(rows, catalogue, sort);
+        SortRows(rows, catalogue, CatalogueItems(catalogue), sort);
         std::vector<std::string> shown;
         for (const CDirNode* folder : rows.folders)
             shown.push_back(folder->GetName() + "/");

@@ -206,18 +206,19 @@ private slots:
         file.close();
         auto archive = std::make_shared<const CArchiveFile>(file.fileName().toStdString(), m_reporter);
         QVERIFY(archive->GetCatalogue().anomalies.empty());
+        const std::shared_ptr<const ByteSource> source(archive, &archive->Source());
 
         CHexView view;
         view.resize(640, 400);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.SetEntry(archive, archive->Entries()[0], kSize);
+        view.SetEntry(source, archive->Entries()[0], kSize);
         const CHexBlocks& blocks = view.Blocks();
         QCOMPARE(blocks.RowCount(), std::uint64_t{kSize / 16});
 
         // A row not read yet shows its offset alone, then its bytes.
         CHexBlocks far;
-        far.SetEntry(archive, archive->Entries()[0], kSize);
+        far.SetEntry(source, archive->Entries()[0], kSize);
         QCOMPARE(HexRowText(far.RowAt(kMarker / 16)).trimmed(), QStringLiteral("12345670"));
         QSignalSpy arrived(&far, &CHexBlocks::BlocksArrived);
         far.Want(kMarker / 16, kMarker / 16 + 30);

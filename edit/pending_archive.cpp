@@ -1,0 +1,464 @@
+#include "edit/pending_archive.h"
+
+#include "archive/windows1252.h"
+#include "write/folder_scan.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace vorn {
+namespace {
+
+NameEncoder EncoderFor(const CArchiveFile& archive)
+{
+    if (std::optional<NameEncoder> names = NameEncoder::For(archive.GetNameEncoding()))
+        return std::move(*names);
+    return std::move(*NameEncoder::For(kDefaultNameEncoding));
+}
+
+std::size_t DepthOf(const CDirNode* folder)
+{
+    return folder ? folder->Depth() : 0;
+}
+
+bool IsFolderOnDisk(const std::string& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
+PendingArchive::PendingArchive(std::shared_ptr<const CArchiveFile> saved)
+    : m_saved(std::move(saved)), m_savedFiles(static_cast<std::uint32_t>(m_saved->Entries().size())),
+      m_limits(LimitsOf(m_saved->GetFormat())), m_names(EncoderFor(*m_saved))
+{
+}
+
+const FileEntry& PendingArchive::File(std::uint32_t entry) const
+{
+    return FileIn(m_state, entry);
+}
+
+const FileEntry& PendingArchive::FileIn(const State& state, std::uint32_t entry) const
+{
+    if (const auto patched = state.files.find(entry); patched != state.files.end())
+        return patched->second.entry;
+    return entry < m_savedFiles ? m_saved->Entries()[entry] : m_addedFiles[entry - m_savedFiles];
+}
+
+std::string_view PendingArchive::FolderName(const CDirNode& folder) const
+{
+    const auto renamed = m_state.folderNames.find(&folder);
+    return renamed != m_state.folderNames.end() ? std::string_view(renamed->second) : std::string_view(folder.m_name);
+}
+
+ListRows PendingArchive::ContentOf(const CDirNode* folder) const
+{
+    if (m_done == 0)
+        return vorn::ContentOf(m_saved->GetCatalogue(), folder);
+    ListRows rows{FoldersOf(folder), {}};
+    const auto keep = [&](std::uint32_t entry) {
+        if (!m_state.deletedFiles.contains(entry))
+            rows.files.push_back(entry);
+    };
+    if (!m_isAddedFolder.contains(folder))
+        std::ranges::for_each(m_saved->GetCatalogue().FilesOf(folder), keep);
+    if (const auto added = m_state.added.find(folder); added != m_state.added.end())
+        std::ranges::for_each(added->second.files, keep);
+    return rows;
+}
+
+std::vector<const CDirNode*> PendingArchive::FoldersOf(const CDirNode* folder) const
+{
+    std::vector<const CDirNode*> folders;
+    const auto keep = [&](const CDirNode* child) {
+        if (!m_state.deletedFolders.contains(child))
+            folders.push_back(child);
+    };
+    if (!m_isAddedFolder.contains(folder))
+        for (const auto& child : m_saved->GetCatalogue().FoldersOf(folder))
+            keep(child.get());
+    if (const auto added = m_state.added.find(folder); added != m_state.added.end())
+        std::ranges::for_each(added->second.folders, keep);
+    return folders;
+}
+
+std::string PendingArchive::PathOf(const PendingItem& item) const
+{
+    return PathIn(m_state, item);
+}
+
+std::string PendingArchive::PathIn(const State& state, const PendingItem& item) const
+{
+    std::vector<std::string_view> names;
+    const CDirNode* folder = item.folder;
+    if (!item.IsFolder()) {
+        const FileEntry& file = FileIn(state, item.file);
+        names.push_back(file.m_name);
+        folder = file.m_folder;
+    }
+    for (; folder; folder = folder->m_parent) {
+        const auto renamed = state.folderNames.find(folder);
+        names.push_back(renamed != state.folderNames.end() ? renamed->second : folder->m_name);
+    }
+    std::string path;
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+        path.append(path.empty() ? "" : "\\").append(*name);
+    return path;
+}
+
+PendingMark PendingArchive::MarkOf(const PendingItem& item) const
+{
+    PendingMark mark;
+    mark.added = IsAdded(item);
+    if (item.IsFolder()) {
+        mark.renamed = !mark.added && m_state.folderNames.contains(item.folder);
+        if (mark.renamed)
+            mark.savedName = item.folder->m_name;
+        return mark;
+    }
+    const auto patched = m_state.files.find(item.file);
+    if (patched != m_state.files.end()) {
+        mark.renamed = !mark.added && patched->second.renamed;
+        if (patched->second.picked)
+            mark.source = &m_picked[*patched->second.picked];
+    }
+    if (mark.added && !mark.source)
+        mark.source = &m_picked[m_addedSources[item.file - m_savedFiles]];
+    if (!mark.added) {
+        const FileEntry& saved = m_saved->Entries()[item.file];
+        mark.savedSize = saved.m_size;
+        mark.savedName = saved.m_name;
+    }
+    return mark;
+}
+
+bool PendingArchive::IsAdded(const PendingItem& item) const
+{
+    return item.IsFolder() ? m_isAddedFolder.contains(item.folder) : item.file >= m_savedFiles;
+}
+
+bool PendingArchive::IsShown(const CDirNode* folder) const
+{
+    for (; folder; folder = folder->m_parent) {
+        if (m_state.deletedFolders.contains(folder))
+            return false;
+        if (m_isAddedFolder.contains(folder)) {
+            // Its step may have been undone.
+            const auto added = m_state.added.find(folder->m_parent);
+            if (added == m_state.added.end() || std::ranges::find(added->second.folders, folder) ==
+                                                    added->second.folders.end())
+                return false;
+        }
+    }
+    return true;
+}
+
+// The changes.
+
+WriteProblems PendingArchive::Replace(std::uint32_t entry, const std::string& diskPath)
+{
+    WriteProblems problems;
+    std::optional<PickedFile> picked = PickFile(diskPath, problems);
+    if (!picked)
+        return problems;
+    Begin();
+    Push({Op::Kind::Replace, PendingItem::File(entry), nullptr, AddPicked(std::move(*picked))});
+    Commit({PendingStep::Kind::Replace, 1, File(entry).m_name});
+    return problems;
+}
+
+WriteProblems PendingArchive::Add(const CDirNode* folder, const std::vector<std::string>& diskPaths)
+{
+    WriteProblems problems;
+    TakenNames taken = NamesIn(folder);
+    Begin();
+    for (const std::string& path : diskPaths) {
+        if (IsFolderOnDisk(path)) {
+            const std::size_t room = m_limits.folderDepth - std::min(m_limits.folderDepth, DepthOf(folder) + 1);
+            ScannedFolder scanned = ScanFolder(path, room);
+            if (scanned.problems.empty())
+                AddScanned(folder, scanned.folder, taken, problems);
+            problems.insert(problems.end(), scanned.problems.begin(), scanned.problems.end());
+            continue;
+        }
+        std::optional<PickedFile> picked = PickFile(path, problems);
+        if (!picked)
+            continue;
+        const std::string name = LastPathName(path);
+        CheckName(folder, name, taken, problems);
+        AddFile(folder, name, std::move(*picked));
+    }
+    if (!problems.empty() || m_ops.size() == m_opsBegun) {
+        Abandon();
+        return problems;
+    }
+    Commit({PendingStep::Kind::Add, diskPaths.size(), LastPathName(diskPaths.front())});
+    return problems;
+}
+
+void PendingArchive::AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken, WriteProblems& problems)
+{
+    CheckName(into, scanned.name, taken, problems);
+    if (DepthOf(into) + 1 > m_limits.folderDepth)
+        problems.push_back({WriteProblemKind::TooDeep, scanned.diskPath, 0, {}, 0, m_limits.folderDepth});
+    const CDirNode* folder = m_addedFolders.emplace_back(std::make_unique<CDirNode>(scanned.name, into)).get();
+    m_isAddedFolder.insert(folder);
+    Push({Op::Kind::AddFolder, PendingItem::Folder(*folder), into});
+    TakenNames inside;
+    for (const EditFile& file : scanned.files) {
+        std::optional<PickedFile> picked = PickFile(scanned.diskPath + '/' + file.name, problems);
+        if (!picked)
+            continue;
+        CheckName(folder, file.name, inside, problems);
+        AddFile(folder, file.name, std::move(*picked));
+    }
+    for (const EditFolder& child : scanned.folders)
+        AddScanned(folder, child, inside, problems);
+}
+
+WriteProblems PendingArchive::MakeFolder(const CDirNode* folder, const std::string& name)
+{
+    WriteProblems problems;
+    TakenNames taken = NamesIn(folder);
+    CheckName(folder, name, taken, problems);
+    if (DepthOf(folder) + 1 > m_limits.folderDepth)
+        problems.push_back({WriteProblemKind::TooDeep, PathOf(PendingItem::Folder(*folder)), 0, {}, 0,
+                            m_limits.folderDepth});
+    if (!problems.empty())
+        return problems;
+    Begin();
+    const CDirNode* made = m_addedFolders.emplace_back(std::make_unique<CDirNode>(name, folder)).get();
+    m_isAddedFolder.insert(made);
+    Push({Op::Kind::AddFolder, PendingItem::Folder(*made), folder});
+    Commit({PendingStep::Kind::MakeFolder, 1, name});
+    return problems;
+}
+
+WriteProblems PendingArchive::Rename(const PendingItem& item, const std::string& name)
+{
+    const CDirNode* folder = item.IsFolder() ? item.folder->m_parent : File(item.file).m_folder;
+    WriteProblems problems;
+    TakenNames taken = NamesIn(folder, &item);
+    CheckName(folder, name, taken, problems);
+    if (!problems.empty())
+        return problems;
+    const std::string oldName = item.IsFolder() ? std::string(FolderName(*item.folder)) : File(item.file).m_name;
+    if (oldName == name)
+        return problems;
+    Begin();
+    Push({Op::Kind::Rename, item, nullptr, 0, name});
+    Commit({PendingStep::Kind::Rename, 1, oldName});
+    return problems;
+}
+
+void PendingArchive::Delete(const std::vector<PendingItem>& items)
+{
+    if (items.empty())
+        return;
+    const std::string first = items.front().IsFolder() ? std::string(FolderName(*items.front().folder))
+                                                       : File(items.front().file).m_name;
+    Begin();
+    for (const PendingItem& item : items)
+        Push({Op::Kind::Delete, item});
+    Commit({PendingStep::Kind::Delete, items.size(), first});
+}
+
+// The history.
+
+const PendingStep* PendingArchive::NextUndo() const
+{
+    return m_done > 0 ? &m_steps[m_done - 1].step : nullptr;
+}
+
+const PendingStep* PendingArchive::NextRedo() const
+{
+    return m_done < m_steps.size() ? &m_steps[m_done].step : nullptr;
+}
+
+void PendingArchive::Undo()
+{
+    if (m_done == 0)
+        return;
+    --m_done;
+    Replay();
+}
+
+void PendingArchive::Redo()
+{
+    if (m_done == m_steps.size())
+        return;
+    const std::size_t begin = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
+    for (std::size_t op = begin; op < m_steps[m_done].opsEnd; ++op)
+        Apply(m_state, m_ops[op]);
+    ++m_done;
+}
+
+void PendingArchive::Replay()
+{
+    m_state = {};
+    const std::size_t end = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
+    for (std::size_t op = 0; op < end; ++op)
+        Apply(m_state, m_ops[op]);
+}
+
+void PendingArchive::Begin()
+{
+    if (m_done < m_steps.size()) {
+        DropItemsOf(m_steps[m_done]);
+        m_ops.resize(m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd);
+        m_steps.resize(m_done);
+    }
+    m_opsBegun = m_ops.size();
+    m_steps.push_back({{}, m_opsBegun, m_addedFiles.size(), m_addedFolders.size(), m_picked.size()});
+}
+
+void PendingArchive::Commit(PendingStep step)
+{
+    Step& made = m_steps.back();
+    made.step = std::move(step);
+    made.opsEnd = m_ops.size();
+    ++m_done;
+}
+
+void PendingArchive::Abandon()
+{
+    DropItemsOf(m_steps.back());
+    m_steps.pop_back();
+    m_ops.resize(m_opsBegun);
+    Replay();
+}
+
+void PendingArchive::DropItemsOf(const Step& first)
+{
+    for (std::size_t folder = first.addedFolders; folder < m_addedFolders.size(); ++folder)
+        m_isAddedFolder.erase(m_addedFolders[folder].get());
+    m_addedFolders.resize(first.addedFolders);
+    m_addedFiles.resize(first.addedFiles);
+    m_addedSources.resize(first.addedFiles);
+    m_picked.resize(first.picked);
+}
+
+void PendingArchive::Push(Op op)
+{
+    Apply(m_state, op);
+    m_ops.push_back(std::move(op));
+}
+
+void PendingArchive::Apply(State& state, const Op& op) const
+{
+    static const State kNoChanges;
+    const auto patched = [&]() -> PatchedFile& {
+        const auto [found, made] = state.files.try_emplace(op.item.file);
+        if (made)
+            found->second.entry = FileIn(kNoChanges, op.item.file);
+        return found->second;
+    };
+    switch (op.kind) {
+    case Op::Kind::Replace: {
+        PatchedFile& file = patched();
+        file.entry.m_size = static_cast<std::uint32_t>(m_picked[op.picked].size);
+        file.picked = op.picked;
+        break;
+    }
+    case Op::Kind::AddFile:
+        state.added[op.into].files.push_back(op.item.file);
+        break;
+    case Op::Kind::AddFolder:
+        state.added[op.into].folders.push_back(op.item.folder);
+        break;
+    case Op::Kind::Delete:
+        if (op.item.IsFolder())
+            state.deletedFolders.insert(op.item.folder);
+        else
+            state.deletedFiles.insert(op.item.file);
+        break;
+    case Op::Kind::Rename:
+        if (op.item.IsFolder()) {
+            state.folderNames[op.item.folder] = op.name;
+        } else {
+            PatchedFile& file = patched();
+            file.entry.m_name = op.name;
+            file.renamed = true;
+        }
+        break;
+    }
+}
+
+std::vector<TreeChange> PendingArchive::Changes() const
+{
+    std::vector<TreeChange> changes;
+    State state;
+    const std::size_t end = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
+    for (std::size_t index = 0; index < end; ++index) {
+        const Op& op = m_ops[index];
+        const std::string path = PathIn(state, op.kind == Op::Kind::AddFile || op.kind == Op::Kind::AddFolder
+                                                   ? (op.into ? PendingItem::Folder(*op.into) : PendingItem{})
+                                                   : op.item);
+        switch (op.kind) {
+        case Op::Kind::Replace:
+            changes.push_back({TreeChange::Kind::Replace, path, m_picked[op.picked].path, m_picked[op.picked]});
+            break;
+        case Op::Kind::AddFile: {
+            const PickedFile& picked = m_picked[m_addedSources[op.item.file - m_savedFiles]];
+            changes.push_back({TreeChange::Kind::Add, path.empty() ? "/" : path, picked.path, picked});
+            break;
+        }
+        case Op::Kind::AddFolder:
+            changes.push_back({TreeChange::Kind::MakeFolder, (path.empty() ? "" : path + '\\') + op.item.folder->m_name});
+            break;
+        case Op::Kind::Delete:
+            changes.push_back({TreeChange::Kind::Delete, path});
+            break;
+        case Op::Kind::Rename:
+            changes.push_back({TreeChange::Kind::Rename, path, op.name});
+            break;
+        }
+        Apply(state, op);
+    }
+    return changes;
+}
+
+// The checks.
+
+PendingArchive::TakenNames PendingArchive::NamesIn(const CDirNode* folder, const PendingItem* except) const
+{
+    const ListRows rows = ContentOf(folder);
+    TakenNames taken;
+    taken.reserve(rows.Size());
+    for (const CDirNode* child : rows.folders)
+        if (!except || !except->IsFolder() || except->folder != child)
+            taken.emplace(FoldCase(FolderName(*child)), FolderName(*child));
+    for (const std::uint32_t entry : rows.files)
+        if (!except || except->IsFolder() || except->file != entry)
+            taken.emplace(FoldCase(File(entry).m_name), File(entry).m_name);
+    return taken;
+}
+
+void PendingArchive::CheckName(const CDirNode* folder, const std::string& name, TakenNames& taken,
+                               WriteProblems& problems)
+{
+    const std::string folderPath = folder ? PathOf(PendingItem::Folder(*folder)) : std::string();
+    const std::string path = folderPath.empty() ? name : folderPath + '\\' + name;
+    if (std::optional<WriteProblem> problem = CheckNewName(name, path, m_limits, m_names))
+        problems.push_back(std::move(*problem));
+    else if (const auto [found, added] = taken.emplace(FoldCase(name), name); !added)
+        problems.push_back({WriteProblemKind::NameTaken, path, 0, {}, 0, 0, found->second});
+}
+
+void PendingArchive::AddFile(const CDirNode* folder, const std::string& name, PickedFile picked)
+{
+    const auto entry = static_cast<std::uint32_t>(m_savedFiles + m_addedFiles.size());
+    m_addedFiles.emplace_back(folder, name, static_cast<std::uint32_t>(picked.size), 0);
+    m_addedSources.push_back(AddPicked(std::move(picked)));
+    Push({Op::Kind::AddFile, PendingItem::File(entry), folder});
+}
+
+std::uint32_t PendingArchive::AddPicked(PickedFile picked)
+{
+    m_picked.push_back(std::move(picked));
+    return static_cast<std::uint32_t>(m_picked.size() - 1);
+}
+
+}  // namespace vorn
