@@ -4,6 +4,7 @@
 #include "app/busy_state.h"
 #include "app/compare_command.h"
 #include "app/frame_commands.h"
+#include "app/edit_commands.h"
 #include "app/item_menu.h"
 #include "app/lock_key_indicators.h"
 #include "app/morvath_doc.h"
@@ -67,6 +68,18 @@ QString DroppableArchive(const QDropEvent& event)
     return {};
 }
 
+// The files and folders on disk that a drop from outside the window brings.
+QStringList DroppedFiles(const QDropEvent& event)
+{
+    QStringList files;
+    if (event.source() || !event.mimeData()->hasUrls())
+        return files;
+    for (const QUrl& url : event.mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
 // Whether the user wants the job that is going on stopped and the window closed.
 bool AskToStopAndQuit(QWidget* parent)
 {
@@ -83,12 +96,14 @@ bool AskToStopAndQuit(QWidget* parent)
 
 CMainFrame::CMainFrame(CMorvathDoc& document, QWidget* parent) : QMainWindow(parent), m_busy(new CBusyState(this))
 {
-    setWindowTitle(res::WindowTitle());
+    // The placeholder shows the platform's mark while changes are pending.
+    setWindowTitle(res::WindowTitle() + QStringLiteral("[*]"));
     setWindowIcon(res::ApplicationIcon());
     CreateCommands();
     WaitWhileBusy();
     CreateStatusBar();
     OnCreateClient(document);
+    m_edits = new CEditCommands(*this, document);
     resize(kInitialSize);
     setAcceptDrops(true);
     m_focusTracking =
@@ -111,23 +126,36 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         }
         return;
     }
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     SaveWindowLayout(*this, *m_wndSplitter, *m_filesView);
     QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppableArchive(*event).isEmpty() && !m_busy->IsBusy())
+    const bool addable = !DroppedFiles(*event).isEmpty() &&
+                         m_commands->Action(res::ID_EDIT_ADD_FILES)->isEnabled();
+    if ((!DroppableArchive(*event).isEmpty() || addable) && !m_busy->IsBusy())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
+    // An archive opens, as it always has; other files join the folder shown.
     const QString path = DroppableArchive(*event);
-    if (path.isEmpty())
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        emit ArchiveDropped(path);
+        return;
+    }
+    const QStringList files = DroppedFiles(*event);
+    if (files.isEmpty() || !m_commands->Action(res::ID_EDIT_ADD_FILES)->isEnabled())
         return;
     event->acceptProposedAction();
-    emit ArchiveDropped(path);
+    m_edits->AddPaths(files);
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const
@@ -164,7 +192,6 @@ void CMainFrame::CreateCommands()
     // The preview follows the list's current file: showing the pane is all Preview has to do.
     connect(CommandAction(res::ID_ITEM_PREVIEW), &QAction::triggered, this,
             [this] { CommandAction(res::ID_VIEW_PREVIEW)->setChecked(true); });
-    connect(CommandAction(res::ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(CommandAction(res::ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(1); });
     connect(CommandAction(res::ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNeighbourPane(-1); });
 }
@@ -313,6 +340,8 @@ QString CMainFrame::StatusMessage() const
 void CMainFrame::UpdateCommandStates()
 {
     m_commands->UpdateStates(ActiveSelection(), m_extractHereAvailable);
+    if (m_edits)
+        m_edits->Update();
 }
 
 void CMainFrame::OnListChanged()
@@ -393,11 +422,6 @@ void CMainFrame::OnFileExtract()
     else
         m_filesView->OnExtract();
     statusBar()->clearMessage();
-}
-
-void CMainFrame::OnFileSave()
-{
-    statusBar()->showMessage(res::LoadString(res::IDS_NOTHING_TO_SAVE), 4000);
 }
 
 void CMainFrame::ActivateNeighbourPane(int step)

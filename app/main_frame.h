@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class QAbstractItemView;
 class QAction;
 class QLabel;
@@ -20,6 +22,7 @@ class CPreviewPane;
 class CLockKeyIndicators;
 class CMorvathDoc;
 class CBusyState;
+class CEditCommands;
 class CFrameCommands;
 class CStatusPanes;
 
@@ -71,6 +74,9 @@ public:
     // Fills the File menu's recent-file entries, newest first; the greyed
     // placeholder stands in for an empty list.
     void SetRecentFiles(const QStringList& paths);
+    // Asked before the window closes (when no run is going on): false keeps it open.
+    void SetCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    CEditCommands& Edits() const { return *m_edits; }
 
 signals:
     // The Extract command reached the active pane, which says what to extract.
@@ -113,7 +119,6 @@ private:
     void OnCopyPath();
 
     void OnFileExtract();
-    void OnFileSave();
     void ActivateNeighbourPane(int step);
     void OnFocusChanged(QWidget* now);
 
@@ -131,6 +136,8 @@ private:
     QSplitter* m_listSplitter = nullptr;  // the list and the preview
     CPreviewPane* m_previewPane = nullptr;
     QWidget* m_activeView = nullptr;
+    CEditCommands* m_edits = nullptr;
+    std::function<bool()> m_closeGuard;
     bool m_extractHereAvailable = false;
 };
 

@@ -6,12 +6,17 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "app/drag_out.h"
+#include "app/edit_commands.h"
+#include "app/save_command.h"
+#include "edit/pending_archive.h"
+#include "extract/item_lookup.h"
 #include "app/extract_command.h"
 #include "app/open_command.h"
 #include "app/busy_state.h"
 #include "app/reread_job.h"
 #include "app/window_layout.h"
 #include "res/images.h"
+#include "views/files_pane.h"
 #include "views/files_view.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -22,6 +27,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
@@ -90,10 +97,42 @@ QString ChooseArchive(QWidget* parent)
                                         res::LoadString(res::IDS_OPEN_FILTER));
 }
 
+QString ChooseSaveAsTarget(QWidget* parent, const QString& current)
+{
+    return QFileDialog::getSaveFileName(parent, QObject::tr("Save As"), current,
+                                        QObject::tr("PCK archives (*.pck);;DIR archives (*.dir)"));
+}
+
+QMessageBox::StandardButton AskToSaveChanges(QWidget* parent, const QString& archive)
+{
+    return QMessageBox::question(parent, QApplication::applicationName(),
+                                 QObject::tr("Save the pending changes to %1?").arg(archive),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+// The path of the folder selected in the tree and of the first row selected, as the pending changes name them.
+struct ShownPlace {
+    std::string folder;
+    std::string row;
+};
+
+ShownPlace PlaceShown(const CMainFrame& frame, const PendingArchive& pending)
+{
+    ShownPlace place;
+    const QModelIndex current = frame.DirView()->currentIndex();
+    if (const CDirNode* folder = current.isValid() ? frame.DirView()->Model().FolderAt(current) : nullptr)
+        place.folder = pending.PathOf(PendingItem::Folder(*folder));
+    const QModelIndexList rows = frame.FilesView()->selectionModel()->selectedRows();
+    if (!rows.isEmpty())
+        place.row = pending.PathOf(frame.FilesView()->Model().PendingItemAt(rows.front().row()));
+    return place;
+}
+
 }  // namespace
 
 CVornApp::CVornApp(MessageReporter* reporter)
-    : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive), m_dragHandOver(StartDrag)
+    : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive), m_dragHandOver(StartDrag),
+      m_unsavedQuestion(AskToSaveChanges), m_saveAsChooser(ChooseSaveAsTarget)
 {
     // The title names the settings and captions every message box.
     QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
@@ -158,6 +197,9 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_FILE_NEW, &CVornApp::OnFileNew);
     route(res::ID_FILE_CLOSE, &CVornApp::OnFileNew);  // the archive let go, as New does
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
+    route(res::ID_FILE_SAVE, &CVornApp::OnFileSave);
+    route(res::ID_FILE_SAVE_AS, &CVornApp::OnFileSaveAs);
+    m_frame->SetCloseGuard([this] { return MayLeaveArchive(); });
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
     connect(m_frame.get(), &CMainFrame::NameEncodingRequested, this, &CVornApp::OnNameEncoding);
     connect(m_frame.get(), &CMainFrame::ExtractRequested, this, &CVornApp::OnExtract);
@@ -181,6 +223,7 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 {
     if (!m_document->OnOpenDocument(path, RememberedNameEncoding(path).toStdString()))
         return false;
+    m_frame->Edits().Update();
     m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
     // It opens empty and without a message box, as an archive of neither kind always has; the status bar says why.
     const bool noFormat = m_document->GetArchive()->GetFormat() == ArchiveFormat::None;
@@ -272,17 +315,23 @@ void CVornApp::OnDragOut(const PaneSelection& request)
 
 void CVornApp::OnArchiveDropped(const QString& path)
 {
-    OpenDocumentFile(path);
+    if (MayLeaveArchive())
+        OpenDocumentFile(path);
 }
 
 void CVornApp::OnFileNew()
 {
+    if (!MayLeaveArchive())
+        return;
     m_document->OnNewDocument();
     m_frame->ShowArchiveNotice({});
+    m_frame->Edits().Update();
 }
 
 void CVornApp::OnFileOpen()
 {
+    if (!MayLeaveArchive())
+        return;
     const QString path = m_openFileChooser(m_frame.get());
     if (path.isEmpty())
         return;
@@ -295,10 +344,81 @@ void CVornApp::OnOpenRecentFile(int index)
     if (index < 0 || index >= m_recentFiles.Paths().size())
         return;
     const QString path = m_recentFiles.Paths()[index];
+    if (!MayLeaveArchive())
+        return;
     // A file that can no longer be opened leaves the list.
     if (!OpenDocumentFile(path)) {
         m_recentFiles.Remove(index);
         UpdateRecentFileMenu();
+    }
+}
+
+void CVornApp::OnFileSave()
+{
+    const CArchiveFile* archive = m_document->GetArchive();
+    if (!archive)
+        return;
+    if (!m_document->IsModified()) {
+        m_frame->statusBar()->showMessage(res::LoadString(res::IDS_NOTHING_TO_SAVE), 4000);
+        return;
+    }
+    SaveTo(QFile::decodeName(QByteArray::fromStdString(archive->GetPathName())), archive->GetFormat());
+}
+
+void CVornApp::OnFileSaveAs()
+{
+    const CArchiveFile* archive = m_document->GetArchive();
+    if (!archive)
+        return;
+    const QString path =
+        m_saveAsChooser(m_frame.get(), QFile::decodeName(QByteArray::fromStdString(archive->GetPathName())));
+    if (path.isEmpty())
+        return;
+    const ArchiveFormat format = FormatFromPath(QFile::encodeName(path).toStdString());
+    if (format == ArchiveFormat::None) {
+        ShowMessageBox(m_frame.get(), {"Will not write " + QDir::toNativeSeparators(path).toStdString(),
+                                       "the name must end in .pck or .dir, which gives the format"});
+        return;
+    }
+    SaveTo(path, format);
+}
+
+bool CVornApp::SaveTo(const QString& path, ArchiveFormat format)
+{
+    PendingArchive& pending = *m_document->Pending();
+    const ShownPlace place = PlaceShown(*m_frame, pending);
+    bool saved = false;
+    QEventLoop waiting;
+    StartSave(m_frame.get(), m_frame->Busy(), pending, path, format, [&](bool done) {
+        saved = done;
+        waiting.quit();
+    });
+    waiting.exec();
+    if (!saved || !OpenDocumentFile(path))
+        return false;
+    // The folder and row shown before, now read from the saved archive.
+    const Catalogue& catalogue = m_document->GetArchive()->GetCatalogue();
+    if (const auto folder = FindItem(catalogue, place.folder); folder && folder->kind == ExtractionItem::Kind::Folder)
+        m_frame->DirView()->SelectFolder(folder->folder);
+    if (const auto row = FindItem(catalogue, place.row))
+        m_frame->FilesPane()->Reveal(*row);
+    m_frame->ShowRunOutcome(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool CVornApp::MayLeaveArchive()
+{
+    if (!m_document->IsModified())
+        return true;
+    const QString name = QFile::decodeName(QByteArray::fromStdString(m_document->GetArchive()->GetFileName()));
+    switch (m_unsavedQuestion(m_frame.get(), name)) {
+    case QMessageBox::Save:
+        return SaveTo(QFile::decodeName(QByteArray::fromStdString(m_document->GetArchive()->GetPathName())),
+                      m_document->GetArchive()->GetFormat());
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "extract/pane_selection.h"
 
 #include <QMimeData>
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,11 @@ class CVornApp final : public QObject {
 public:
     // Chooses the archive for File > Open; an empty string means cancelled.
     using OpenFileChooser = std::function<QString(QWidget* parent)>;
+    // Answers whether to save pending changes before the archive is let go:
+    // Save, Discard or Cancel.
+    using UnsavedQuestion = std::function<QMessageBox::StandardButton(QWidget* parent, const QString& archive)>;
+    // Chooses where File > Save As writes; an empty string means cancelled.
+    using SaveAsChooser = std::function<QString(QWidget* parent, const QString& current)>;
     // Drags the files of rows dragged out of the list from source.
     using DragHandOver = std::function<void(QWidget* source, std::unique_ptr<QMimeData> data)>;
 
@@ -63,6 +69,8 @@ public:
     bool OpenDocumentFile(const QString& path);
     void SetOpenFileChooser(OpenFileChooser chooser) { m_openFileChooser = std::move(chooser); }
     void SetDragHandOver(DragHandOver handOver) { m_dragHandOver = std::move(handOver); }
+    void SetUnsavedQuestion(UnsavedQuestion question) { m_unsavedQuestion = std::move(question); }
+    void SetSaveAsChooser(SaveAsChooser chooser) { m_saveAsChooser = std::move(chooser); }
 
 public slots:
     void OnAppAbout();
@@ -70,6 +78,10 @@ public slots:
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecentFile(int index);
+    // Writes the pending changes over the archive, or to another file; the
+    // document then reads what was written, with the folder shown kept.
+    void OnFileSave();
+    void OnFileSaveAs();
     // View > Name Encoding: the names read again in encoding, off the
     // user-interface thread, the folder shown kept; remembered for the archive.
     void OnNameEncoding(const QString& encoding);
@@ -87,6 +99,11 @@ public slots:
 private:
     void CreateDocumentAndFrame();
     void UpdateRecentFileMenu();
+    // Whether the archive may be let go: nothing is pending, or the user
+    // saved (and the save succeeded) or discarded the changes.
+    bool MayLeaveArchive();
+    // Saves as a job and waits for it, the window responsive meanwhile.
+    bool SaveTo(const QString& path, ArchiveFormat format);
 
     QString m_strExtractDir;
     CRecentFileList m_recentFiles;
@@ -94,6 +111,8 @@ private:
     MessageReporter& m_reporter;
     OpenFileChooser m_openFileChooser;
     DragHandOver m_dragHandOver;
+    UnsavedQuestion m_unsavedQuestion;
+    SaveAsChooser m_saveAsChooser;
     // Removed, with whatever was handed over from it, after the window has gone.
     CPrivateTempDir m_temporary;
     // The frame goes first: the document it was made with outlives its views.

@@ -10,6 +10,9 @@ namespace {
 constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
     MenuItem{ID_FILE_CLOSE, "&Close\tCtrl+W"},
+    MenuItem{ID_FILE_SAVE, "&Save\tCtrl+S"},
+    MenuItem{ID_FILE_SAVE_AS, "Save &As...\tCtrl+Shift+S"},
+    MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
     MenuItem{ID_FILE_EXTRACT_HERE, "Extract to &Default Folder"},
     MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
@@ -23,6 +26,16 @@ constexpr std::array kFileMenu{
 };
 
 constexpr std::array kEditMenu{
+    MenuItem{ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
+    MenuItem{ID_EDIT_REDO, "&Redo\tCtrl+Shift+Z"},
+    MenuItem{kSeparator, nullptr},
+    MenuItem{ID_EDIT_REPLACE, "Re&place..."},
+    MenuItem{ID_EDIT_ADD_FILES, "&Add Files..."},
+    MenuItem{ID_EDIT_ADD_FOLDER, "Add F&older..."},
+    MenuItem{ID_EDIT_NEW_FOLDER, "&New Folder\tCtrl+Shift+N"},
+    MenuItem{ID_EDIT_RENAME, "Rena&me\tF2"},
+    MenuItem{ID_EDIT_DELETE, "&Delete\tDel"},
+    MenuItem{kSeparator, nullptr},
     MenuItem{ID_EDIT_COPY_PATH, "&Copy Path\tCtrl+Shift+C"},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_EDIT_FIND, "&Find\tCtrl+F"},
@@ -64,6 +77,10 @@ constexpr std::array kItemMenu{
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_EDIT_COPY_PATH, nullptr},
     MenuItem{kSeparator, nullptr},
+    MenuItem{ID_EDIT_REPLACE, nullptr},
+    MenuItem{ID_EDIT_RENAME, nullptr},
+    MenuItem{ID_EDIT_DELETE, nullptr},
+    MenuItem{kSeparator, nullptr},
     MenuItem{ID_FILE_PROPERTIES, nullptr},
 };
 
@@ -94,6 +111,12 @@ constexpr std::array kAccelerators{
     Accelerator{"F3", ID_VIEW_PREVIEW},
     Accelerator{"Ctrl+T", ID_FILE_TEST},
     Accelerator{"Ctrl+W", ID_FILE_CLOSE},
+    Accelerator{"Ctrl+Shift+S", ID_FILE_SAVE_AS},
+    Accelerator{"Ctrl+Z", ID_EDIT_UNDO},
+    Accelerator{"Ctrl+Shift+Z", ID_EDIT_REDO},
+    Accelerator{"Ctrl+Shift+N", ID_EDIT_NEW_FOLDER},
+    Accelerator{"F2", ID_EDIT_RENAME},
+    Accelerator{"Del", ID_EDIT_DELETE},
 };
 
 constexpr std::array kToolBar{ID_FILE_OPEN, kSeparator, ID_FILE_EXTRACT, ID_FILE_TEST, kSeparator, ID_APP_ABOUT};

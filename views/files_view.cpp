@@ -214,7 +214,8 @@ void CFilesView::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (modifiers == Qt::NoModifier && currentIndex().isValid()) {
+        // The Enter that ends a name edited in place comes here too, from the editor.
+        if (modifiers == Qt::NoModifier && currentIndex().isValid() && state() != EditingState) {
             emit RowActivated(currentIndex().row());
             return;
         }

@@ -4,6 +4,14 @@
 
 namespace vorn {
 
+Message DescribeWriteProblems(const WriteProblems& problems)
+{
+    Message message = DescribeWriteProblem(problems.front());
+    for (std::size_t other = 1; other < problems.size(); ++other)
+        message.list.push_back(OneLine(DescribeWriteProblem(problems[other])));
+    return message;
+}
+
 Message DescribeWriteProblem(const WriteProblem& problem)
 {
     const std::string& path = problem.path;

@@ -452,10 +452,10 @@ private slots:
             emit list.customContextMenuRequested(point);
             return entries;
         };
-        QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "-", "&Copy Path", "-",
-                                         "P&roperties"}));
-        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "&Preview", "-", "&Copy Path", "-",
-                                         "P&roperties"}));
+        const QStringList edits{"-", "Re&place...", "Rena&me", "&Delete", "-", "P&roperties"};
+        QCOMPARE(menuAt(0), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "-", "&Copy Path"} + edits));
+        QCOMPARE(menuAt(4), (QStringList{"&Extract...", "Extract to &Default Folder", "-", "&Open", "&Preview", "-",
+                                         "&Copy Path"} + edits));
 
         // Copy Path: each selected row's path in the archive, a line each.
         SelectRows(list, {0, 4});

@@ -1,0 +1,183 @@
+// Changes made in the window: pending until saved, undone and redone, refused
+// when they could not be saved, and saved whole or not at all.
+
+#include "app/main_frame.h"
+#include "app/morvath_doc.h"
+#include "app/vorn_app.h"
+#include "archive/archive_file.h"
+#include "edit/pending_archive.h"
+#include "res/resource_ids.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/dir_view.h"
+#include "views/files_view.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace vorn;
+using namespace vorn::testing;
+
+namespace {
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Names(const CFilesView& list)
+{
+    QStringList names;
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        names << list.model()->index(row, 0).data().toString();
+    return names;
+}
+
+}  // namespace
+
+class TestEdit : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StartedApp> StartWithArchive()
+    {
+        m_path = WriteArchive(m_archives, QStringLiteral("game.pck"),
+                              {{}, {Folder("DATA", {File("A.BIN", 2000), File("B.BIN", 30)})}});
+        auto started = StartApp({QStringLiteral("vorn"), m_path});
+        CMainFrame* frame = started->app->MainFrame();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame))
+            qFatal("the main window did not become active");
+        frame->DirView()->SelectFolder(started->app->Document()->GetArchive()->GetRoot());
+        return started;
+    }
+
+    void SelectRow(CFilesView& list, int row)
+    {
+        list.setFocus();
+        list.setCurrentIndex(list.model()->index(row, 0));
+    }
+
+    std::unique_ptr<SettingsSandbox> m_settings;
+    QTemporaryDir m_archives;
+    QString m_path;
+
+private slots:
+    void initTestCase() { m_settings = std::make_unique<SettingsSandbox>(); }
+    void init() { m_settings->Clear(); }
+
+    // Rename in place, Delete and New Folder are pending, named in Undo and
+    // counted; a bad name is refused at once; undo and redo move through them.
+    void changesArePendingAndUndoable()
+    {
+        const auto started = StartWithArchive();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        const QByteArray saved = Bytes(m_path);
+
+        SelectRow(list, 0);
+        QTest::keyClick(&list, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("TITLE.BIN"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(Names(list), (QStringList{"TITLE.BIN", "B.BIN"}));  // the editor commits from the event loop
+        QCOMPARE(frame.CommandAction(res::ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Rename A.BIN\tCtrl+Z"));
+        QVERIFY(frame.isWindowModified());
+
+        // A name another item has, in another case, is refused with the writer's words.
+        QString refusal;
+        WhenModal<QMessageBox>([&refusal](QMessageBox* box) {
+            refusal = box->text();
+            box->accept();
+        });
+        SelectRow(list, 1);
+        QTest::keyClick(&list, Qt::Key_F2);
+        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("title.bin"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(refusal, QStringLiteral("Refused name DATA\\title.bin"));
+        QCOMPARE(started->app->Document()->Pending()->PendingSteps(), std::size_t{1});
+        frame.activateWindow();  // the message box had it
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+        SelectRow(list, 1);
+        QTest::keyClick(&list, Qt::Key_Delete);
+        QCOMPARE(Names(list), QStringList{"TITLE.BIN"});
+        frame.CommandAction(res::ID_EDIT_UNDO)->trigger();
+        frame.CommandAction(res::ID_EDIT_UNDO)->trigger();
+        QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN"}));
+        QVERIFY(!frame.isWindowModified());
+        frame.CommandAction(res::ID_EDIT_REDO)->trigger();
+        QCOMPARE(Names(list), (QStringList{"TITLE.BIN", "B.BIN"}));
+        QCOMPARE(Bytes(m_path), saved);  // nothing is written until a save
+
+        // Letting the archive go asks; Cancel keeps it and its changes.
+        started->app->SetUnsavedQuestion([](QWidget*, const QString&) { return QMessageBox::Cancel; });
+        frame.CommandAction(res::ID_FILE_CLOSE)->trigger();
+        QVERIFY(started->app->Document()->GetArchive());
+        started->app->SetUnsavedQuestion([](QWidget*, const QString&) { return QMessageBox::Discard; });
+        frame.CommandAction(res::ID_FILE_CLOSE)->trigger();
+        QVERIFY(!started->app->Document()->GetArchive());
+        QCOMPARE(Bytes(m_path), saved);
+    }
+
+    // A replaced file saved as another archive gives its new bytes; the
+    // document then shows the new archive. A save that fails leaves the
+    // archive as it was, byte for byte, and the changes pending.
+    void saveWritesWholeOrNothing()
+    {
+        const auto started = StartWithArchive();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        QTemporaryDir disk;
+        const QString replacement = disk.filePath(QStringLiteral("NEW.BIN"));
+        QFile file(replacement);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("new bytes");
+        file.close();
+
+        PendingArchive& pending = *started->app->Document()->Pending();
+        QVERIFY(pending.Replace(list.Model().EntryAt(0).value(), replacement.toStdString()).empty());
+        started->app->Document()->ChangesMade();
+        SelectRow(list, 0);
+        QVERIFY(list.model()->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(
+            QStringLiteral("Replaced by %1, 2,000 → 9 bytes").arg(replacement)));
+
+        // The file changed after it was picked: the save fails, nothing is written.
+        const QByteArray saved = Bytes(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write("!");
+        file.close();
+        QString refusal;
+        WhenModal<QMessageBox>([&refusal](QMessageBox* box) {
+            refusal = box->text();
+            box->accept();
+        });
+        frame.CommandAction(res::ID_FILE_SAVE)->trigger();
+        QCOMPARE(refusal, QStringLiteral("File changed while it was taken: %1").arg(replacement));
+        QCOMPARE(Bytes(m_path), saved);
+        QVERIFY(frame.isWindowModified());
+
+        // Picked again, and saved as another archive.
+        started->app->Document()->Pending()->Undo();
+        QVERIFY(pending.Replace(list.Model().EntryAt(0).value(), replacement.toStdString()).empty());
+        const QString other = m_archives.filePath(QStringLiteral("other.pck"));
+        started->app->SetSaveAsChooser([&other](QWidget*, const QString&) { return other; });
+        frame.CommandAction(res::ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(QString::fromStdString(started->app->Document()->GetArchive()->GetPathName()), other);
+        QVERIFY(!frame.isWindowModified());
+        const CArchiveFile& reopened = *started->app->Document()->GetArchive();
+        QCOMPARE(reopened.Entries()[0].m_size, std::uint32_t{10});
+        QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN"}));
+        QCOMPARE(Bytes(m_path), saved);
+    }
+};
+
+QTEST_MAIN(TestEdit)
+#include "test_edit.moc"
