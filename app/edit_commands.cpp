@@ -21,6 +21,10 @@
 namespace vorn {
 namespace {
 
+// The commands that read the archive as it was saved, pending changes or not.
+constexpr int kCommandsOnTheSavedArchive[] = {res::ID_FILE_EXTRACT, res::ID_FILE_EXTRACT_HERE, res::ID_FILE_TEST,
+                                              res::ID_FILE_PROPERTIES, res::ID_FILE_COMPARE};
+
 std::string DiskPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -32,6 +36,8 @@ CEditCommands::CEditCommands(CMainFrame& frame, CMorvathDoc& document)
     : QObject(&frame), m_frame(frame), m_document(document), m_pendingCount(new QLabel(&frame))
 {
     m_pendingCount->setAccessibleName(tr("Pending changes"));
+    m_pendingCount->setToolTip(tr("Extract, drag out, Test, Properties and Compare read the archive as saved: "
+                                  "the pending changes are in it once File > Save has written them"));
     m_undoText = m_frame.CommandAction(res::ID_EDIT_UNDO)->text();
     m_redoText = m_frame.CommandAction(res::ID_EDIT_REDO)->text();
     frame.statusBar()->addPermanentWidget(m_pendingCount);
@@ -83,6 +89,14 @@ void CEditCommands::Update()
     m_frame.CommandAction(res::ID_FILE_SAVE_AS)->setEnabled(open);
     m_pendingCount->setText(modified ? Counted(pending->PendingSteps(), "pending change", "pending changes")
                                      : QString());
+    const QString asSaved = tr(" (as saved: without the pending changes)");
+    for (const int commandId : kCommandsOnTheSavedArchive) {
+        QAction* action = m_frame.CommandAction(commandId);
+        QString tip = action->statusTip();
+        if (tip.endsWith(asSaved))
+            tip.chop(asSaved.size());
+        action->setStatusTip(modified ? tip + asSaved : tip);
+    }
 }
 
 QString CEditCommands::StepText(const PendingStep& step) const

@@ -34,7 +34,7 @@ constexpr std::array kCommandsThatWaitWhileBusy{
     res::ID_FILE_COMPARE,      res::ID_VIEW_NAME_ENCODING, res::ID_FILE_MRU_FILE1,     res::ID_FILE_MRU_FILE2,
     res::ID_FILE_MRU_FILE3,    res::ID_FILE_MRU_FILE4,     res::ID_EDIT_UNDO,          res::ID_EDIT_REDO,
     res::ID_EDIT_REPLACE,      res::ID_EDIT_ADD_FILES,     res::ID_EDIT_ADD_FOLDER,    res::ID_EDIT_NEW_FOLDER,
-    res::ID_EDIT_DELETE,       res::ID_EDIT_RENAME};
+    res::ID_EDIT_DELETE,       res::ID_EDIT_RENAME,        res::ID_FILE_NEW_FROM_FOLDER};
 
 // The View menu's way to what the list's header does with the mouse.
 constexpr std::pair<int, ListColumn> kSortCommands[] = {

@@ -80,6 +80,24 @@ QStringList DroppedFiles(const QDropEvent& event)
     return files;
 }
 
+enum class DropMeaning { Open, Add, Cancel };
+
+// What an archive dropped on the list while another is open is meant for.
+DropMeaning AskWhatTheDropMeans(QWidget* parent, const QString& path)
+{
+    QMessageBox question(QMessageBox::Question, QApplication::applicationName(),
+                         QObject::tr("Open %1, or add it to the archive shown?").arg(QFileInfo(path).fileName()),
+                         QMessageBox::NoButton, parent);
+    QPushButton* open = question.addButton(QObject::tr("Open"), QMessageBox::AcceptRole);
+    QPushButton* add = question.addButton(QObject::tr("Add to Archive"), QMessageBox::ActionRole);
+    question.addButton(QMessageBox::Cancel);
+    question.setDefaultButton(open);
+    question.exec();
+    return question.clickedButton() == open  ? DropMeaning::Open
+           : question.clickedButton() == add ? DropMeaning::Add
+                                             : DropMeaning::Cancel;
+}
+
 // Whether the user wants the job that is going on stopped and the window closed.
 bool AskToStopAndQuit(QWidget* parent)
 {
@@ -145,17 +163,25 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     // An archive opens, as it always has; other files join the folder shown.
+    // An archive dropped on the list while one is open may be either.
     const QString path = DroppableArchive(*event);
-    if (!path.isEmpty()) {
+    const QStringList files = DroppedFiles(*event);
+    const bool addable = !files.isEmpty() && m_commands->Action(res::ID_EDIT_ADD_FILES)->isEnabled();
+    const QPoint onList = m_filesView->viewport()->mapFrom(this, event->position().toPoint());
+    const bool archiveOnList = !path.isEmpty() && addable && m_filesView->viewport()->rect().contains(onList);
+    if (!path.isEmpty() && !archiveOnList) {
         event->acceptProposedAction();
         emit ArchiveDropped(path);
         return;
     }
-    const QStringList files = DroppedFiles(*event);
-    if (files.isEmpty() || !m_commands->Action(res::ID_EDIT_ADD_FILES)->isEnabled())
+    if (!addable)
         return;
     event->acceptProposedAction();
-    m_edits->AddPaths(files);
+    const DropMeaning meaning = archiveOnList ? AskWhatTheDropMeans(this, path) : DropMeaning::Add;
+    if (meaning == DropMeaning::Open)
+        emit ArchiveDropped(path);
+    else if (meaning == DropMeaning::Add)
+        m_edits->AddPaths(files);
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const

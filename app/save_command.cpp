@@ -1,8 +1,7 @@
 #include "app/save_command.h"
 
 #include "app/busy_state.h"
-#include "app/job.h"
-#include "app/run_progress.h"
+#include "app/write_job.h"
 #include "archive/archive_file.h"
 #include "edit/pending_archive.h"
 #include "edit/save_changes.h"
@@ -11,73 +10,28 @@
 #include "write/describe_write_problem.h"
 
 #include <QFile>
-#include <QProgressDialog>
-#include <QTimer>
-
-#include <atomic>
 
 namespace vorn {
-namespace {
-
-class CSaveJob final : public CJob, private WriteObserver {
-public:
-    CSaveJob(QWidget* parent, const PendingArchive& pending, const QString& target, ArchiveFormat format,
-             std::function<void(bool)> done)
-        : m_parent(parent), m_archive(pending.Saved()), m_done(std::move(done)), m_progress(parent), m_refresh(this)
-    {
-        m_request.archiveFd = m_archive->Descriptor();
-        m_request.archiveFormat = m_archive->GetFormat();
-        m_request.nameEncoding = m_archive->GetNameEncoding();
-        m_request.changes = pending.Changes();
-        m_request.format = format;
-        m_request.target = {QFile::encodeName(target).toStdString(), ExistingFile::Replace};
-        m_request.jobs = DefaultExtractionJobs();
-        m_request.observer = this;
-        SetUpRunProgress(m_progress, tr("Saving %1...").arg(target));
-        connect(&m_progress, &QProgressDialog::canceled, this, &CJob::RequestStop);
-        connect(&m_refresh, &QTimer::timeout, this, [this] { m_progress.setValue(m_permille.load()); });
-        m_refresh.start(100);
-    }
-
-private:
-    void Work() override { m_result = SaveChanges(m_request); }
-
-    void Deliver() override
-    {
-        m_refresh.stop();
-        m_progress.hide();
-        m_progress.cancel();
-        const bool saved = m_result.problems.empty();
-        if (!saved && m_result.problems.front().kind != WriteProblemKind::Stopped)
-            ShowMessageBox(m_parent, DescribeWriteProblems(m_result.problems));
-        m_done(saved);
-    }
-
-    void Progress(const WriteProgress& progress) override
-    {
-        const std::uint64_t total = progress.bytesTotal + progress.filesTotal;
-        const std::uint64_t done = progress.bytesDone + progress.filesDone;
-        m_permille = total ? static_cast<int>(1000 * done / total) : 0;
-    }
-
-    bool StopRequested() const override { return CJob::StopRequested(); }
-
-    QWidget* m_parent;
-    std::shared_ptr<const CArchiveFile> m_archive;  // the descriptor the save reads stays open
-    std::function<void(bool)> m_done;
-    SaveRequest m_request;
-    WriteResult m_result;
-    std::atomic<int> m_permille{0};
-    QProgressDialog m_progress;
-    QTimer m_refresh;
-};
-
-}  // namespace
 
 void StartSave(QWidget* parent, CBusyState& busy, const PendingArchive& pending, const QString& target,
                ArchiveFormat format, std::function<void(bool saved)> done)
 {
-    busy.Run(new CSaveJob(parent, pending, target, format, std::move(done)));
+    // The job holds the archive, whose descriptor the save reads.
+    std::shared_ptr<const CArchiveFile> archive = pending.Saved();
+    SaveRequest request{archive->Descriptor(), archive->GetFormat(), archive->GetNameEncoding(), pending.Changes(),
+                        format, {QFile::encodeName(target).toStdString(), ExistingFile::Replace},
+                        DefaultExtractionJobs()};
+    auto task = [archive = std::move(archive), request = std::move(request)](WriteObserver& observer) mutable {
+        request.observer = &observer;
+        return SaveChanges(request);
+    };
+    busy.Run(new CWriteJob(parent, QObject::tr("Saving %1...").arg(target), std::move(task),
+                           [parent, done = std::move(done)](const WriteResult& result) {
+                               const bool saved = result.problems.empty();
+                               if (!saved && result.problems.front().kind != WriteProblemKind::Stopped)
+                                   ShowMessageBox(parent, DescribeWriteProblems(result.problems));
+                               done(saved);
+                           }));
 }
 
 }  // namespace vorn

@@ -8,6 +8,12 @@
 #include "app/drag_out.h"
 #include "app/edit_commands.h"
 #include "app/save_command.h"
+#include "app/write_job.h"
+#include "dialogs/report_dialog.h"
+#include "extract/extraction_engine.h"
+#include "views/figures.h"
+#include "write/describe_write_problem.h"
+#include "write/folder_pack.h"
 #include "edit/pending_archive.h"
 #include "extract/item_lookup.h"
 #include "app/extract_command.h"
@@ -103,6 +109,29 @@ QString ChooseSaveAsTarget(QWidget* parent, const QString& current)
                                         QObject::tr("PCK archives (*.pck);;DIR archives (*.dir)"));
 }
 
+CVornApp::NewArchivePaths ChooseNewArchive(QWidget* parent)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, QObject::tr("New Archive from Folder"));
+    if (folder.isEmpty())
+        return {};
+    return {folder, ChooseSaveAsTarget(parent, folder + QStringLiteral(".pck"))};
+}
+
+// What kept a new archive from being written, a row each.
+void ReportRefusals(QWidget* parent, const QString& archive, const WriteProblems& problems)
+{
+    QList<QStringList> rows;
+    for (const WriteProblem& problem : problems) {
+        const Message message = DescribeWriteProblem(problem);
+        rows.append({QString::fromStdString(problem.path), QString::fromStdString(message.text),
+                     QString::fromStdString(message.detail)});
+    }
+    CReportDialog(QObject::tr("New archive %1").arg(QDir::toNativeSeparators(archive)),
+                  QObject::tr("Nothing was written: %1.").arg(Counted(problems.size(), "problem", "problems")),
+                  {QObject::tr("Path"), QObject::tr("Problem"), QObject::tr("Why")}, rows, parent)
+        .exec();
+}
+
 QMessageBox::StandardButton AskToSaveChanges(QWidget* parent, const QString& archive)
 {
     return QMessageBox::question(parent, QApplication::applicationName(),
@@ -132,7 +161,7 @@ ShownPlace PlaceShown(const CMainFrame& frame, const PendingArchive& pending)
 
 CVornApp::CVornApp(MessageReporter* reporter)
     : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive), m_dragHandOver(StartDrag),
-      m_unsavedQuestion(AskToSaveChanges), m_saveAsChooser(ChooseSaveAsTarget)
+      m_unsavedQuestion(AskToSaveChanges), m_saveAsChooser(ChooseSaveAsTarget), m_newArchiveChooser(ChooseNewArchive)
 {
     // The title names the settings and captions every message box.
     QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
@@ -199,6 +228,7 @@ void CVornApp::CreateDocumentAndFrame()
     route(res::ID_FILE_OPEN, &CVornApp::OnFileOpen);
     route(res::ID_FILE_SAVE, &CVornApp::OnFileSave);
     route(res::ID_FILE_SAVE_AS, &CVornApp::OnFileSaveAs);
+    route(res::ID_FILE_NEW_FROM_FOLDER, &CVornApp::OnNewArchiveFromFolder);
     m_frame->SetCloseGuard([this] { return MayLeaveArchive(); });
     connect(m_frame.get(), &CMainFrame::RecentFileRequested, this, &CVornApp::OnOpenRecentFile);
     connect(m_frame.get(), &CMainFrame::NameEncodingRequested, this, &CVornApp::OnNameEncoding);
@@ -381,6 +411,39 @@ void CVornApp::OnFileSaveAs()
         return;
     }
     SaveTo(path, format);
+}
+
+void CVornApp::OnNewArchiveFromFolder()
+{
+    if (!MayLeaveArchive())
+        return;
+    const NewArchivePaths paths = m_newArchiveChooser(m_frame.get());
+    if (paths.folder.isEmpty() || paths.archive.isEmpty())
+        return;
+    const std::string archive = QFile::encodeName(paths.archive).toStdString();
+    const ArchiveFormat format = FormatFromPath(archive);
+    if (format == ArchiveFormat::None) {
+        ShowMessageBox(m_frame.get(), {"Will not write " + QDir::toNativeSeparators(paths.archive).toStdString(),
+                                       "the name must end in .pck or .dir, which gives the format"});
+        return;
+    }
+    auto task = [folder = QFile::encodeName(paths.folder).toStdString(), archive, format](WriteObserver& observer) {
+        NameEncoder names = *NameEncoder::For(kDefaultNameEncoding);
+        TreeToPack pack = PackFolder(folder, archive, format, names);
+        if (!pack.problems.empty())
+            return WriteResult{std::move(pack.problems), {}};
+        // The Save dialog asked before an existing file is replaced.
+        return WriteArchive(pack.tree, names, {}, {format, DefaultExtractionJobs(), &observer},
+                            {archive, ExistingFile::Replace});
+    };
+    const QString target = paths.archive;
+    m_frame->Busy().Run(new CWriteJob(m_frame.get(), tr("Packing %1...").arg(QDir::toNativeSeparators(paths.folder)),
+                                      std::move(task), [this, target](const WriteResult& result) {
+                                          if (result.problems.empty())
+                                              OpenDocumentFile(target);
+                                          else if (result.problems.front().kind != WriteProblemKind::Stopped)
+                                              ReportRefusals(m_frame.get(), target, result.problems);
+                                      }));
 }
 
 bool CVornApp::SaveTo(const QString& path, ArchiveFormat format)

@@ -38,6 +38,13 @@ public:
     using UnsavedQuestion = std::function<QMessageBox::StandardButton(QWidget* parent, const QString& archive)>;
     // Chooses where File > Save As writes; an empty string means cancelled.
     using SaveAsChooser = std::function<QString(QWidget* parent, const QString& current)>;
+    // Chooses the folder to make a new archive of, then the archive's path;
+    // an empty one means cancelled.
+    struct NewArchivePaths {
+        QString folder;
+        QString archive;
+    };
+    using NewArchiveChooser = std::function<NewArchivePaths(QWidget* parent)>;
     // Drags the files of rows dragged out of the list from source.
     using DragHandOver = std::function<void(QWidget* source, std::unique_ptr<QMimeData> data)>;
 
@@ -71,6 +78,7 @@ public:
     void SetDragHandOver(DragHandOver handOver) { m_dragHandOver = std::move(handOver); }
     void SetUnsavedQuestion(UnsavedQuestion question) { m_unsavedQuestion = std::move(question); }
     void SetSaveAsChooser(SaveAsChooser chooser) { m_saveAsChooser = std::move(chooser); }
+    void SetNewArchiveChooser(NewArchiveChooser chooser) { m_newArchiveChooser = std::move(chooser); }
 
 public slots:
     void OnAppAbout();
@@ -82,6 +90,9 @@ public slots:
     // document then reads what was written, with the folder shown kept.
     void OnFileSave();
     void OnFileSaveAs();
+    // File > New Archive from Folder: the folder packed as a job, what was
+    // refused reported all at once, and the new archive opened.
+    void OnNewArchiveFromFolder();
     // View > Name Encoding: the names read again in encoding, off the
     // user-interface thread, the folder shown kept; remembered for the archive.
     void OnNameEncoding(const QString& encoding);
@@ -113,6 +124,7 @@ private:
     DragHandOver m_dragHandOver;
     UnsavedQuestion m_unsavedQuestion;
     SaveAsChooser m_saveAsChooser;
+    NewArchiveChooser m_newArchiveChooser;
     // Removed, with whatever was handed over from it, after the window has gone.
     CPrivateTempDir m_temporary;
     // The frame goes first: the document it was made with outlives its views.

@@ -1,27 +1,11 @@
 #include "cli/archive_output.h"
 #include "cli/commands.h"
-#include "write/folder_scan.h"
-#include "write/name_rules.h"
+#include "write/folder_pack.h"
 #include "write/order_from.h"
 #include "write/tree_from_archive.h"
 
-#include <filesystem>
-
 namespace vorn::cli {
 namespace {
-
-// Whether the output path lies in the folder or below it, where a pack would
-// take in what it writes.
-bool IsInside(const std::string& output, const std::string& folder)
-{
-    std::error_code error;
-    const auto base = std::filesystem::weakly_canonical(folder, error);
-    const auto target = std::filesystem::weakly_canonical(std::filesystem::absolute(output, error), error);
-    if (error)
-        return false;
-    const auto [baseEnd, targetAt] = std::mismatch(base.begin(), base.end(), target.begin(), target.end());
-    return baseEnd == base.end();
-}
 
 ArchiveFormat ChosenFormat(const std::string& format, const std::string& output, ArchiveFormat fallback)
 {
@@ -58,17 +42,10 @@ int RunPack(const PackOptions& options)
         return kExitUsage;
     }
 
-    ScannedFolder scanned = ScanFolder(options.folder, LimitsOf(format).folderDepth);
-    WriteProblems problems = std::move(scanned.problems);
-    if (IsInside(options.output.path, options.folder))
-        problems.push_back({WriteProblemKind::OutputInsideFolder, options.output.path});
-    EditTree tree;
-    tree.top = std::move(scanned.folder);
-    tree.top.name.clear();
-    WriteProblems refused = CheckNames(tree.top, format, *names, ChildOrder::Canonical);
-    problems.insert(problems.end(), refused.begin(), refused.end());
-    if (ReportWriteProblems(reporter, problems))
+    TreeToPack pack = PackFolder(options.folder, options.output.path, format, *names);
+    if (ReportWriteProblems(reporter, pack.problems))
         return kExitFailures;
+    EditTree& tree = pack.tree;
 
     if (model.archive) {
         const EditTree order = EditTreeOf(model.archive->GetCatalogue());

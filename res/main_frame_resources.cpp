@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::array kFileMenu{
     MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
+    MenuItem{ID_FILE_NEW_FROM_FOLDER, "&New Archive from Folder..."},
     MenuItem{ID_FILE_CLOSE, "&Close\tCtrl+W"},
     MenuItem{ID_FILE_SAVE, "&Save\tCtrl+S"},
     MenuItem{ID_FILE_SAVE_AS, "Save &As...\tCtrl+Shift+S"},

@@ -39,6 +39,7 @@ inline constexpr int ID_EDIT_ADD_FOLDER = 32812;
 inline constexpr int ID_EDIT_NEW_FOLDER = 32813;
 inline constexpr int ID_EDIT_DELETE = 32814;
 inline constexpr int ID_EDIT_RENAME = 32815;
+inline constexpr int ID_FILE_NEW_FROM_FOLDER = 32816;
 
 // Standard commands
 inline constexpr int ID_FILE_NEW = 57600;

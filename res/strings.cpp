@@ -42,6 +42,7 @@ constexpr std::array kStringTable{
     StringEntry{ID_FILE_NEW, "Create a new document\nNew"},
     StringEntry{ID_FILE_CLOSE, "Close the open archive\nClose"},
     StringEntry{ID_FILE_SAVE, "Write the archive with the pending changes\nSave"},
+    StringEntry{ID_FILE_NEW_FROM_FOLDER, "Make an archive of a folder on disk and open it\nNew Archive from Folder"},
     StringEntry{ID_FILE_SAVE_AS, "Write the archive with the pending changes to another file\nSave As"},
     StringEntry{ID_EDIT_UNDO, "Take back the last change\nUndo"},
     StringEntry{ID_EDIT_REDO, "Make the change taken back again\nRedo"},

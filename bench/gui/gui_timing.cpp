@@ -16,10 +16,17 @@
 // encoding (and the longest stall meanwhile), and scrolling the hex view of a
 // 1 GiB entry from end to end (the longest stall, and the peak memory above
 // the archive's load) in an archive of its own.
+//
+// With --edit it times saving: one file of the archive replaced and saved in
+// the window (the write, with the longest stall meanwhile, then the archive
+// read again) against `vorn-cli update` of the same change, each on a fresh
+// copy; and the memory that 10,000 pending replacements take.
 
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
+#include "app/busy_state.h"
+#include "edit/pending_archive.h"
 #include "res/resource_ids.h"
 #include "views/hex_view.h"
 #include "views/preview_pane.h"
@@ -290,6 +297,66 @@ vorn::CVornApp* StartApp(int argc, char** argv, const std::string& path)
     return app;
 }
 
+long ResidentKiB()
+{
+    long pages = 0, resident = 0;
+    std::ifstream statm("/proc/self/statm");
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+const vorn::CDirNode* BigFolder(const vorn::CVornApp& app)
+{
+    for (const auto& child : app.Document()->GetArchive()->GetRoot()->m_children)
+        if (child->m_name == kBigFolder)
+            return child.get();
+    throw std::runtime_error("no folder " + std::string(kBigFolder));
+}
+
+// Child: Save of the archive with one file of the big folder replaced.
+// Prints "write_ms stall_ms reread_ms": the write until the job ended, the
+// longest stall meanwhile, and reading the saved archive afterwards.
+int MeasureSave(int argc, char** argv, const std::string& path, const std::string& replacement)
+{
+    vorn::CVornApp& app = *StartApp(argc, argv, path);
+    vorn::CMainFrame& frame = *app.MainFrame();
+    vorn::PendingArchive& pending = *app.Document()->Pending();
+    if (!pending.Replace(pending.ContentOf(BigFolder(app)).files.front(), replacement).empty())
+        throw std::runtime_error("could not replace with " + replacement);
+    app.Document()->ChangesMade();
+    double writeMs = 0, stallMs = 0;
+    const auto start = Clock::now();
+    auto stalls = std::make_unique<StallWatch>();
+    QObject::connect(&frame.Busy(), &vorn::CBusyState::BusyChanged, [&](bool busy) {
+        if (!busy && stalls) {
+            writeMs = MillisecondsSince(start);
+            stallMs = stalls->LongestMs();
+            stalls.reset();
+        }
+    });
+    frame.CommandAction(vorn::res::ID_FILE_SAVE)->trigger();
+    if (app.Document()->IsModified())
+        throw std::runtime_error("the save failed");
+    std::printf("%.1f %.1f %.1f\n", writeMs, stallMs, MillisecondsSince(start) - writeMs);
+    return 0;
+}
+
+// Child: 10,000 replacements pending in the big folder. Prints the resident
+// memory they added, in KiB.
+int MeasurePending(int argc, char** argv, const std::string& path, const std::string& replacement)
+{
+    vorn::CVornApp& app = *StartApp(argc, argv, path);
+    vorn::PendingArchive& pending = *app.Document()->Pending();
+    const vorn::ListRows rows = pending.ContentOf(BigFolder(app));
+    const long before = ResidentKiB();
+    for (std::size_t file = 0; file < 10000; ++file)
+        if (!pending.Replace(rows.files[file], replacement).empty())
+            throw std::runtime_error("could not replace with " + replacement);
+    app.Document()->ChangesMade();
+    std::printf("%ld\n", ResidentKiB() - before);
+    return 0;
+}
+
 // Child: the preview and the names read again. Prints "preview_ms redecode_ms stall_ms".
 int MeasureLook(int argc, char** argv, const std::string& path)
 {
@@ -417,6 +484,20 @@ int main(int argc, char** argv)
         MakeArchive(argv[2]);
         return 0;
     }
+    for (const char* child : {"--child-save", "--child-pending"}) {
+        if (argc == 4 && std::strcmp(argv[1], child) == 0) {
+            const QTemporaryDir settings;
+            setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            try {
+                return std::strcmp(child, "--child-save") == 0 ? MeasureSave(argc, argv, argv[2], argv[3])
+                                                               : MeasurePending(argc, argv, argv[2], argv[3]);
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "vorn-gui-timing: %s\n", error.what());
+                return 1;
+            }
+        }
+    }
     for (const char* child : {"--child-look", "--child-hex"}) {
         if (argc == 3 && std::strcmp(argv[1], child) == 0) {
             const QTemporaryDir settings;
@@ -440,6 +521,7 @@ int main(int argc, char** argv)
     std::string peer;
     std::string archive;
     bool look = false;
+    bool edit = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rounds" && i + 1 < argc)
@@ -450,10 +532,12 @@ int main(int argc, char** argv)
             peer = argv[++i];
         else if (arg == "--look")
             look = true;
+        else if (arg == "--edit")
+            edit = true;
         else if (!arg.empty() && arg[0] != '-')
             archive = arg;
         else {
-            std::fputs("usage: vorn-gui-timing [--look] [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
+            std::fputs("usage: vorn-gui-timing [--look | --edit] [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
                        stderr);
             return 2;
         }
@@ -466,6 +550,38 @@ int main(int argc, char** argv)
             archive = scratch.filePath(QStringLiteral("huge.pck")).toStdString();
             const ChildRun made = Run({self, "--child-make", archive}, false);
             std::printf("wrote %s in %.0f ms\n", archive.c_str(), made.wallMs);
+        }
+        if (edit) {
+            if (cli.empty())
+                throw std::runtime_error("--edit needs --cli");
+            const std::string replacement = scratch.filePath(QStringLiteral("NEW.BIN")).toStdString();
+            std::ofstream(replacement) << std::string(4210, 'n');
+            const std::string copy = scratch.filePath(QStringLiteral("copy.pck")).toStdString();
+            std::printf("%-5s %9s %9s %9s %9s %9s\n", "round", "write ms", "stall ms", "reread ms", "cli ms",
+                        "write/cli");
+            std::vector<double> ratios, stalls, rereads;
+            for (int round = 1; round <= rounds; ++round) {
+                double writeMs = 0, stallMs = 0, rereadMs = 0;
+                Run({"/bin/cp", archive, copy}, false);
+                std::sscanf(Run({self, "--child-save", copy, replacement}, true).output.c_str(), "%lf %lf %lf",
+                            &writeMs, &stallMs, &rereadMs);
+                Run({"/bin/cp", archive, copy}, false);
+                const ChildRun update =
+                    Run({cli, "update", copy, "--replace", "DATA/BIG/F000000.BIN=" + replacement}, false);
+                std::printf("%-5d %9.1f %9.1f %9.1f %9.1f %9.2f\n", round, writeMs, stallMs, rereadMs, update.wallMs,
+                            writeMs / update.wallMs);
+                ratios.push_back(writeMs / update.wallMs);
+                stalls.push_back(stallMs);
+                rereads.push_back(rereadMs);
+            }
+            long pendingKiB = 0;
+            std::sscanf(Run({self, "--child-pending", archive, replacement}, true).output.c_str(), "%ld",
+                        &pendingKiB);
+            std::printf("\nmedian save write / vorn-cli update: %.2f (aim: 1.2)\n", Median(ratios));
+            std::printf("median longest stall while writing:  %.1f ms (aim: 100); reading it again: %.0f ms\n",
+                        Median(stalls), Median(rereads));
+            std::printf("memory of 10,000 pending changes:    %ld KiB (aim: 2048)\n", pendingKiB);
+            return 0;
         }
         if (look) {
             const std::string huge = scratch.filePath(QStringLiteral("huge-entry.pck")).toStdString();

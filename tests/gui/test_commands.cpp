@@ -94,7 +94,7 @@ private slots:
             titles << popup->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Go", "&Help"}));
         QCOMPARE(MenuItems(*popups[0]->menu()),
-                 (QStringList{"&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S", "Save &As...\tCtrl+Shift+S", "-",
+                 (QStringList{"&Open...\tCtrl+O", "&New Archive from Folder...", "&Close\tCtrl+W", "&Save\tCtrl+S", "Save &As...\tCtrl+Shift+S", "-",
                               "&Extract...\tCtrl+E", "Extract to &Default Folder",
                               "&Test Archive\tCtrl+T", "Co&mpare With...", "-",
                               "P&roperties\tAlt+Enter", "-", "Recent File", "-", "E&xit"}));

@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/morvath_doc.h"
 #include "app/vorn_app.h"
+#include "dialogs/report_dialog.h"
 #include "archive/archive_file.h"
 #include "edit/pending_archive.h"
 #include "res/resource_ids.h"
@@ -12,10 +13,12 @@
 #include "views/files_view.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace vorn;
@@ -176,6 +179,48 @@ private slots:
         QCOMPARE(reopened.Entries()[0].m_size, std::uint32_t{10});
         QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN"}));
         QCOMPARE(Bytes(m_path), saved);
+
+        // Nothing pending, saved as another archive: the same bytes.
+        const QString again = m_archives.filePath(QStringLiteral("again.pck"));
+        started->app->SetSaveAsChooser([&again](QWidget*, const QString&) { return again; });
+        frame.CommandAction(res::ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(Bytes(again), Bytes(other));
+    }
+
+    // A folder with names the format cannot hold is refused with every one
+    // of them listed; a sound one becomes the archive shown.
+    void newArchiveFromFolder()
+    {
+        const auto started = StartApp();
+        QTemporaryDir disk;
+        QDir(disk.path()).mkpath(QStringLiteral("MOD/GFX"));
+        for (const char* name : {"MOD/GFX/TITLE.BMP", "MOD/GFX/title.bmp", "MOD/A_NAME_LONGER_THAN_ANY_FIELD_HOLDS.TXT",
+                                 "MOD/README.TXT"}) {
+            QFile file(disk.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        const QString archive = disk.filePath(QStringLiteral("mod.dir"));
+        started->app->SetNewArchiveChooser(
+            [&](QWidget*) { return CVornApp::NewArchivePaths{disk.filePath(QStringLiteral("MOD")), archive}; });
+        QStringList refused;
+        WhenModal<CReportDialog>([&refused](CReportDialog* report) {
+            for (int row = 0; row < report->Table()->rowCount(); ++row)
+                refused << report->Table()->item(row, 0)->text();
+            report->accept();
+        });
+        started->app->MainFrame()->CommandAction(res::ID_FILE_NEW_FROM_FOLDER)->trigger();
+        QVERIFY(WaitUntilIdle(*started));
+        refused.sort();
+        QCOMPARE(refused, (QStringList{"A_NAME_LONGER_THAN_ANY_FIELD_HOLDS.TXT", "GFX\\title.bmp"}));
+        QVERIFY(!QFile::exists(archive));
+
+        QVERIFY(QFile::remove(disk.filePath(QStringLiteral("MOD/GFX/title.bmp"))));
+        QVERIFY(QFile::remove(disk.filePath(QStringLiteral("MOD/A_NAME_LONGER_THAN_ANY_FIELD_HOLDS.TXT"))));
+        started->app->MainFrame()->CommandAction(res::ID_FILE_NEW_FROM_FOLDER)->trigger();
+        QVERIFY(WaitUntilIdle(*started));
+        QCOMPARE(QString::fromStdString(started->app->Document()->GetArchive()->GetPathName()), archive);
+        QCOMPARE(started->app->Document()->GetArchive()->Entries().size(), std::size_t{2});
     }
 };
 
