@@ -68,20 +68,20 @@ void CEditCommands::Update()
     for (const int commandId : {res::ID_EDIT_ADD_FILES, res::ID_EDIT_ADD_FOLDER, res::ID_EDIT_NEW_FOLDER})
         m_frame.CommandAction(commandId)->setEnabled(open);
 
-    const PendingStep* undo = pending ? pending->NextUndo() : nullptr;
-    const PendingStep* redo = pending ? pending->NextRedo() : nullptr;
+    const std::optional<PendingStep> undo = pending ? pending->NextUndo() : std::nullopt;
+    const std::optional<PendingStep> redo = pending ? pending->NextRedo() : std::nullopt;
     QAction* undoAction = m_frame.CommandAction(res::ID_EDIT_UNDO);
     QAction* redoAction = m_frame.CommandAction(res::ID_EDIT_REDO);
-    undoAction->setEnabled(undo);
-    redoAction->setEnabled(redo);
+    undoAction->setEnabled(undo.has_value());
+    redoAction->setEnabled(redo.has_value());
     // "&Undo Rename TITLE.BMP", the shortcut after the tab as the menu shows it.
-    const auto named = [](const QString& text, const PendingStep* step, const QString& stepText) {
-        return step ? text.section(QLatin1Char('\t'), 0, 0) + QLatin1Char(' ') + stepText + QLatin1Char('\t') +
+    const auto named = [this](const QString& text, const std::optional<PendingStep>& step) {
+        return step ? text.section(QLatin1Char('\t'), 0, 0) + QLatin1Char(' ') + StepText(*step) + QLatin1Char('\t') +
                           text.section(QLatin1Char('\t'), 1)
                     : text;
     };
-    undoAction->setText(named(m_undoText, undo, undo ? StepText(*undo) : QString()));
-    redoAction->setText(named(m_redoText, redo, redo ? StepText(*redo) : QString()));
+    undoAction->setText(named(m_undoText, undo));
+    redoAction->setText(named(m_redoText, redo));
 
     const bool modified = m_document.IsModified();
     m_frame.setWindowModified(modified);

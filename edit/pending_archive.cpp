@@ -121,8 +121,8 @@ PendingMark PendingArchive::MarkOf(const PendingItem& item) const
     const auto patched = m_state.files.find(item.file);
     if (patched != m_state.files.end()) {
         mark.renamed = !mark.added && patched->second.renamed;
-        if (patched->second.picked)
-            mark.source = &m_picked[*patched->second.picked];
+        if (patched->second.picked != PatchedFile::kNotPicked)
+            mark.source = &m_picked[patched->second.picked];
     }
     if (mark.added && !mark.source)
         mark.source = &m_picked[m_addedSources[item.file - m_savedFiles]];
@@ -164,8 +164,8 @@ WriteProblems PendingArchive::Replace(std::uint32_t entry, const std::string& di
     if (!picked)
         return problems;
     Begin();
-    Push({Op::Kind::Replace, PendingItem::File(entry), nullptr, AddPicked(std::move(*picked))});
-    Commit({PendingStep::Kind::Replace, 1, File(entry).m_name});
+    Push({Op::Kind::Replace, AddPicked(std::move(*picked)), PendingItem::File(entry)});
+    Commit(PendingStep::Kind::Replace, 1);
     return problems;
 }
 
@@ -194,7 +194,7 @@ WriteProblems PendingArchive::Add(const CDirNode* folder, const std::vector<std:
         Abandon();
         return problems;
     }
-    Commit({PendingStep::Kind::Add, diskPaths.size(), LastPathName(diskPaths.front())});
+    Commit(PendingStep::Kind::Add, diskPaths.size());
     return problems;
 }
 
@@ -205,7 +205,7 @@ void PendingArchive::AddScanned(const CDirNode* into, const EditFolder& scanned,
         problems.push_back({WriteProblemKind::TooDeep, scanned.diskPath, 0, {}, 0, m_limits.folderDepth});
     const CDirNode* folder = m_addedFolders.emplace_back(std::make_unique<CDirNode>(scanned.name, into)).get();
     m_isAddedFolder.insert(folder);
-    Push({Op::Kind::AddFolder, PendingItem::Folder(*folder), into});
+    Push({Op::Kind::AddFolder, 0, PendingItem::Folder(*folder)});
     TakenNames inside;
     for (const EditFile& file : scanned.files) {
         std::optional<PickedFile> picked = PickFile(scanned.diskPath + '/' + file.name, problems);
@@ -231,8 +231,8 @@ WriteProblems PendingArchive::MakeFolder(const CDirNode* folder, const std::stri
     Begin();
     const CDirNode* made = m_addedFolders.emplace_back(std::make_unique<CDirNode>(name, folder)).get();
     m_isAddedFolder.insert(made);
-    Push({Op::Kind::AddFolder, PendingItem::Folder(*made), folder});
-    Commit({PendingStep::Kind::MakeFolder, 1, name});
+    Push({Op::Kind::AddFolder, 0, PendingItem::Folder(*made)});
+    Commit(PendingStep::Kind::MakeFolder, 1);
     return problems;
 }
 
@@ -248,8 +248,10 @@ WriteProblems PendingArchive::Rename(const PendingItem& item, const std::string&
     if (oldName == name)
         return problems;
     Begin();
-    Push({Op::Kind::Rename, item, nullptr, 0, name});
-    Commit({PendingStep::Kind::Rename, 1, oldName});
+    m_newNames.push_back(name);
+    m_newNames.push_back(oldName);
+    Push({Op::Kind::Rename, static_cast<std::uint32_t>(m_newNames.size() - 2), item});
+    Commit(PendingStep::Kind::Rename, 1);
     return problems;
 }
 
@@ -257,24 +259,44 @@ void PendingArchive::Delete(const std::vector<PendingItem>& items)
 {
     if (items.empty())
         return;
-    const std::string first = items.front().IsFolder() ? std::string(FolderName(*items.front().folder))
-                                                       : File(items.front().file).m_name;
     Begin();
     for (const PendingItem& item : items)
-        Push({Op::Kind::Delete, item});
-    Commit({PendingStep::Kind::Delete, items.size(), first});
+        Push({Op::Kind::Delete, 0, item});
+    Commit(PendingStep::Kind::Delete, items.size());
 }
 
 // The history.
 
-const PendingStep* PendingArchive::NextUndo() const
+std::optional<PendingStep> PendingArchive::NextUndo() const
 {
-    return m_done > 0 ? &m_steps[m_done - 1].step : nullptr;
+    return m_done > 0 ? std::optional(StepAt(m_done - 1)) : std::nullopt;
 }
 
-const PendingStep* PendingArchive::NextRedo() const
+std::optional<PendingStep> PendingArchive::NextRedo() const
 {
-    return m_done < m_steps.size() ? &m_steps[m_done].step : nullptr;
+    return m_done < m_steps.size() ? std::optional(StepAt(m_done)) : std::nullopt;
+}
+
+PendingStep PendingArchive::StepAt(std::size_t step) const
+{
+    const Op& first = m_ops[StepBegin(step)];
+    std::string name;
+    switch (first.kind) {
+    case Op::Kind::Rename:
+        name = m_newNames[first.value + 1];
+        break;
+    case Op::Kind::AddFolder:
+        name = first.item.folder->m_name;
+        break;
+    default:
+        name = first.item.IsFolder() ? std::string(FolderName(*first.item.folder)) : File(first.item.file).m_name;
+    }
+    return {m_steps[step].kind, m_steps[step].items, std::move(name)};
+}
+
+const CDirNode* PendingArchive::FolderOfAdded(const Op& op) const
+{
+    return op.kind == Op::Kind::AddFolder ? op.item.folder->m_parent : m_addedFiles[op.item.file - m_savedFiles].m_folder;
 }
 
 void PendingArchive::Undo()
@@ -289,8 +311,7 @@ void PendingArchive::Redo()
 {
     if (m_done == m_steps.size())
         return;
-    const std::size_t begin = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
-    for (std::size_t op = begin; op < m_steps[m_done].opsEnd; ++op)
+    for (std::size_t op = StepBegin(m_done); op < m_steps[m_done].opsEnd; ++op)
         Apply(m_state, m_ops[op]);
     ++m_done;
 }
@@ -298,46 +319,70 @@ void PendingArchive::Redo()
 void PendingArchive::Replay()
 {
     m_state = {};
-    const std::size_t end = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
-    for (std::size_t op = 0; op < end; ++op)
+    for (std::size_t op = 0; op < StepBegin(m_done); ++op)
         Apply(m_state, m_ops[op]);
 }
 
 void PendingArchive::Begin()
 {
     if (m_done < m_steps.size()) {
-        DropItemsOf(m_steps[m_done]);
-        m_ops.resize(m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd);
+        DropOpsFrom(StepBegin(m_done));
         m_steps.resize(m_done);
     }
     m_opsBegun = m_ops.size();
-    m_steps.push_back({{}, m_opsBegun, m_addedFiles.size(), m_addedFolders.size(), m_picked.size()});
+    m_steps.push_back({m_opsBegun, 0, PendingStep::Kind::Replace});
 }
 
-void PendingArchive::Commit(PendingStep step)
+void PendingArchive::Commit(PendingStep::Kind kind, std::size_t items)
 {
-    Step& made = m_steps.back();
-    made.step = std::move(step);
-    made.opsEnd = m_ops.size();
+    m_steps.back() = {m_ops.size(), static_cast<std::uint32_t>(items), kind};
     ++m_done;
 }
 
 void PendingArchive::Abandon()
 {
-    DropItemsOf(m_steps.back());
+    DropOpsFrom(m_opsBegun);
     m_steps.pop_back();
-    m_ops.resize(m_opsBegun);
     Replay();
 }
 
-void PendingArchive::DropItemsOf(const Step& first)
+void PendingArchive::DropOpsFrom(std::size_t firstOp)
 {
-    for (std::size_t folder = first.addedFolders; folder < m_addedFolders.size(); ++folder)
+    // Items are made in the order of the ops that bring them: the first one
+    // a dropped op made is where each list is cut.
+    std::size_t files = m_addedFiles.size();
+    std::size_t picked = m_picked.size();
+    std::size_t names = m_newNames.size();
+    std::size_t folders = m_addedFolders.size();
+    for (std::size_t index = m_ops.size(); index-- > firstOp;) {
+        const Op& op = m_ops[index];
+        switch (op.kind) {
+        case Op::Kind::AddFile:
+            files = op.item.file - m_savedFiles;
+            picked = op.value;
+            break;
+        case Op::Kind::Replace:
+            picked = op.value;
+            break;
+        case Op::Kind::Rename:
+            names = op.value;
+            break;
+        case Op::Kind::AddFolder:
+            while (folders > 0 && m_addedFolders[--folders].get() != op.item.folder) {
+            }
+            break;
+        case Op::Kind::Delete:
+            break;
+        }
+    }
+    for (std::size_t folder = folders; folder < m_addedFolders.size(); ++folder)
         m_isAddedFolder.erase(m_addedFolders[folder].get());
-    m_addedFolders.resize(first.addedFolders);
-    m_addedFiles.resize(first.addedFiles);
-    m_addedSources.resize(first.addedFiles);
-    m_picked.resize(first.picked);
+    m_addedFolders.resize(folders);
+    m_addedFiles.resize(files);
+    m_addedSources.resize(files);
+    m_picked.resize(picked);
+    m_newNames.resize(names);
+    m_ops.resize(firstOp);
 }
 
 void PendingArchive::Push(Op op)
@@ -358,15 +403,15 @@ void PendingArchive::Apply(State& state, const Op& op) const
     switch (op.kind) {
     case Op::Kind::Replace: {
         PatchedFile& file = patched();
-        file.entry.m_size = static_cast<std::uint32_t>(m_picked[op.picked].size);
-        file.picked = op.picked;
+        file.entry.m_size = static_cast<std::uint32_t>(m_picked[op.value].size);
+        file.picked = op.value;
         break;
     }
     case Op::Kind::AddFile:
-        state.added[op.into].files.push_back(op.item.file);
+        state.added[FolderOfAdded(op)].files.push_back(op.item.file);
         break;
     case Op::Kind::AddFolder:
-        state.added[op.into].folders.push_back(op.item.folder);
+        state.added[FolderOfAdded(op)].folders.push_back(op.item.folder);
         break;
     case Op::Kind::Delete:
         if (op.item.IsFolder())
@@ -376,10 +421,10 @@ void PendingArchive::Apply(State& state, const Op& op) const
         break;
     case Op::Kind::Rename:
         if (op.item.IsFolder()) {
-            state.folderNames[op.item.folder] = op.name;
+            state.folderNames[op.item.folder] = m_newNames[op.value];
         } else {
             PatchedFile& file = patched();
-            file.entry.m_name = op.name;
+            file.entry.m_name = m_newNames[op.value];
             file.renamed = true;
         }
         break;
@@ -390,18 +435,17 @@ std::vector<TreeChange> PendingArchive::Changes() const
 {
     std::vector<TreeChange> changes;
     State state;
-    const std::size_t end = m_done == 0 ? 0 : m_steps[m_done - 1].opsEnd;
-    for (std::size_t index = 0; index < end; ++index) {
+    for (std::size_t index = 0; index < StepBegin(m_done); ++index) {
         const Op& op = m_ops[index];
-        const std::string path = PathIn(state, op.kind == Op::Kind::AddFile || op.kind == Op::Kind::AddFolder
-                                                   ? (op.into ? PendingItem::Folder(*op.into) : PendingItem{})
-                                                   : op.item);
+        const bool adds = op.kind == Op::Kind::AddFile || op.kind == Op::Kind::AddFolder;
+        const CDirNode* into = adds ? FolderOfAdded(op) : nullptr;
+        const std::string path = PathIn(state, !adds ? op.item : into ? PendingItem::Folder(*into) : PendingItem{});
         switch (op.kind) {
         case Op::Kind::Replace:
-            changes.push_back({TreeChange::Kind::Replace, path, m_picked[op.picked].path, m_picked[op.picked]});
+            changes.push_back({TreeChange::Kind::Replace, path, m_picked[op.value].path, m_picked[op.value]});
             break;
         case Op::Kind::AddFile: {
-            const PickedFile& picked = m_picked[m_addedSources[op.item.file - m_savedFiles]];
+            const PickedFile& picked = m_picked[op.value];
             changes.push_back({TreeChange::Kind::Add, path.empty() ? "/" : path, picked.path, picked});
             break;
         }
@@ -412,7 +456,7 @@ std::vector<TreeChange> PendingArchive::Changes() const
             changes.push_back({TreeChange::Kind::Delete, path});
             break;
         case Op::Kind::Rename:
-            changes.push_back({TreeChange::Kind::Rename, path, op.name});
+            changes.push_back({TreeChange::Kind::Rename, path, m_newNames[op.value]});
             break;
         }
         Apply(state, op);
@@ -452,7 +496,7 @@ void PendingArchive::AddFile(const CDirNode* folder, const std::string& name, Pi
     const auto entry = static_cast<std::uint32_t>(m_savedFiles + m_addedFiles.size());
     m_addedFiles.emplace_back(folder, name, static_cast<std::uint32_t>(picked.size), 0);
     m_addedSources.push_back(AddPicked(std::move(picked)));
-    Push({Op::Kind::AddFile, PendingItem::File(entry), folder});
+    Push({Op::Kind::AddFile, m_addedSources.back(), PendingItem::File(entry)});
 }
 
 std::uint32_t PendingArchive::AddPicked(PickedFile picked)

@@ -43,7 +43,7 @@ struct PendingMark {
 };
 
 // One step of the history, as the user made it: its kind, how many items it
-// took, and the first one's name.
+// took, and the first one's name (a renamed item's name before).
 struct PendingStep {
     enum class Kind { Replace, Add, MakeFolder, Delete, Rename };
     Kind kind;
@@ -91,8 +91,8 @@ public:
 
     // Steps done and not undone.
     std::size_t PendingSteps() const { return m_done; }
-    const PendingStep* NextUndo() const;
-    const PendingStep* NextRedo() const;
+    std::optional<PendingStep> NextUndo() const;
+    std::optional<PendingStep> NextRedo() const;
     void Undo();
     void Redo();
 
@@ -100,25 +100,24 @@ public:
     std::vector<TreeChange> Changes() const;
 
 private:
+    // Ops and steps are kept small: a change of many items (a folder added,
+    // a selection deleted) is an op for each, and each change is a step.
     struct Op {
         enum class Kind : std::uint8_t { Replace, AddFile, AddFolder, Delete, Rename };
         Kind kind;
-        PendingItem item;               // AddFile, AddFolder: the new item
-        const CDirNode* into = nullptr;  // AddFile, AddFolder: its folder
-        std::uint32_t picked = 0;        // Replace, AddFile
-        std::string name = {};           // Rename
+        // Replace, AddFile: the picked file; Rename: the new name, the old one after it.
+        std::uint32_t value = 0;
+        PendingItem item;  // AddFile, AddFolder: the new item, which knows its folder
     };
     struct Step {
-        PendingStep step;
         std::size_t opsEnd;
-        // What existed before the step, so that a history cut below it drops what it added.
-        std::size_t addedFiles;
-        std::size_t addedFolders;
-        std::size_t picked;
+        std::uint32_t items;
+        PendingStep::Kind kind;
     };
     struct PatchedFile {
+        static constexpr std::uint32_t kNotPicked = UINT32_MAX;
         FileEntry entry;
-        std::optional<std::uint32_t> picked;
+        std::uint32_t picked = kNotPicked;
         bool renamed = false;
     };
     // The saved archive as the steps done so far make it.
@@ -136,7 +135,10 @@ private:
     void Replay();
     // Opens a step, dropping the undone ones; Commit ends it, Abandon takes it back.
     void Begin();
-    void Commit(PendingStep step);
+    void Commit(PendingStep::Kind kind, std::size_t items);
+    PendingStep StepAt(std::size_t step) const;
+    // The folder an added item goes into.
+    const CDirNode* FolderOfAdded(const Op& op) const;
     void Abandon();
     void Push(Op op);
     // A folder's names as they will be, by their folded forms, which compare ignoring case.
@@ -147,8 +149,9 @@ private:
     std::uint32_t AddPicked(PickedFile picked);
     void AddFile(const CDirNode* folder, const std::string& name, PickedFile picked);
     void AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken, WriteProblems& problems);
-    // Forgets the items first and the steps after it added.
-    void DropItemsOf(const Step& first);
+    // Forgets the ops from firstOp on, and the items they made.
+    void DropOpsFrom(std::size_t firstOp);
+    std::size_t StepBegin(std::size_t step) const { return step == 0 ? 0 : m_steps[step - 1].opsEnd; }
 
     std::shared_ptr<const CArchiveFile> m_saved;
     std::uint32_t m_savedFiles;
@@ -159,6 +162,7 @@ private:
     std::vector<std::unique_ptr<CDirNode>> m_addedFolders;
     std::unordered_set<const CDirNode*> m_isAddedFolder;
     std::vector<PickedFile> m_picked;
+    std::vector<std::string> m_newNames;  // of renames
     std::vector<Op> m_ops;
     std::vector<Step> m_steps;
     std::size_t m_done = 0;  // steps applied

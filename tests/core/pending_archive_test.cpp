@@ -94,9 +94,18 @@ TEST_F(PendingArchiveTest, TheSavedArchiveIsWhatWasShown)
     pending.Undo();
     pending.Undo();
     pending.Redo();
-    EXPECT_EQ(pending.PendingSteps(), 6u);
     ASSERT_TRUE(pending.NextRedo());
     EXPECT_EQ(pending.NextRedo()->kind, PendingStep::Kind::Rename);
+    // Steps made again after an undo replace the ones undone, and what they had added.
+    pending.Undo();
+    pending.Undo();
+    pending.Undo();
+    EXPECT_TRUE(pending.MakeFolder(nullptr, "EMPTY").empty());
+    EXPECT_FALSE(pending.NextRedo());
+    EXPECT_TRUE(pending.Rename(PendingItem::File(FileNamed(pending, disk, "ONE.TXT")), "UNO.TXT").empty());
+    pending.Delete({PendingItem::File(FileNamed(pending, data, "B.BIN")),
+                    PendingItem::Folder(*FolderNamed(pending, data, "SUB"))});
+    EXPECT_EQ(pending.PendingSteps(), 6u);
 
     const Listing shown = ListOf(pending);
     EXPECT_EQ(shown, (Listing{{"TOP.BIN", 3},
