@@ -213,8 +213,12 @@ void CEditCommands::Rename()
 
 void CEditCommands::RenameRow(int row, const QString& name)
 {
-    if (m_document.Pending() && !m_frame.Busy().IsBusy())
-        Done(m_document.Pending()->Rename(m_frame.FilesView()->Model().PendingItemAt(row), name.toStdString()));
+    if (!m_document.Pending() || m_frame.Busy().IsBusy())
+        return;
+    CFilesView& list = *m_frame.FilesView();
+    Done(m_document.Pending()->Rename(list.Model().PendingItemAt(row), name.toStdString()));
+    // The rows shown anew took the editor, and the focus with it, away.
+    list.setFocus(Qt::OtherFocusReason);
 }
 
 void CEditCommands::Delete()

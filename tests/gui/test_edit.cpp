@@ -172,6 +172,10 @@ private slots:
         QVERIFY(pending.Replace(list.Model().EntryAt(0).value(), replacement.toStdString()).empty());
         const QString other = m_archives.filePath(QStringLiteral("other.pck"));
         started->app->SetSaveAsChooser([&other](QWidget*, const QString&) { return other; });
+        // The preview reads the archive on its worker while the save does, and
+        // still holds it when the document lets it go for the one saved.
+        frame.CommandAction(res::ID_VIEW_PREVIEW)->setChecked(true);
+        SelectRow(list, 1);
         frame.CommandAction(res::ID_FILE_SAVE_AS)->trigger();
         QCOMPARE(QString::fromStdString(started->app->Document()->GetArchive()->GetPathName()), other);
         QVERIFY(!frame.isWindowModified());
