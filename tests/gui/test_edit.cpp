@@ -15,8 +15,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -30,6 +34,26 @@ QByteArray Bytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What vorn-cli prints for arguments.
+QByteArray Cli(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(VORN_CLI), arguments);
+    return cli.waitForFinished() && cli.exitCode() == 0 ? cli.readAllStandardOutput() : QByteArray();
+}
+
+// The files `vorn-cli list --json` lists: each one's path, name and size.
+QStringList ListedFiles(const QString& archive)
+{
+    QStringList files;
+    const QJsonObject listing = QJsonDocument::fromJson(Cli({QStringLiteral("list"), QStringLiteral("--json"), archive})).object();
+    for (const QJsonValue& file : listing.value(QStringLiteral("files")).toArray())
+        files << QStringLiteral("%1\\%2 %3")
+                     .arg(file[QStringLiteral("path")].toString(), file[QStringLiteral("name")].toString())
+                     .arg(file[QStringLiteral("size")].toInteger());
+    return files;
 }
 
 QStringList Names(const CFilesView& list)
@@ -183,6 +207,10 @@ private slots:
         QCOMPARE(reopened.Entries()[0].m_size, std::uint32_t{10});
         QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN"}));
         QCOMPARE(Bytes(m_path), saved);
+        QStringList listed = ListedFiles(m_path);
+        listed[0] = QStringLiteral("\\DATA\\A.BIN 10");
+        QCOMPARE(ListedFiles(other), listed);
+        QCOMPARE(Cli({QStringLiteral("cat"), other, QStringLiteral("DATA/A.BIN")}), QByteArray("new bytes!"));
 
         // Nothing pending, saved as another archive: the same bytes.
         const QString again = m_archives.filePath(QStringLiteral("again.pck"));
