@@ -57,7 +57,7 @@ public:
         : m_parent(parent), m_archive(std::move(archive)), m_otherPath(otherPath), m_reveal(std::move(reveal)),
           m_progress(parent)
     {
-        SetUpRunProgress(m_progress, tr("Comparing the archives..."));
+        SetUpRunProgress(m_progress, QObject::tr("Comparing the archives..."));
         m_progress.setRange(0, 0);
         m_progress.setCancelButton(nullptr);
     }
@@ -86,8 +86,8 @@ private:
         const QString a = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
         const QString b = QFileInfo(m_otherPath).fileName();
         if (!m_diff) {
-            ShowMessageBox(m_parent, {tr("Could not compare %1 with %2").arg(a, m_otherPath).toStdString(),
-                                      tr("One of them cannot be read as a DIR or PCK archive.").toStdString()});
+            ShowMessageBox(m_parent, {QObject::tr("Could not compare %1 with %2").arg(a, m_otherPath).toStdString(),
+                                      QObject::tr("One of them cannot be read as a DIR or PCK archive.").toStdString()});
             return;
         }
         const std::vector<Change> changes = ChangesOf(*m_diff, a, b);
@@ -98,10 +98,10 @@ private:
             revealed.push_back(change.revealed);
         }
         const QString summary =
-            changes.empty() ? tr("No differences: %1 and %2 hold the same folders and files.").arg(a, b)
-                            : tr("%1 between %2 and %3.").arg(Counted(changes.size(), "difference", "differences"), a, b);
-        auto* report = new CReportDialog(tr("%1 compared with %2").arg(a, b), summary,
-                                         {tr("Change"), tr("Path"), tr("Moved to")}, rows, m_parent);
+            changes.empty() ? QObject::tr("No differences: %1 and %2 hold the same folders and files.").arg(a, b)
+                            : QObject::tr("%1 between %2 and %3.").arg(Counted(changes.size(), QT_TRANSLATE_NOOP("Counted", "difference"), QT_TRANSLATE_NOOP("Counted", "differences")), a, b);
+        auto* report = new CReportDialog(QObject::tr("%1 compared with %2").arg(a, b), summary,
+                                         {QObject::tr("Change"), QObject::tr("Path"), QObject::tr("Moved to")}, rows, m_parent);
         report->setAttribute(Qt::WA_DeleteOnClose);
         connect(report, &CReportDialog::RowActivated, report,
                 [reveal = m_reveal, revealed](int row) {

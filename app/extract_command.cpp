@@ -83,7 +83,7 @@ bool StartExtractionInto(QWidget* parent, CBusyState& busy, const PaneSelection&
     // A relative folder means the one below the current directory now, as OK is pressed.
     const QString folder = QFileInfo(QDir::current(), target).absoluteFilePath();
     if (const std::optional<std::string> notMade = target.isEmpty() ? std::nullopt : WhyNotMade(folder)) {
-        ShowMessageBox(parent, {"Could not create directory " + target.toStdString(), *notMade});
+        ShowMessageBox(parent, {QObject::tr("Could not create directory %1").arg(target).toStdString(), *notMade});
         return false;
     }
     const std::optional<std::string> unreachable = target.isEmpty() ? "No folder given." : WhyNotEnterable(folder);
@@ -123,15 +123,15 @@ QString OutcomeText(const ExtractionResult& result)
 {
     if (result.cancelled)
         return QObject::tr("Cancelled after %1 of %2")
-            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, "file", "files"));
+            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
-        return QObject::tr("%1 — see the report").arg(Counted(failed, "failure", "failures"));
-    QString outcome = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, "file", "files"));
+        return QObject::tr("%1 — see the report").arg(Counted(failed, QT_TRANSLATE_NOOP("Counted", "failure"), QT_TRANSLATE_NOOP("Counted", "failures")));
+    QString outcome = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
     if (result.filesKept > 0)
         outcome = QObject::tr("%1, %2 skipped").arg(outcome, GroupedNumber(result.filesKept));
     if (result.leftoversRemoved > 0)
         outcome = QObject::tr("%1; %2 of an interrupted run removed")
-                      .arg(outcome, Counted(result.leftoversRemoved, "leftover temporary file", "leftover temporary files"));
+                      .arg(outcome, Counted(result.leftoversRemoved, QT_TRANSLATE_NOOP("Counted", "leftover temporary file"), QT_TRANSLATE_NOOP("Counted", "leftover temporary files")));
     return outcome;
 }
 

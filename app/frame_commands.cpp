@@ -12,6 +12,7 @@
 #include "views/item_facts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QDir>
 #include <QMainWindow>
@@ -92,10 +93,10 @@ void CFrameCommands::CreateActions(QMainWindow& window, QToolBar& toolBar)
     for (const res::MenuPopup& popup : res::MainMenu())
         for (const res::MenuItem& item : popup.items)
             if (item.commandId != res::kSeparator)
-                commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
+                commandAction(item.commandId)->setText(QCoreApplication::translate("Menus", item.text));
     for (const res::MenuItem& item : res::ItemMenu())
         if (item.text)
-            commandAction(item.commandId)->setText(QString::fromUtf8(item.text));
+            commandAction(item.commandId)->setText(QCoreApplication::translate("Menus", item.text));
     for (const res::Accelerator& accelerator : res::MainAccelerators()) {
         QAction* action = commandAction(accelerator.commandId);
         action->setShortcuts(action->shortcuts() << QKeySequence(QString::fromUtf8(accelerator.keys)));
@@ -135,7 +136,7 @@ void CFrameCommands::SetNameEncoding(const QString& encoding)
 void CFrameCommands::CreateMenus(QMainWindow& window)
 {
     for (const res::MenuPopup& popup : res::MainMenu()) {
-        QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8(popup.text));
+        QMenu* menu = window.menuBar()->addMenu(QCoreApplication::translate("Menus", popup.text));
         for (const res::MenuItem& item : popup.items) {
             if (item.commandId == res::kSeparator) {
                 menu->addSeparator();

@@ -20,10 +20,10 @@ namespace {
 
 QString Summary(const QString& name, std::size_t files, const CatalogueFindings& findings)
 {
-    const QString checked = Counted(files, "file", "files");
+    const QString checked = Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files"));
     if (findings.count == 0)
         return QObject::tr("No findings: the catalogue of %1 and its %2 look sound.").arg(name, checked);
-    QString summary = QObject::tr("%1 in %2 (%3).").arg(Counted(findings.count, "finding", "findings"), name, checked);
+    QString summary = QObject::tr("%1 in %2 (%3).").arg(Counted(findings.count, QT_TRANSLATE_NOOP("Counted", "finding"), QT_TRANSLATE_NOOP("Counted", "findings")), name, checked);
     if (findings.anomalies.size() < findings.count)
         summary += QObject::tr(" The first %1 are listed.").arg(GroupedNumber(findings.anomalies.size()));
     return summary;
@@ -35,7 +35,7 @@ public:
     CTestJob(QWidget* parent, std::shared_ptr<const CArchiveFile> archive)
         : m_parent(parent), m_archive(std::move(archive)), m_progress(parent), m_refresh(this)
     {
-        SetUpRunProgress(m_progress, tr("Testing the archive..."));
+        SetUpRunProgress(m_progress, QObject::tr("Testing the archive..."));
         connect(&m_progress, &QProgressDialog::canceled, this, &CJob::RequestStop);
         connect(&m_refresh, &QTimer::timeout, this, [this] { m_progress.setValue(m_permille.load()); });
         m_refresh.start(100);
@@ -65,8 +65,8 @@ private:
                          QString::fromLatin1(SeverityName(SeverityOf(anomaly.kind))),
                          QString::fromStdString(anomaly.path), QString::fromStdString(DescribeFinding(anomaly))});
         const QString name = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
-        CReportDialog(tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings),
-                      {tr("Kind"), tr("Severity"), tr("Path"), tr("Detail")}, rows, m_parent)
+        CReportDialog(QObject::tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings),
+                      {QObject::tr("Kind"), QObject::tr("Severity"), QObject::tr("Path"), QObject::tr("Detail")}, rows, m_parent)
             .exec();
     }
 

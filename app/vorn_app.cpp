@@ -37,11 +37,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 #include <cstring>
 
 namespace vorn {
@@ -127,9 +131,15 @@ void ReportRefusals(QWidget* parent, const QString& archive, const WriteProblems
                      QString::fromStdString(message.detail)});
     }
     CReportDialog(QObject::tr("New archive %1").arg(QDir::toNativeSeparators(archive)),
-                  QObject::tr("Nothing was written: %1.").arg(Counted(problems.size(), "problem", "problems")),
+                  QObject::tr("Nothing was written: %1.").arg(Counted(problems.size(), QT_TRANSLATE_NOOP("Counted", "problem"), QT_TRANSLATE_NOOP("Counted", "problems"))),
                   {QObject::tr("Path"), QObject::tr("Problem"), QObject::tr("Why")}, rows, parent)
         .exec();
+}
+
+Message NoFormatMessage(const QString& path)
+{
+    return {QObject::tr("Will not write %1").arg(QDir::toNativeSeparators(path)).toStdString(),
+            QObject::tr("the name must end in .pck or .dir, which gives the format").toStdString()};
 }
 
 QMessageBox::StandardButton AskToSaveChanges(QWidget* parent, const QString& archive)
@@ -159,10 +169,27 @@ ShownPlace PlaceShown(const CMainFrame& frame, const PendingArchive& pending)
 
 }  // namespace
 
+// The window speaks the system's language where a translation is at hand,
+// Qt's own dialogs and buttons too; the texts in the sources are English.
+void InstallTranslations()
+{
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
+    auto* own = new QTranslator(qApp);
+    if (own->load(QLocale(), QStringLiteral("vorn"), QStringLiteral("_"), QStringLiteral(":/vorn/translations")))
+        QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
 CVornApp::CVornApp(MessageReporter* reporter)
     : m_reporter(reporter ? *reporter : m_messageBoxes), m_openFileChooser(ChooseArchive), m_dragHandOver(StartDrag),
       m_unsavedQuestion(AskToSaveChanges), m_saveAsChooser(ChooseSaveAsTarget), m_newArchiveChooser(ChooseNewArchive)
 {
+    InstallTranslations();
     // The title names the settings and captions every message box.
     QCoreApplication::setApplicationName(res::LoadString(res::AFX_IDS_APP_TITLE));
     QGuiApplication::setWindowIcon(res::ApplicationIcon());
@@ -327,7 +354,8 @@ void CVornApp::OnDragOut(const PaneSelection& request)
     const CPrivateTempDir::NewFolder folder = m_temporary.MakeFolder();
     if (!folder.error.isEmpty()) {
         ShowMessageBox(m_frame.get(),
-                       {"Could not drag the rows out", "No private temporary folder: " + folder.error.toStdString()});
+                       {tr("Could not drag the rows out").toStdString(),
+                        tr("No private temporary folder: %1").arg(folder.error).toStdString()});
         return;
     }
     StartExtractionInto(m_frame.get(), m_frame->Busy(), request, folder.path,
@@ -406,8 +434,7 @@ void CVornApp::OnFileSaveAs()
         return;
     const ArchiveFormat format = FormatFromPath(QFile::encodeName(path).toStdString());
     if (format == ArchiveFormat::None) {
-        ShowMessageBox(m_frame.get(), {"Will not write " + QDir::toNativeSeparators(path).toStdString(),
-                                       "the name must end in .pck or .dir, which gives the format"});
+        ShowMessageBox(m_frame.get(), NoFormatMessage(path));
         return;
     }
     SaveTo(path, format);
@@ -423,8 +450,7 @@ void CVornApp::OnNewArchiveFromFolder()
     const std::string archive = QFile::encodeName(paths.archive).toStdString();
     const ArchiveFormat format = FormatFromPath(archive);
     if (format == ArchiveFormat::None) {
-        ShowMessageBox(m_frame.get(), {"Will not write " + QDir::toNativeSeparators(paths.archive).toStdString(),
-                                       "the name must end in .pck or .dir, which gives the format"});
+        ShowMessageBox(m_frame.get(), NoFormatMessage(paths.archive));
         return;
     }
     auto task = [folder = QFile::encodeName(paths.folder).toStdString(), archive, format](WriteObserver& observer) {

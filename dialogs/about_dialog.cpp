@@ -24,31 +24,31 @@ QLabel* AddText(QDialog& dialog, const CDialogUnits& units, const QString& text,
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Vorn..."));
+    setWindowTitle(tr("About Vorn..."));
     const CDialogUnits units(font());
     setFixedSize(units.ToPixels(QSize(204, 121)));
 
-    AddText(*this, units, QStringLiteral("Vorn - Game Archive Browser"), QRect(10, 10, 129, 8));
+    AddText(*this, units, tr("Vorn - Game Archive Browser"), QRect(10, 10, 129, 8));
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("IDOK"));
     okButton->setDefault(true);
     units.Place(*okButton, QRect(155, 10, 42, 14));
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    AddText(*this, units, QStringLiteral("Version 2.0 04-12-2002"), QRect(7, 23, 119, 8));
-    AddText(*this, units, QStringLiteral("Written by the Vorn authors."), QRect(7, 36, 185, 8));
-    AddText(*this, units, QStringLiteral("This program is freeware."), QRect(7, 46, 185, 8));
-    AddText(*this, units, QStringLiteral("For the latest updates and news see:"), QRect(7, 63, 185, 8));
+    AddText(*this, units, tr("Version 2.0 04-12-2002"), QRect(7, 23, 119, 8));
+    AddText(*this, units, tr("Written by the Vorn authors."), QRect(7, 36, 185, 8));
+    AddText(*this, units, tr("This program is freeware."), QRect(7, 46, 185, 8));
+    AddText(*this, units, tr("For the latest updates and news see:"), QRect(7, 63, 185, 8));
 
     m_linkSite = new CLinkStatic(kSiteAddress, this);
     m_linkSite->setObjectName(QStringLiteral("IDC_LINK"));
     units.Place(*m_linkSite, QRect(7, 74, 185, 10));
     m_linkSite->SetLinkUrl(kSiteAddress);
 
-    AddText(*this, units, QStringLiteral("Additional credits to:"), QRect(7, 89, 185, 8));
-    AddText(*this, units, QStringLiteral("     - Ada Example for creating the icons;"), QRect(7, 98, 185, 8));
-    AddText(*this, units, QStringLiteral("     - Jo Sample for source code of Example Unpacker."),
+    AddText(*this, units, tr("Additional credits to:"), QRect(7, 89, 185, 8));
+    AddText(*this, units, tr("     - Ada Example for creating the icons;"), QRect(7, 98, 185, 8));
+    AddText(*this, units, tr("     - Jo Sample for source code of Example Unpacker."),
             QRect(7, 106, 185, 8));
 }
 

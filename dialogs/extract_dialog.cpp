@@ -15,7 +15,7 @@ namespace vorn {
 namespace {
 
 const FolderBoxTemplate kExtractTemplate{
-    QStringLiteral("Extract files or directory"), QSize(182, 79),
+    QT_TRANSLATE_NOOP("vorn::CFolderBoxDialog", "Extract files or directory"), QSize(182, 79),
     QRect(5, 15, 175, 12),    // folder box
     QRect(135, 30, 45, 15),   // Browse...
     QRect(75, 60, 50, 14),    // OK
@@ -31,7 +31,7 @@ CExtractDialog::CExtractDialog(QString strPath, QWidget* parent)
       m_recent(new QCompleter(new QStringListModel(this), this))
 {
     const CDialogUnits units(font());
-    auto* prompt = new QLabel(QStringLiteral("Extract to..."), this);
+    auto* prompt = new QLabel(tr("Extract to..."), this);
     prompt->setTextFormat(Qt::PlainText);
     units.Place(*prompt, QRect(5, 5, 90, 8));
 

@@ -13,7 +13,7 @@ namespace vorn {
 CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strPath, QWidget* parent)
     : QDialog(parent), m_editPath(new QLineEdit(this)), m_strPath(std::move(strPath))
 {
-    setWindowTitle(layout.caption);
+    setWindowTitle(tr(layout.caption));
     const CDialogUnits units(font());
     setFixedSize(units.ToPixels(layout.size));
 
@@ -25,18 +25,18 @@ CFolderBoxDialog::CFolderBoxDialog(const FolderBoxTemplate& layout, QString strP
     m_editPath->selectAll();
     units.Place(*m_editPath, layout.path);
 
-    auto* browseButton = new QPushButton(QStringLiteral("Browse..."), this);
+    auto* browseButton = new QPushButton(tr("Browse..."), this);
     browseButton->setObjectName(QStringLiteral("IDC_BROWSE"));
     units.Place(*browseButton, layout.browse);
     connect(browseButton, &QPushButton::clicked, this, &CFolderBoxDialog::OnBrowse);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("IDOK"));
     m_okButton->setDefault(true);
     units.Place(*m_okButton, layout.ok);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("IDCANCEL"));
     units.Place(*cancelButton, layout.cancel);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,7 +13,7 @@ namespace vorn {
 // Caption and control rectangles (in dialog units) of a dialog built around
 // the folder box.
 struct FolderBoxTemplate {
-    QString caption;
+    const char* caption;  // marked for translation in the context vorn::CFolderBoxDialog
     QSize size;
     QRect path;
     QRect browse;

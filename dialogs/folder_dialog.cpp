@@ -14,8 +14,8 @@ CFolderDialog::CFolderDialog(QString* pstrFolder, QWidget* parent)
     setOption(DontUseNativeDialog);
     setFileMode(Directory);
     setOption(ShowDirsOnly);
-    setLabelText(Accept, QStringLiteral("Select"));
-    setWindowTitle(QStringLiteral("Choose folder"));
+    setLabelText(Accept, tr("Select"));
+    setWindowTitle(tr("Choose folder"));
     HideFileNameRows();
 }
 

@@ -81,7 +81,7 @@ void CLinkStatic::OnClicked()
 
 void CLinkStatic::ShowOpenError(int code)
 {
-    ShowMessageBox(window(), Message{"Unable to open hyperlink:\n\n" + LinkOpenErrorText(code), {}},
+    ShowMessageBox(window(), Message{tr("Unable to open hyperlink:").toStdString() + "\n\n" + LinkOpenErrorText(code), {}},
                    QMessageBox::Warning);
 }
 

@@ -12,7 +12,7 @@ namespace vorn {
 namespace {
 
 const FolderBoxTemplate kOptionsTemplate{
-    QStringLiteral("Options"), QSize(242, 74),
+    QT_TRANSLATE_NOOP("vorn::CFolderBoxDialog", "Options"), QSize(242, 74),
     QRect(10, 20, 158, 12),   // folder box
     QRect(175, 20, 45, 14),   // Browse...
     QRect(130, 55, 50, 14),   // OK
@@ -25,7 +25,7 @@ COptionsDialog::COptionsDialog(QString strPath, QWidget* parent)
     : CFolderBoxDialog(kOptionsTemplate, std::move(strPath), parent), m_folderNote(new QLabel(this))
 {
     const CDialogUnits units(font());
-    auto* group = new QGroupBox(QStringLiteral("Extract Options"), this);
+    auto* group = new QGroupBox(tr("Extract Options"), this);
     units.Place(*group, QRect(5, 5, 235, 45));
     // Behind the folder box and Browse..., which it frames.
     group->lower();

@@ -2,70 +2,72 @@
 
 #include "res/resource_ids.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace vorn::res {
 namespace {
 
 constexpr std::array kFileMenu{
-    MenuItem{ID_FILE_OPEN, "&Open...\tCtrl+O"},
-    MenuItem{ID_FILE_NEW_FROM_FOLDER, "&New Archive from Folder..."},
-    MenuItem{ID_FILE_CLOSE, "&Close\tCtrl+W"},
-    MenuItem{ID_FILE_SAVE, "&Save\tCtrl+S"},
-    MenuItem{ID_FILE_SAVE_AS, "Save &As...\tCtrl+Shift+S"},
+    MenuItem{ID_FILE_OPEN, QT_TRANSLATE_NOOP("Menus", "&Open...\tCtrl+O")},
+    MenuItem{ID_FILE_NEW_FROM_FOLDER, QT_TRANSLATE_NOOP("Menus", "&New Archive from Folder...")},
+    MenuItem{ID_FILE_CLOSE, QT_TRANSLATE_NOOP("Menus", "&Close\tCtrl+W")},
+    MenuItem{ID_FILE_SAVE, QT_TRANSLATE_NOOP("Menus", "&Save\tCtrl+S")},
+    MenuItem{ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("Menus", "Save &As...\tCtrl+Shift+S")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_FILE_EXTRACT, "&Extract...\tCtrl+E"},
-    MenuItem{ID_FILE_EXTRACT_HERE, "Extract to &Default Folder"},
-    MenuItem{ID_FILE_TEST, "&Test Archive\tCtrl+T"},
-    MenuItem{ID_FILE_COMPARE, "Co&mpare With..."},
+    MenuItem{ID_FILE_EXTRACT, QT_TRANSLATE_NOOP("Menus", "&Extract...\tCtrl+E")},
+    MenuItem{ID_FILE_EXTRACT_HERE, QT_TRANSLATE_NOOP("Menus", "Extract to &Default Folder")},
+    MenuItem{ID_FILE_TEST, QT_TRANSLATE_NOOP("Menus", "&Test Archive\tCtrl+T")},
+    MenuItem{ID_FILE_COMPARE, QT_TRANSLATE_NOOP("Menus", "Co&mpare With...")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_FILE_PROPERTIES, "P&roperties\tAlt+Enter"},
+    MenuItem{ID_FILE_PROPERTIES, QT_TRANSLATE_NOOP("Menus", "P&roperties\tAlt+Enter")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_FILE_MRU_FILE1, "Recent File"},
+    MenuItem{ID_FILE_MRU_FILE1, QT_TRANSLATE_NOOP("Menus", "Recent File")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_APP_EXIT, "E&xit"},
+    MenuItem{ID_APP_EXIT, QT_TRANSLATE_NOOP("Menus", "E&xit")},
 };
 
 constexpr std::array kEditMenu{
-    MenuItem{ID_EDIT_UNDO, "&Undo\tCtrl+Z"},
-    MenuItem{ID_EDIT_REDO, "&Redo\tCtrl+Shift+Z"},
+    MenuItem{ID_EDIT_UNDO, QT_TRANSLATE_NOOP("Menus", "&Undo\tCtrl+Z")},
+    MenuItem{ID_EDIT_REDO, QT_TRANSLATE_NOOP("Menus", "&Redo\tCtrl+Shift+Z")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_EDIT_REPLACE, "Re&place..."},
-    MenuItem{ID_EDIT_ADD_FILES, "&Add Files..."},
-    MenuItem{ID_EDIT_ADD_FOLDER, "Add F&older..."},
-    MenuItem{ID_EDIT_NEW_FOLDER, "&New Folder\tCtrl+Shift+N"},
-    MenuItem{ID_EDIT_RENAME, "Rena&me\tF2"},
-    MenuItem{ID_EDIT_DELETE, "&Delete\tDel"},
+    MenuItem{ID_EDIT_REPLACE, QT_TRANSLATE_NOOP("Menus", "Re&place...")},
+    MenuItem{ID_EDIT_ADD_FILES, QT_TRANSLATE_NOOP("Menus", "&Add Files...")},
+    MenuItem{ID_EDIT_ADD_FOLDER, QT_TRANSLATE_NOOP("Menus", "Add F&older...")},
+    MenuItem{ID_EDIT_NEW_FOLDER, QT_TRANSLATE_NOOP("Menus", "&New Folder\tCtrl+Shift+N")},
+    MenuItem{ID_EDIT_RENAME, QT_TRANSLATE_NOOP("Menus", "Rena&me\tF2")},
+    MenuItem{ID_EDIT_DELETE, QT_TRANSLATE_NOOP("Menus", "&Delete\tDel")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_EDIT_COPY_PATH, "&Copy Path\tCtrl+Shift+C"},
+    MenuItem{ID_EDIT_COPY_PATH, QT_TRANSLATE_NOOP("Menus", "&Copy Path\tCtrl+Shift+C")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_EDIT_FIND, "&Find\tCtrl+F"},
+    MenuItem{ID_EDIT_FIND, QT_TRANSLATE_NOOP("Menus", "&Find\tCtrl+F")},
 };
 
 constexpr std::array kViewMenu{
-    MenuItem{ID_VIEW_TOOLBAR, "&Toolbar"},
-    MenuItem{ID_VIEW_STATUS_BAR, "&Status Bar"},
-    MenuItem{ID_VIEW_PREVIEW, "&Preview\tF3"},
-    MenuItem{ID_VIEW_NAME_ENCODING, "Name &Encoding"},
+    MenuItem{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("Menus", "&Toolbar")},
+    MenuItem{ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Menus", "&Status Bar")},
+    MenuItem{ID_VIEW_PREVIEW, QT_TRANSLATE_NOOP("Menus", "&Preview\tF3")},
+    MenuItem{ID_VIEW_NAME_ENCODING, QT_TRANSLATE_NOOP("Menus", "Name &Encoding")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_VIEW_SORT_NAME, "Sort by &Name"},
-    MenuItem{ID_VIEW_SORT_SIZE, "Sort by Si&ze"},
-    MenuItem{ID_VIEW_SORT_TYPE, "Sort by T&ype"},
+    MenuItem{ID_VIEW_SORT_NAME, QT_TRANSLATE_NOOP("Menus", "Sort by &Name")},
+    MenuItem{ID_VIEW_SORT_SIZE, QT_TRANSLATE_NOOP("Menus", "Sort by Si&ze")},
+    MenuItem{ID_VIEW_SORT_TYPE, QT_TRANSLATE_NOOP("Menus", "Sort by T&ype")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_VIEW_COLUMN_BYTES, "Size in &Bytes"},
-    MenuItem{ID_VIEW_COLUMN_OFFSET, "O&ffset"},
+    MenuItem{ID_VIEW_COLUMN_BYTES, QT_TRANSLATE_NOOP("Menus", "Size in &Bytes")},
+    MenuItem{ID_VIEW_COLUMN_OFFSET, QT_TRANSLATE_NOOP("Menus", "O&ffset")},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_VIEW_OPTIONS, "&Options..."},
+    MenuItem{ID_VIEW_OPTIONS, QT_TRANSLATE_NOOP("Menus", "&Options...")},
 };
 
 constexpr std::array kGoMenu{
-    MenuItem{ID_GO_BACK, "&Back\tAlt+Left"},
-    MenuItem{ID_GO_FORWARD, "&Forward\tAlt+Right"},
-    MenuItem{ID_GO_UP, "&Up One Level\tAlt+Up"},
+    MenuItem{ID_GO_BACK, QT_TRANSLATE_NOOP("Menus", "&Back\tAlt+Left")},
+    MenuItem{ID_GO_FORWARD, QT_TRANSLATE_NOOP("Menus", "&Forward\tAlt+Right")},
+    MenuItem{ID_GO_UP, QT_TRANSLATE_NOOP("Menus", "&Up One Level\tAlt+Up")},
 };
 
 constexpr std::array kHelpMenu{
-    MenuItem{ID_APP_ABOUT, "&About Vorn..."},
+    MenuItem{ID_APP_ABOUT, QT_TRANSLATE_NOOP("Menus", "&About Vorn...")},
 };
 
 // Open and Preview are this menu's own; the others are the main menu's commands.
@@ -73,8 +75,8 @@ constexpr std::array kItemMenu{
     MenuItem{ID_FILE_EXTRACT, nullptr},
     MenuItem{ID_FILE_EXTRACT_HERE, nullptr},
     MenuItem{kSeparator, nullptr},
-    MenuItem{ID_ITEM_OPEN, "&Open"},
-    MenuItem{ID_ITEM_PREVIEW, "&Preview"},
+    MenuItem{ID_ITEM_OPEN, QT_TRANSLATE_NOOP("Menus", "&Open")},
+    MenuItem{ID_ITEM_PREVIEW, QT_TRANSLATE_NOOP("Menus", "&Preview")},
     MenuItem{kSeparator, nullptr},
     MenuItem{ID_EDIT_COPY_PATH, nullptr},
     MenuItem{kSeparator, nullptr},
@@ -86,11 +88,11 @@ constexpr std::array kItemMenu{
 };
 
 constexpr std::array kMainMenu{
-    MenuPopup{"&File", kFileMenu},
-    MenuPopup{"&Edit", kEditMenu},
-    MenuPopup{"&View", kViewMenu},
-    MenuPopup{"&Go", kGoMenu},
-    MenuPopup{"&Help", kHelpMenu},
+    MenuPopup{QT_TRANSLATE_NOOP("Menus", "&File"), kFileMenu},
+    MenuPopup{QT_TRANSLATE_NOOP("Menus", "&Edit"), kEditMenu},
+    MenuPopup{QT_TRANSLATE_NOOP("Menus", "&View"), kViewMenu},
+    MenuPopup{QT_TRANSLATE_NOOP("Menus", "&Go"), kGoMenu},
+    MenuPopup{QT_TRANSLATE_NOOP("Menus", "&Help"), kHelpMenu},
 };
 
 // Ctrl+E is bound as well: the menu shows it beside Extract. The keys of the

@@ -1,5 +1,7 @@
 #include "views/figures.h"
 
+#include <QCoreApplication>
+
 #include "archive/dir_node.h"
 
 #include <QLocale>
@@ -23,18 +25,18 @@ QString GroupedNumber(std::uint64_t value)
 QString ByteSize(std::uint64_t bytes)
 {
     if (bytes < 1024)
-        return Counted(bytes, "byte", "bytes");
+        return Counted(bytes, QT_TRANSLATE_NOOP("Counted", "byte"), QT_TRANSLATE_NOOP("Counted", "bytes"));
     return FigureLocale().formattedDataSize(static_cast<qint64>(bytes), 1);
 }
 
 QString Counted(std::uint64_t count, const char* singular, const char* plural)
 {
-    return GroupedNumber(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? singular : plural);
+    return GroupedNumber(count) + QLatin1Char(' ') + QCoreApplication::translate("Counted", count == 1 ? singular : plural);
 }
 
 QString ByteCountText(std::uint64_t bytes)
 {
-    const QString exact = Counted(bytes, "byte", "bytes");
+    const QString exact = Counted(bytes, QT_TRANSLATE_NOOP("Counted", "byte"), QT_TRANSLATE_NOOP("Counted", "bytes"));
     return bytes < 1024 ? exact : QStringLiteral("%1 (%2)").arg(ByteSize(bytes), exact);
 }
 

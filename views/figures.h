@@ -13,7 +13,8 @@ class CDirNode;
 QString GroupedNumber(std::uint64_t value);
 // "82 bytes", "1.2 MiB".
 QString ByteSize(std::uint64_t bytes);
-// "1 file", "1,234 files".
+// "1 file", "1,234 files": the noun translated in the context "Counted", where
+// the callers mark it (QT_TRANSLATE_NOOP) for the translation tools.
 QString Counted(std::uint64_t count, const char* singular, const char* plural);
 // "512 bytes", "3.1 KiB (3,126 bytes)": from 1 KiB on, the size at a glance
 // before the exact count.

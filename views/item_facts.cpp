@@ -8,14 +8,14 @@
 namespace vorn {
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("vorn::ItemFacts", text);
-}
+// The texts' context for the translation tools.
+struct FactTexts {
+    Q_DECLARE_TR_FUNCTIONS(vorn::FactTexts)
+};
 
 QString FilesAndFolders(std::uint64_t files, std::uint64_t folders)
 {
-    return Tr("%1 and %2").arg(Counted(files, "file", "files"), Counted(folders, "folder", "folders"));
+    return FactTexts::tr("%1 and %2").arg(Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")), Counted(folders, QT_TRANSLATE_NOOP("Counted", "folder"), QT_TRANSLATE_NOOP("Counted", "folders")));
 }
 
 // Counts and sizes everything below folder (the top level for null).
@@ -75,14 +75,14 @@ QList<QPair<QString, QString>> FactLines(const ItemFacts& facts)
 {
     QList<QPair<QString, QString>> lines;
     if (facts.itemFiles + facts.itemFolders == 1)
-        lines.append({Tr("Path:"), facts.path});
+        lines.append({FactTexts::tr("Path:"), facts.path});
     else
-        lines.append({Tr("Selected:"), FilesAndFolders(facts.itemFiles, facts.itemFolders)});
-    lines.append({Tr("Size:"), ByteCountText(facts.bytes)});
+        lines.append({FactTexts::tr("Selected:"), FilesAndFolders(facts.itemFiles, facts.itemFolders)});
+    lines.append({FactTexts::tr("Size:"), ByteCountText(facts.bytes)});
     if (facts.offset)
-        lines.append({Tr("Offset:"), GroupedNumber(*facts.offset)});
+        lines.append({FactTexts::tr("Offset:"), GroupedNumber(*facts.offset)});
     if (facts.itemFolders > 0)
-        lines.append({Tr("Contains:"), FilesAndFolders(facts.filesBelow, facts.foldersBelow)});
+        lines.append({FactTexts::tr("Contains:"), FilesAndFolders(facts.filesBelow, facts.foldersBelow)});
     return lines;
 }
 
@@ -91,20 +91,20 @@ QString ExtractPrompt(const CArchiveFile& archive, const std::vector<ExtractionI
     if (items.size() == 1) {
         const ExtractionItem& item = items.front();
         if (item.kind == ExtractionItem::Kind::TopLevel)
-            return Tr("Extract the whole archive");
+            return FactTexts::tr("Extract the whole archive");
         const QString path = PathOf(archive.GetCatalogue(), item);
-        return item.kind == ExtractionItem::Kind::Folder ? Tr("Extract folder %1").arg(path)
-                                                          : Tr("Extract file %1").arg(path);
+        return item.kind == ExtractionItem::Kind::Folder ? FactTexts::tr("Extract folder %1").arg(path)
+                                                          : FactTexts::tr("Extract file %1").arg(path);
     }
     std::uint64_t files = 0;
     for (const ExtractionItem& item : items)
         files += item.kind == ExtractionItem::Kind::File;
     const std::uint64_t folders = items.size() - files;
     if (folders == 0)
-        return Tr("Extract %1").arg(Counted(files, "file", "files"));
+        return FactTexts::tr("Extract %1").arg(Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
     if (files == 0)
-        return Tr("Extract %1").arg(Counted(folders, "folder", "folders"));
-    return Tr("Extract %1").arg(FilesAndFolders(files, folders));
+        return FactTexts::tr("Extract %1").arg(Counted(folders, QT_TRANSLATE_NOOP("Counted", "folder"), QT_TRANSLATE_NOOP("Counted", "folders")));
+    return FactTexts::tr("Extract %1").arg(FilesAndFolders(files, folders));
 }
 
 }  // namespace vorn

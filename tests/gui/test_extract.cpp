@@ -399,11 +399,12 @@ private slots:
     // then and shows the run's true totals. Also run on a real X desktop.
     void questionIsCentredOverTheProgressShowingTheTotals()
     {
-        // The figures are the window's own, whatever the system's locale.
+        // The figures are the window's own, whatever the locale; the texts'
+        // language is the one the window started in.
+        auto started = Start(Game());
         const QLocale systemLocale;
         QLocale::setDefault(QLocale(QLocale::German));
         const auto restoreLocale = qScopeGuard([&systemLocale] { QLocale::setDefault(systemLocale); });
-        auto started = Start(Game());
         WriteMine(QStringLiteral("A.BIN"));
         QProgressDialog* progress = nullptr;
         QString label;

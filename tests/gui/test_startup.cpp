@@ -16,6 +16,9 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QLocale>
 #include <QTest>
 
 #include <fcntl.h>
@@ -57,6 +60,22 @@ private slots:
         QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vorn"));
         QVERIFY(QCoreApplication::applicationName().startsWith(QStringLiteral("Vorn 2.0 by ")));
         QVERIFY(started->reporter.Messages().empty());
+    }
+
+    // The window speaks the system's language where a translation is at hand
+    // (a run of this test alone is made under a German locale), Qt's own
+    // buttons too; elsewhere the sources' English stays.
+    void speaksTheSystemsLanguage()
+    {
+        const auto started = StartApp();
+        const bool german = QLocale().language() == QLocale::German;
+        const QList<QAction*> menus = started->app->MainFrame()->menuBar()->actions();
+        QCOMPARE(menus.front()->text(), german ? QStringLiteral("&Datei") : QStringLiteral("&File"));
+        QCOMPARE(menus.front()->menu()->actions().front()->text(),
+                 german ? QStringLiteral("Ö&ffnen...\tCtrl+O") : QStringLiteral("&Open...\tCtrl+O"));
+        QMessageBox question(QMessageBox::Question, {}, {}, QMessageBox::Save | QMessageBox::Discard);
+        QCOMPARE(question.button(QMessageBox::Save)->text().remove(QLatin1Char('&')),
+                 german ? QStringLiteral("Speichern") : QStringLiteral("Save"));
     }
 
     void opensPathGivenAtStartUp()
