@@ -23,6 +23,19 @@ void ShowItemMenu(const CFrameCommands& commands, QWidget* window, const PaneSel
             menu.addAction(commands.Action(item.commandId));
         }
     }
+    if (request.pane == PaneSelection::Pane::Tree) {
+        menu.addSeparator();
+        for (const res::MenuItem& item : res::FolderMenu())
+            menu.addAction(commands.Action(item.commandId));
+    }
+    menu.exec(position);
+}
+
+void ShowFolderMenu(const CFrameCommands& commands, QWidget* window, const QPoint& position)
+{
+    QMenu menu(window);
+    for (const res::MenuItem& item : res::FolderMenu())
+        menu.addAction(commands.Action(item.commandId));
     menu.exec(position);
 }
 

@@ -378,12 +378,18 @@ void CMainFrame::OnListChanged()
 
 void CMainFrame::OnContextMenu(QAbstractItemView& view, const QPoint& position)
 {
-    if (!view.indexAt(position).isValid())
+    const bool onItem = view.indexAt(position).isValid();
+    if (!onItem && &view != m_filesView)
         return;
     SetActiveView(&view);
     const PaneSelection request = ActiveSelection();
-    if (request.archive && !request.items.empty())
-        ShowItemMenu(*m_commands, this, request, view.viewport()->mapToGlobal(position));
+    const QPoint where = view.viewport()->mapToGlobal(position);
+    // A row added since the last save is no item of the saved archive, which
+    // the item commands read; its own commands (Rename, Delete) still apply.
+    if (onItem && request.archive && (!request.items.empty() || view.selectionModel()->hasSelection()))
+        ShowItemMenu(*m_commands, this, request, where);
+    else if (!onItem && m_commands->Action(res::ID_EDIT_ADD_FILES)->isEnabled())
+        ShowFolderMenu(*m_commands, this, where);
 }
 
 void CMainFrame::OnCompareWith()

@@ -87,6 +87,14 @@ constexpr std::array kItemMenu{
     MenuItem{ID_FILE_PROPERTIES, nullptr},
 };
 
+// What adds to a folder: over a tree item (the folder it shows) and over the
+// list where no row is (the folder the list shows).
+constexpr std::array kFolderMenu{
+    MenuItem{ID_EDIT_ADD_FILES, nullptr},
+    MenuItem{ID_EDIT_ADD_FOLDER, nullptr},
+    MenuItem{ID_EDIT_NEW_FOLDER, nullptr},
+};
+
 constexpr std::array kMainMenu{
     MenuPopup{QT_TRANSLATE_NOOP("Menus", "&File"), kFileMenu},
     MenuPopup{QT_TRANSLATE_NOOP("Menus", "&Edit"), kEditMenu},
@@ -134,6 +142,11 @@ std::span<const MenuPopup> MainMenu()
 std::span<const MenuItem> ItemMenu()
 {
     return kItemMenu;
+}
+
+std::span<const MenuItem> FolderMenu()
+{
+    return kFolderMenu;
 }
 
 std::span<const Accelerator> MainAccelerators()

@@ -26,6 +26,7 @@ struct Accelerator {
 std::span<const MenuPopup> MainMenu();
 // The context menu of list rows and tree items; kSeparator between groups.
 std::span<const MenuItem> ItemMenu();
+std::span<const MenuItem> FolderMenu();
 std::span<const Accelerator> MainAccelerators();
 // Command ids of the tool bar's buttons, kSeparator between groups.
 std::span<const int> MainToolBar();

@@ -11,6 +11,7 @@
 #include "tests/gui/gui_test_support.h"
 #include "views/dir_view.h"
 #include "views/files_view.h"
+#include "views/preview_pane.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -172,9 +174,11 @@ private slots:
         PendingArchive& pending = *started->app->Document()->Pending();
         QVERIFY(pending.Replace(list.Model().EntryAt(0).value(), replacement.toStdString()).empty());
         started->app->Document()->ChangesMade();
+        frame.CommandAction(res::ID_VIEW_PREVIEW)->setChecked(true);
         SelectRow(list, 0);
         QVERIFY(list.model()->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(
             QStringLiteral("Replaced by %1, 2,000 → 9 bytes").arg(replacement)));
+        QTRY_COMPARE(frame.PreviewPane()->TextView()->toPlainText(), QStringLiteral("new bytes"));
 
         // The file changed after it was picked: the save fails, nothing is written.
         const QByteArray saved = Bytes(m_path);
@@ -198,7 +202,6 @@ private slots:
         started->app->SetSaveAsChooser([&other](QWidget*, const QString&) { return other; });
         // The preview reads the archive on its worker while the save does, and
         // still holds it when the document lets it go for the one saved.
-        frame.CommandAction(res::ID_VIEW_PREVIEW)->setChecked(true);
         SelectRow(list, 1);
         frame.CommandAction(res::ID_FILE_SAVE_AS)->trigger();
         QCOMPARE(QString::fromStdString(started->app->Document()->GetArchive()->GetPathName()), other);
