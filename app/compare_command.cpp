@@ -86,8 +86,9 @@ private:
         const QString a = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
         const QString b = QFileInfo(m_otherPath).fileName();
         if (!m_diff) {
-            ShowMessageBox(m_parent, {QObject::tr("Could not compare %1 with %2").arg(a, m_otherPath).toStdString(),
-                                      QObject::tr("One of them cannot be read as a DIR or PCK archive.").toStdString()});
+            ShowMessageBox(m_parent,
+                           {QObject::tr("Could not compare %1 with %2").arg(a, m_otherPath).toStdString(),
+                            QObject::tr("One of them cannot be read as a DIR or PCK archive.").toStdString()});
             return;
         }
         const std::vector<Change> changes = ChangesOf(*m_diff, a, b);
@@ -99,9 +100,13 @@ private:
         }
         const QString summary =
             changes.empty() ? QObject::tr("No differences: %1 and %2 hold the same folders and files.").arg(a, b)
-                            : QObject::tr("%1 between %2 and %3.").arg(Counted(changes.size(), QT_TRANSLATE_NOOP("Counted", "difference"), QT_TRANSLATE_NOOP("Counted", "differences")), a, b);
-        auto* report = new CReportDialog(QObject::tr("%1 compared with %2").arg(a, b), summary,
-                                         {QObject::tr("Change"), QObject::tr("Path"), QObject::tr("Moved to")}, rows, m_parent);
+                            : QObject::tr("%1 between %2 and %3.")
+                                  .arg(Counted(changes.size(), QT_TRANSLATE_NOOP("Counted", "difference"),
+                                               QT_TRANSLATE_NOOP("Counted", "differences")),
+                                       a, b);
+        auto* report =
+            new CReportDialog(QObject::tr("%1 compared with %2").arg(a, b), summary,
+                              {QObject::tr("Change"), QObject::tr("Path"), QObject::tr("Moved to")}, rows, m_parent);
         report->setAttribute(Qt::WA_DeleteOnClose);
         connect(report, &CReportDialog::RowActivated, report,
                 [reveal = m_reveal, revealed](int row) {

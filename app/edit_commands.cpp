@@ -87,7 +87,8 @@ void CEditCommands::Update()
     m_frame.setWindowModified(modified);
     m_frame.CommandAction(res::ID_FILE_SAVE)->setEnabled(open);
     m_frame.CommandAction(res::ID_FILE_SAVE_AS)->setEnabled(open);
-    m_pendingCount->setText(modified ? Counted(pending->PendingSteps(), QT_TRANSLATE_NOOP("Counted", "pending change"), QT_TRANSLATE_NOOP("Counted", "pending changes"))
+    m_pendingCount->setText(modified ? Counted(pending->PendingSteps(), QT_TRANSLATE_NOOP("Counted", "pending change"),
+                                               QT_TRANSLATE_NOOP("Counted", "pending changes"))
                                      : QString());
     const QString asSaved = tr(" (as saved: without the pending changes)");
     for (const int commandId : kCommandsOnTheSavedArchive) {
@@ -102,7 +103,9 @@ void CEditCommands::Update()
 QString CEditCommands::StepText(const PendingStep& step) const
 {
     const QString name = QString::fromStdString(step.name);
-    const QString items = step.items == 1 ? name : Counted(step.items, QT_TRANSLATE_NOOP("Counted", "item"), QT_TRANSLATE_NOOP("Counted", "items"));
+    const QString items = step.items == 1 ? name
+                                          : Counted(step.items, QT_TRANSLATE_NOOP("Counted", "item"),
+                                                    QT_TRANSLATE_NOOP("Counted", "items"));
     switch (step.kind) {
     case PendingStep::Kind::Replace:
         return tr("Replace %1").arg(name);

@@ -123,15 +123,21 @@ QString OutcomeText(const ExtractionResult& result)
 {
     if (result.cancelled)
         return QObject::tr("Cancelled after %1 of %2")
-            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
+            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, QT_TRANSLATE_NOOP("Counted", "file"),
+                                                             QT_TRANSLATE_NOOP("Counted", "files")));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
-        return QObject::tr("%1 — see the report").arg(Counted(failed, QT_TRANSLATE_NOOP("Counted", "failure"), QT_TRANSLATE_NOOP("Counted", "failures")));
-    QString outcome = QObject::tr("%1 extracted").arg(Counted(result.filesWritten, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
+        return QObject::tr("%1 — see the report")
+            .arg(Counted(failed, QT_TRANSLATE_NOOP("Counted", "failure"), QT_TRANSLATE_NOOP("Counted", "failures")));
+    QString outcome = QObject::tr("%1 extracted")
+                          .arg(Counted(result.filesWritten, QT_TRANSLATE_NOOP("Counted", "file"),
+                                       QT_TRANSLATE_NOOP("Counted", "files")));
     if (result.filesKept > 0)
         outcome = QObject::tr("%1, %2 skipped").arg(outcome, GroupedNumber(result.filesKept));
     if (result.leftoversRemoved > 0)
-        outcome = QObject::tr("%1; %2 of an interrupted run removed")
-                      .arg(outcome, Counted(result.leftoversRemoved, QT_TRANSLATE_NOOP("Counted", "leftover temporary file"), QT_TRANSLATE_NOOP("Counted", "leftover temporary files")));
+        outcome =
+            QObject::tr("%1; %2 of an interrupted run removed")
+                .arg(outcome, Counted(result.leftoversRemoved, QT_TRANSLATE_NOOP("Counted", "leftover temporary file"),
+                                      QT_TRANSLATE_NOOP("Counted", "leftover temporary files")));
     return outcome;
 }
 

@@ -23,7 +23,10 @@ QString Summary(const QString& name, std::size_t files, const CatalogueFindings&
     const QString checked = Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files"));
     if (findings.count == 0)
         return QObject::tr("No findings: the catalogue of %1 and its %2 look sound.").arg(name, checked);
-    QString summary = QObject::tr("%1 in %2 (%3).").arg(Counted(findings.count, QT_TRANSLATE_NOOP("Counted", "finding"), QT_TRANSLATE_NOOP("Counted", "findings")), name, checked);
+    QString summary = QObject::tr("%1 in %2 (%3).")
+                          .arg(Counted(findings.count, QT_TRANSLATE_NOOP("Counted", "finding"),
+                                       QT_TRANSLATE_NOOP("Counted", "findings")),
+                               name, checked);
     if (findings.anomalies.size() < findings.count)
         summary += QObject::tr(" The first %1 are listed.").arg(GroupedNumber(findings.anomalies.size()));
     return summary;
@@ -66,7 +69,8 @@ private:
                          QString::fromStdString(anomaly.path), QString::fromStdString(DescribeFinding(anomaly))});
         const QString name = QFile::decodeName(QByteArray::fromStdString(m_archive->GetFileName()));
         CReportDialog(QObject::tr("Test of %1").arg(name), Summary(name, m_archive->Entries().size(), m_findings),
-                      {QObject::tr("Kind"), QObject::tr("Severity"), QObject::tr("Path"), QObject::tr("Detail")}, rows, m_parent)
+                      {QObject::tr("Kind"), QObject::tr("Severity"), QObject::tr("Path"), QObject::tr("Detail")}, rows,
+                      m_parent)
             .exec();
     }
 

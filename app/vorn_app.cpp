@@ -131,7 +131,9 @@ void ReportRefusals(QWidget* parent, const QString& archive, const WriteProblems
                      QString::fromStdString(message.detail)});
     }
     CReportDialog(QObject::tr("New archive %1").arg(QDir::toNativeSeparators(archive)),
-                  QObject::tr("Nothing was written: %1.").arg(Counted(problems.size(), QT_TRANSLATE_NOOP("Counted", "problem"), QT_TRANSLATE_NOOP("Counted", "problems"))),
+                  QObject::tr("Nothing was written: %1.")
+                      .arg(Counted(problems.size(), QT_TRANSLATE_NOOP("Counted", "problem"),
+                                   QT_TRANSLATE_NOOP("Counted", "problems"))),
                   {QObject::tr("Path"), QObject::tr("Problem"), QObject::tr("Why")}, rows, parent)
         .exec();
 }
@@ -360,7 +362,8 @@ void CVornApp::OnDragOut(const PaneSelection& request)
     }
     StartExtractionInto(m_frame.get(), m_frame->Busy(), request, folder.path,
                         [this, folder = folder.path](const ExtractionResult& result) {
-                            // Half a hand-over is no hand-over: what the run came to is in its report and the status bar.
+                            // Half a hand-over is no hand-over: what the run came to is in its report and the status
+                            // bar.
                             if (result.cancelled || FailureCount(result) > 0) {
                                 m_frame->ShowRunOutcome(OutcomeText(result));
                                 QDir(folder).removeRecursively();

@@ -29,8 +29,8 @@ int RunUpdate(const UpdateOptions& options)
     OutputTarget target{inPlace ? options.archive.path : options.output.path,
                         inPlace || options.output.overwrite ? ExistingFile::Replace : ExistingFile::Keep,
                         options.backup};
-    return WriteAndReport(updated.tree, *names, {archive.Descriptor(), format}, format, options.output, std::move(target),
-                          reporter);
+    return WriteAndReport(updated.tree, *names, {archive.Descriptor(), format}, format, options.output,
+                          std::move(target), reporter);
 }
 
 }  // namespace vorn::cli

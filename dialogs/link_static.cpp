@@ -81,7 +81,8 @@ void CLinkStatic::OnClicked()
 
 void CLinkStatic::ShowOpenError(int code)
 {
-    ShowMessageBox(window(), Message{tr("Unable to open hyperlink:").toStdString() + "\n\n" + LinkOpenErrorText(code), {}},
+    ShowMessageBox(window(),
+                   Message{tr("Unable to open hyperlink:").toStdString() + "\n\n" + LinkOpenErrorText(code), {}},
                    QMessageBox::Warning);
 }
 

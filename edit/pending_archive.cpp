@@ -198,7 +198,8 @@ WriteProblems PendingArchive::Add(const CDirNode* folder, const std::vector<std:
     return problems;
 }
 
-void PendingArchive::AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken, WriteProblems& problems)
+void PendingArchive::AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken,
+                                WriteProblems& problems)
 {
     CheckName(into, scanned.name, taken, problems);
     if (DepthOf(into) + 1 > m_limits.folderDepth)
@@ -296,7 +297,8 @@ PendingStep PendingArchive::StepAt(std::size_t step) const
 
 const CDirNode* PendingArchive::FolderOfAdded(const Op& op) const
 {
-    return op.kind == Op::Kind::AddFolder ? op.item.folder->m_parent : m_addedFiles[op.item.file - m_savedFiles].m_folder;
+    return op.kind == Op::Kind::AddFolder ? op.item.folder->m_parent
+                                          : m_addedFiles[op.item.file - m_savedFiles].m_folder;
 }
 
 void PendingArchive::Undo()
@@ -450,7 +452,8 @@ std::vector<TreeChange> PendingArchive::Changes() const
             break;
         }
         case Op::Kind::AddFolder:
-            changes.push_back({TreeChange::Kind::MakeFolder, (path.empty() ? "" : path + '\\') + op.item.folder->m_name});
+            changes.push_back(
+                {TreeChange::Kind::MakeFolder, (path.empty() ? "" : path + '\\') + op.item.folder->m_name});
             break;
         case Op::Kind::Delete:
             changes.push_back({TreeChange::Kind::Delete, path});

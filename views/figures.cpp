@@ -31,7 +31,8 @@ QString ByteSize(std::uint64_t bytes)
 
 QString Counted(std::uint64_t count, const char* singular, const char* plural)
 {
-    return GroupedNumber(count) + QLatin1Char(' ') + QCoreApplication::translate("Counted", count == 1 ? singular : plural);
+    return GroupedNumber(count) + QLatin1Char(' ') +
+           QCoreApplication::translate("Counted", count == 1 ? singular : plural);
 }
 
 QString ByteCountText(std::uint64_t bytes)

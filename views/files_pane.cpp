@@ -166,7 +166,9 @@ QString CFilesPane::ContentSummary() const
     for (const std::uint32_t entry : *rows.files)
         bytes += m_pending->File(entry).m_size;
     return tr("%1, %2, %3")
-        .arg(Counted(rows.folders->size(), QT_TRANSLATE_NOOP("Counted", "folder"), QT_TRANSLATE_NOOP("Counted", "folders")), Counted(rows.files->size(), QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")),
+        .arg(Counted(rows.folders->size(), QT_TRANSLATE_NOOP("Counted", "folder"),
+                     QT_TRANSLATE_NOOP("Counted", "folders")),
+             Counted(rows.files->size(), QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")),
              ByteSize(bytes));
 }
 

@@ -6,10 +6,9 @@
 // alone and with `vorn-cli list`. Then it browses: sorts that folder by each
 // column, types a filter into it and a whole-archive search, each key timed
 // until the list is painted, and reports the longest stall of the window and
-// the peak memory, against an older build's GUI (the peer) when one is given. Every measurement runs in a process of its
-// own, so each peak RSS is that program's alone; the kinds alternate round by
-// round and the report gives medians of the per-round ratios. Without ARCHIVE
-// the archive is written to a temporary folder first.
+// the peak memory, against an older build's GUI (the peer) when one is given. Every measurement runs in a process of
+// its own, so each peak RSS is that program's alone; the kinds alternate round by round and the report gives medians of
+// the per-round ratios. Without ARCHIVE the archive is written to a temporary folder first.
 //
 // With --look it times looking inside instead: the preview's first screen of
 // files of the big folder, reading the catalogue's names again in another
@@ -537,7 +536,8 @@ int main(int argc, char** argv)
         else if (!arg.empty() && arg[0] != '-')
             archive = arg;
         else {
-            std::fputs("usage: vorn-gui-timing [--look | --edit] [--rounds N] [--cli PATH] [--peer OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
+            std::fputs("usage: vorn-gui-timing [--look | --edit] [--rounds N] [--cli PATH] [--peer "
+                       "OLDER-VORN-GUI-TIMING] [ARCHIVE]\n",
                        stderr);
             return 2;
         }

@@ -50,7 +50,8 @@ QByteArray Cli(const QStringList& arguments)
 QStringList ListedFiles(const QString& archive)
 {
     QStringList files;
-    const QJsonObject listing = QJsonDocument::fromJson(Cli({QStringLiteral("list"), QStringLiteral("--json"), archive})).object();
+    const QJsonObject listing =
+        QJsonDocument::fromJson(Cli({QStringLiteral("list"), QStringLiteral("--json"), archive})).object();
     for (const QJsonValue& file : listing.value(QStringLiteral("files")).toArray())
         files << QStringLiteral("%1\\%2 %3")
                      .arg(file[QStringLiteral("path")].toString(), file[QStringLiteral("name")].toString())
