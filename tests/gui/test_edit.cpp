@@ -13,6 +13,7 @@
 #include "views/files_view.h"
 #include "views/preview_pane.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -21,11 +22,13 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QUrl>
 
 using namespace vorn;
 using namespace vorn::testing;
@@ -155,6 +158,44 @@ private slots:
         frame.CommandAction(res::ID_FILE_CLOSE)->trigger();
         QVERIFY(!started->app->Document()->GetArchive());
         QCOMPARE(Bytes(m_path), saved);
+    }
+
+    // Files dropped on the window join the folder shown; an archive dropped
+    // on the list asks whether it is to be opened or added.
+    void dropsAddFiles()
+    {
+        const auto started = StartWithArchive();
+        CMainFrame& frame = *started->app->MainFrame();
+        CFilesView& list = *frame.FilesView();
+        QTemporaryDir disk;
+        for (const char* name : {"NOTE.TXT", "MOD.PCK"}) {
+            QFile file(disk.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const auto drop = [&](const QString& name) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(disk.filePath(name))});
+            const QPoint onList = list.viewport()->mapTo(&frame, list.viewport()->rect().center());
+            // Qt delivers a drop only where the drag entered.
+            QDragEnterEvent enter(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&frame, &enter);
+            QDropEvent event(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&frame, &event);
+        };
+        drop(QStringLiteral("NOTE.TXT"));
+        QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN", "NOTE.TXT"}));
+
+        QString question;
+        WhenModal<QMessageBox>([&question](QMessageBox* box) {
+            question = box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QStringLiteral("Add to Archive"))
+                    button->click();
+        });
+        drop(QStringLiteral("MOD.PCK"));
+        QCOMPARE(question, QStringLiteral("Open MOD.PCK, or add it to the archive shown?"));
+        QCOMPARE(Names(list), (QStringList{"A.BIN", "B.BIN", "NOTE.TXT", "MOD.PCK"}));
+        QCOMPARE(QString::fromStdString(started->app->Document()->GetArchive()->GetPathName()), m_path);
     }
 
     // A replaced file saved as another archive gives its new bytes; the
