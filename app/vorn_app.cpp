@@ -479,15 +479,28 @@ bool CVornApp::SaveTo(const QString& path, ArchiveFormat format)
 {
     PendingArchive& pending = *m_document->Pending();
     const ShownPlace place = PlaceShown(*m_frame, pending);
-    bool saved = false;
+    std::shared_ptr<const CArchiveFile> saved;
     QEventLoop waiting;
-    StartSave(m_frame.get(), m_frame->Busy(), pending, path, format, [&](bool done) {
-        saved = done;
-        waiting.quit();
-    });
+    StartSave(m_frame.get(), m_frame->Busy(), pending, path, format, m_reporter,
+              [&](std::shared_ptr<const CArchiveFile> archive) {
+                  saved = std::move(archive);
+                  waiting.quit();
+              });
     waiting.exec();
-    if (!saved || !OpenDocumentFile(path))
+    if (!saved)
         return false;
+    if (!saved->IsOpen()) {
+        m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
+                                QDir::toNativeSeparators(path).toStdString() + ": " +
+                                    OpenErrorText(saved->GetOpenError())});
+        return false;
+    }
+    m_document->ReplaceArchive(saved);
+    m_frame->Edits().Update();
+    m_frame->ShowArchiveNotice({});
+    RememberNameEncoding(path, QString::fromStdString(saved->GetNameEncoding()));
+    m_recentFiles.Add(path);
+    UpdateRecentFileMenu();
     // The folder and row shown before, now read from the saved archive.
     const Catalogue& catalogue = m_document->GetArchive()->GetCatalogue();
     if (const auto folder = FindItem(catalogue, place.folder); folder && folder->kind == ExtractionItem::Kind::Folder)
