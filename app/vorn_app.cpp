@@ -294,6 +294,11 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 
 void CVornApp::OnNameEncoding(const QString& encoding)
 {
+    // The archive read anew has none of the changes made to the one shown.
+    if (!MayLeaveArchive()) {
+        m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
+        return;
+    }
     std::shared_ptr<const CArchiveFile> current = m_document->SharedArchive();
     std::optional<NameDecoder> names = NameDecoder::For(encoding.toStdString());
     if (!current || !names)

@@ -150,10 +150,14 @@ private slots:
         QCOMPARE(Names(list), (QStringList{"TITLE.BIN", "B.BIN"}));
         QCOMPARE(Bytes(m_path), saved);  // nothing is written until a save
 
-        // Letting the archive go asks; Cancel keeps it and its changes.
+        // Letting the archive go, or reading it in another encoding, asks;
+        // Cancel keeps it and its changes.
         started->app->SetUnsavedQuestion([](QWidget*, const QString&) { return QMessageBox::Cancel; });
         frame.CommandAction(res::ID_FILE_CLOSE)->trigger();
+        started->app->OnNameEncoding(QStringLiteral("Windows-1251"));
+        QVERIFY(WaitUntilIdle(*started));
         QVERIFY(started->app->Document()->GetArchive());
+        QCOMPARE(started->app->Document()->Pending()->PendingSteps(), std::size_t{1});
         started->app->SetUnsavedQuestion([](QWidget*, const QString&) { return QMessageBox::Discard; });
         frame.CommandAction(res::ID_FILE_CLOSE)->trigger();
         QVERIFY(!started->app->Document()->GetArchive());
