@@ -2,6 +2,9 @@
 
 #include "archive/archive_file.h"
 #include "archive/describe_finding.h"
+#include "views/figures.h"
+
+#include <QObject>
 
 namespace vorn {
 
@@ -16,11 +19,16 @@ std::optional<Message> LoadReport(const CArchiveFile& archive, const std::string
     const std::size_t count = report.list.size() + unlisted;
     if (count == 0)
         return std::nullopt;
-    report.text = catalogue.unknownRecords > 0 ? "Unknown file type encountered." : "The archive's catalogue is damaged.";
-    report.detail = shownPath + ": " + std::to_string(count) + (count == 1 ? " problem" : " problems") +
-                    "; what could be read is shown.";
+    report.text = (catalogue.unknownRecords > 0 ? QObject::tr("Unknown file type encountered.")
+                                                : QObject::tr("The archive's catalogue is damaged."))
+                      .toStdString();
+    report.detail = QObject::tr("%1: %2; what could be read is shown.")
+                        .arg(QString::fromStdString(shownPath),
+                             Counted(count, QT_TRANSLATE_NOOP("Counted", "problem"),
+                                     QT_TRANSLATE_NOOP("Counted", "problems")))
+                        .toStdString();
     if (unlisted > 0)
-        report.list.push_back("... and " + std::to_string(unlisted) + " more.");
+        report.list.push_back(QObject::tr("... and %1 more.").arg(GroupedNumber(unlisted)).toStdString());
     return report;
 }
 

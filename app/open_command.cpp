@@ -17,10 +17,11 @@ void StartOpenWithDesktop(QWidget* parent, CBusyState& busy, std::shared_ptr<con
                           std::uint32_t entry, CPrivateTempDir& temporary)
 {
     const FileEntry& file = archive->Entries()[entry];
-    const std::string failed = "Could not open " + ItemPath(file.m_folder, file.m_name);
+    const std::string failed =
+        QObject::tr("Could not open %1").arg(QString::fromStdString(ItemPath(file.m_folder, file.m_name))).toStdString();
     const CPrivateTempDir::NewFolder folder = temporary.MakeFolder();
     if (folder.path.isEmpty()) {
-        ShowMessageBox(parent, {failed, "No private temporary folder: " + folder.error.toStdString()});
+        ShowMessageBox(parent, {failed, QObject::tr("No private temporary folder: %1").arg(folder.error).toStdString()});
         return;
     }
     const QString path = QDir(folder.path).filePath(QString::fromStdString(file.m_name));
@@ -32,7 +33,7 @@ void StartOpenWithDesktop(QWidget* parent, CBusyState& busy, std::shared_ptr<con
         if (!result.failures.empty())
             ShowMessageBox(parent, {failed, OneLine(DescribeFailure(result.failures.front()))});
         else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            ShowMessageBox(parent, {failed, "No application to open it with was found."});
+            ShowMessageBox(parent, {failed, QObject::tr("No application to open it with was found.").toStdString()});
     });
     busy.Run(job);
 }

@@ -515,6 +515,34 @@
         <source>Detail</source>
         <translation>Einzelheiten</translation>
     </message>
+    <message>
+        <source>Unknown file type encountered.</source>
+        <translation>Unbekannter Dateityp gefunden.</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s catalogue is damaged.</source>
+        <translation>Der Katalog des Archivs ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1: %2; what could be read is shown.</source>
+        <translation>%1: %2; was sich lesen ließ, wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No private temporary folder: %1</source>
+        <translation>Kein privater temporärer Ordner: %1</translation>
+    </message>
+    <message>
+        <source>No application to open it with was found.</source>
+        <translation>Es wurde kein Programm gefunden, das sie öffnet.</translation>
+    </message>
 </context>
 <context>
     <name>Resources</name>
