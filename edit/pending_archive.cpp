@@ -171,59 +171,79 @@ WriteProblems PendingArchive::Replace(std::uint32_t entry, const std::string& di
 
 WriteProblems PendingArchive::Add(const CDirNode* folder, const std::vector<std::string>& diskPaths)
 {
+    // Everything is checked and every file picked before anything is made, so
+    // that a refused Add leaves the history as it was.
+    struct Taken {
+        std::string name;
+        std::optional<EditFolder> tree;  // a folder, or
+        std::optional<PickedFile> file;  // a file
+    };
     WriteProblems problems;
     TakenNames taken = NamesIn(folder);
-    Begin();
+    const std::string folderPath = FolderPath(folder);
+    std::vector<Taken> items;
+    std::vector<PickedFile> picks;  // of the folders' files, in the order MakeScanned takes them
     for (const std::string& path : diskPaths) {
         if (IsFolderOnDisk(path)) {
             const std::size_t room = m_limits.folderDepth - std::min(m_limits.folderDepth, DepthOf(folder) + 1);
             ScannedFolder scanned = ScanFolder(path, room);
             if (scanned.problems.empty())
-                AddScanned(folder, scanned.folder, taken, problems);
+                CheckScanned(folderPath, DepthOf(folder) + 1, scanned.folder, taken, picks, problems);
             problems.insert(problems.end(), scanned.problems.begin(), scanned.problems.end());
-            continue;
+            items.push_back({scanned.folder.name, std::move(scanned.folder), std::nullopt});
+        } else if (std::optional<PickedFile> picked = PickFile(path, problems)) {
+            CheckName(folderPath, LastPathName(path), taken, problems);
+            items.push_back({LastPathName(path), std::nullopt, std::move(picked)});
         }
-        std::optional<PickedFile> picked = PickFile(path, problems);
-        if (!picked)
-            continue;
-        const std::string name = LastPathName(path);
-        CheckName(folder, name, taken, problems);
-        AddFile(folder, name, std::move(*picked));
     }
-    if (!problems.empty() || m_ops.size() == m_opsBegun) {
-        Abandon();
+    if (!problems.empty() || items.empty())
         return problems;
+    Begin();
+    std::size_t nextPick = 0;
+    for (Taken& item : items) {
+        if (item.tree)
+            MakeScanned(folder, *item.tree, picks, nextPick);
+        else
+            AddFile(folder, item.name, std::move(*item.file));
     }
     Commit(PendingStep::Kind::Add, diskPaths.size());
     return problems;
 }
 
-void PendingArchive::AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken,
-                                WriteProblems& problems)
+void PendingArchive::CheckScanned(const std::string& intoPath, std::size_t depth, const EditFolder& scanned,
+                                  TakenNames& taken, std::vector<PickedFile>& picks, WriteProblems& problems)
 {
-    CheckName(into, scanned.name, taken, problems);
-    if (DepthOf(into) + 1 > m_limits.folderDepth)
+    const std::string path = CheckName(intoPath, scanned.name, taken, problems);
+    if (depth > m_limits.folderDepth)
         problems.push_back({WriteProblemKind::TooDeep, scanned.diskPath, 0, {}, 0, m_limits.folderDepth});
+    TakenNames inside;
+    for (const EditFile& file : scanned.files) {
+        if (std::optional<PickedFile> picked = PickFile(scanned.diskPath + '/' + file.name, problems)) {
+            CheckName(path, file.name, inside, problems);
+            picks.push_back(std::move(*picked));
+        }
+    }
+    for (const EditFolder& child : scanned.folders)
+        CheckScanned(path, depth + 1, child, inside, picks, problems);
+}
+
+void PendingArchive::MakeScanned(const CDirNode* into, const EditFolder& scanned, std::vector<PickedFile>& picks,
+                                 std::size_t& nextPick)
+{
     const CDirNode* folder = m_addedFolders.emplace_back(std::make_unique<CDirNode>(scanned.name, into)).get();
     m_isAddedFolder.insert(folder);
     Push({Op::Kind::AddFolder, 0, PendingItem::Folder(*folder)});
-    TakenNames inside;
-    for (const EditFile& file : scanned.files) {
-        std::optional<PickedFile> picked = PickFile(scanned.diskPath + '/' + file.name, problems);
-        if (!picked)
-            continue;
-        CheckName(folder, file.name, inside, problems);
-        AddFile(folder, file.name, std::move(*picked));
-    }
+    for (const EditFile& file : scanned.files)
+        AddFile(folder, file.name, std::move(picks[nextPick++]));
     for (const EditFolder& child : scanned.folders)
-        AddScanned(folder, child, inside, problems);
+        MakeScanned(folder, child, picks, nextPick);
 }
 
 WriteProblems PendingArchive::MakeFolder(const CDirNode* folder, const std::string& name)
 {
     WriteProblems problems;
     TakenNames taken = NamesIn(folder);
-    CheckName(folder, name, taken, problems);
+    CheckName(FolderPath(folder), name, taken, problems);
     if (DepthOf(folder) + 1 > m_limits.folderDepth)
         problems.push_back({WriteProblemKind::TooDeep, PathOf(PendingItem::Folder(*folder)), 0, {}, 0,
                             m_limits.folderDepth});
@@ -242,7 +262,7 @@ WriteProblems PendingArchive::Rename(const PendingItem& item, const std::string&
     const CDirNode* folder = item.IsFolder() ? item.folder->m_parent : File(item.file).m_folder;
     WriteProblems problems;
     TakenNames taken = NamesIn(folder, &item);
-    CheckName(folder, name, taken, problems);
+    CheckName(FolderPath(folder), name, taken, problems);
     if (!problems.empty())
         return problems;
     const std::string oldName = item.IsFolder() ? std::string(FolderName(*item.folder)) : File(item.file).m_name;
@@ -331,21 +351,13 @@ void PendingArchive::Begin()
         DropOpsFrom(StepBegin(m_done));
         m_steps.resize(m_done);
     }
-    m_opsBegun = m_ops.size();
-    m_steps.push_back({m_opsBegun, 0, PendingStep::Kind::Replace});
+    m_steps.push_back({m_ops.size(), 0, PendingStep::Kind::Replace});
 }
 
 void PendingArchive::Commit(PendingStep::Kind kind, std::size_t items)
 {
     m_steps.back() = {m_ops.size(), static_cast<std::uint32_t>(items), kind};
     ++m_done;
-}
-
-void PendingArchive::Abandon()
-{
-    DropOpsFrom(m_opsBegun);
-    m_steps.pop_back();
-    Replay();
 }
 
 void PendingArchive::DropOpsFrom(std::size_t firstOp)
@@ -483,15 +495,20 @@ PendingArchive::TakenNames PendingArchive::NamesIn(const CDirNode* folder, const
     return taken;
 }
 
-void PendingArchive::CheckName(const CDirNode* folder, const std::string& name, TakenNames& taken,
-                               WriteProblems& problems)
+std::string PendingArchive::FolderPath(const CDirNode* folder) const
 {
-    const std::string folderPath = folder ? PathOf(PendingItem::Folder(*folder)) : std::string();
-    const std::string path = folderPath.empty() ? name : folderPath + '\\' + name;
+    return folder ? PathOf(PendingItem::Folder(*folder)) : std::string();
+}
+
+std::string PendingArchive::CheckName(const std::string& folderPath, const std::string& name, TakenNames& taken,
+                                      WriteProblems& problems)
+{
+    std::string path = folderPath.empty() ? name : folderPath + '\\' + name;
     if (std::optional<WriteProblem> problem = CheckNewName(name, path, m_limits, m_names))
         problems.push_back(std::move(*problem));
     else if (const auto [found, added] = taken.emplace(FoldCase(name), name); !added)
         problems.push_back({WriteProblemKind::NameTaken, path, 0, {}, 0, 0, found->second});
+    return path;
 }
 
 void PendingArchive::AddFile(const CDirNode* folder, const std::string& name, PickedFile picked)

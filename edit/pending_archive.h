@@ -133,22 +133,31 @@ private:
     std::string PathIn(const State& state, const PendingItem& item) const;
     void Apply(State& state, const Op& op) const;
     void Replay();
-    // Opens a step, dropping the undone ones; Commit ends it, Abandon takes it back.
+    // Opens a step, dropping the undone ones; Commit ends it.
     void Begin();
     void Commit(PendingStep::Kind kind, std::size_t items);
     PendingStep StepAt(std::size_t step) const;
     // The folder an added item goes into.
     const CDirNode* FolderOfAdded(const Op& op) const;
-    void Abandon();
     void Push(Op op);
     // A folder's names as they will be, by their folded forms, which compare ignoring case.
     using TakenNames = std::unordered_map<std::string, std::string>;
     TakenNames NamesIn(const CDirNode* folder, const PendingItem* except = nullptr) const;
-    // Checks a name new to folder against the rules and the names taken, which it joins.
-    void CheckName(const CDirNode* folder, const std::string& name, TakenNames& taken, WriteProblems& problems);
+    // "DATA\\SUB", empty for the top level.
+    std::string FolderPath(const CDirNode* folder) const;
+    // Checks a name new to the folder at folderPath against the rules and the
+    // names taken, which it joins; returns the item's path.
+    std::string CheckName(const std::string& folderPath, const std::string& name, TakenNames& taken,
+                          WriteProblems& problems);
     std::uint32_t AddPicked(PickedFile picked);
     void AddFile(const CDirNode* folder, const std::string& name, PickedFile picked);
-    void AddScanned(const CDirNode* into, const EditFolder& scanned, TakenNames& taken, WriteProblems& problems);
+    // A folder read from disk, to go at depth into the folder at intoPath:
+    // its names checked and its files picked (into picks, in the order
+    // MakeScanned takes them), nothing made yet.
+    void CheckScanned(const std::string& intoPath, std::size_t depth, const EditFolder& scanned, TakenNames& taken,
+                      std::vector<PickedFile>& picks, WriteProblems& problems);
+    void MakeScanned(const CDirNode* into, const EditFolder& scanned, std::vector<PickedFile>& picks,
+                     std::size_t& nextPick);
     // Forgets the ops from firstOp on, and the items they made.
     void DropOpsFrom(std::size_t firstOp);
     std::size_t StepBegin(std::size_t step) const { return step == 0 ? 0 : m_steps[step - 1].opsEnd; }
@@ -166,7 +175,6 @@ private:
     std::vector<Op> m_ops;
     std::vector<Step> m_steps;
     std::size_t m_done = 0;  // steps applied
-    std::size_t m_opsBegun = 0;
     State m_state;
 };
 

@@ -163,10 +163,14 @@ TEST_F(PendingArchiveTest, RefusesWhatCouldNotBeSaved)
             EXPECT_EQ(problems[0].kind, test.expected);
         }
     }
-    // Adding a folder whose name is taken refuses all of it.
+    // Adding a folder whose name is taken refuses all of it, and keeps what can be redone.
+    EXPECT_TRUE(pending.MakeFolder(nullptr, "KEPT").empty());
+    pending.Undo();
     WriteFile(m_dir / "DATA", "a file named as the folder");
     EXPECT_EQ(pending.Add(nullptr, {m_dir / "NEW.BIN", m_dir / "DATA"}).size(), 1u);
     EXPECT_EQ(pending.PendingSteps(), 0u);
+    ASSERT_TRUE(pending.NextRedo());
+    EXPECT_EQ(pending.NextRedo()->name, "KEPT");
     EXPECT_EQ(ListOf(pending), ListOf(PendingArchive(Open(m_dir / "IN.PCK"))));
 }
 
