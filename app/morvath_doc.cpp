@@ -44,7 +44,7 @@ bool CMorvathDoc::OnOpenDocument(const QString& path, const std::string& nameEnc
     }
     InstallArchive(std::move(archive));
     RefreshViews();
-    if (const std::optional<Message> report = LoadReport(*m_archive, shownPath))
+    if (const std::optional<Message> report = LoadReport(*GetArchive(), shownPath))
         m_reporter.ShowMessage(*report);
     return true;
 }
@@ -57,12 +57,17 @@ void CMorvathDoc::ReplaceArchive(std::shared_ptr<const CArchiveFile> archive)
 
 void CMorvathDoc::RefreshViews()
 {
-    if (!m_archive)
+    if (!m_pending)
         return;
     if (m_listView)
         m_listView->DeleteAllItems();
     if (m_treeView)
         m_treeView->RebuildTree();
+}
+
+std::shared_ptr<const CArchiveFile> CMorvathDoc::SharedArchive() const
+{
+    return m_pending ? m_pending->Saved() : nullptr;
 }
 
 bool CMorvathDoc::IsModified() const
@@ -98,7 +103,7 @@ void CMorvathDoc::RegisterView(CPreviewPane* view)
 void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
 {
     // The views let go of the old archive before the document does.
-    std::shared_ptr<PendingArchive> pending = archive ? std::make_shared<PendingArchive>(archive) : nullptr;
+    std::shared_ptr<PendingArchive> pending = archive ? std::make_shared<PendingArchive>(std::move(archive)) : nullptr;
     if (m_treeView)
         m_treeView->SetArchive(pending);
     if (m_listView)
@@ -106,7 +111,6 @@ void CMorvathDoc::InstallArchive(std::shared_ptr<const CArchiveFile> archive)
     if (m_previewView)
         m_previewView->SetArchive(pending);
     m_pending = std::move(pending);
-    m_archive = std::move(archive);
 }
 
 }  // namespace vorn

@@ -41,11 +41,11 @@ public:
     // Puts archive, the open archive read once more (with other names), in
     // its place; the views show it anew.
     void ReplaceArchive(std::shared_ptr<const CArchiveFile> archive);
-    const std::shared_ptr<const CArchiveFile>& SharedArchive() const { return m_archive; }
+    std::shared_ptr<const CArchiveFile> SharedArchive() const;
     // Empties the list and rebuilds the tree for the current archive.
     void RefreshViews();
 
-    const CArchiveFile* GetArchive() const { return m_archive.get(); }
+    const CArchiveFile* GetArchive() const { return SharedArchive().get(); }
     // The archive as the pending changes make it; null while none is open.
     PendingArchive* Pending() const { return m_pending.get(); }
     bool IsModified() const;
@@ -61,8 +61,7 @@ private:
     void InstallArchive(std::shared_ptr<const CArchiveFile> archive);
 
     MessageReporter& m_reporter;
-    std::shared_ptr<const CArchiveFile> m_archive;
-    std::shared_ptr<PendingArchive> m_pending;
+    std::shared_ptr<PendingArchive> m_pending;  // with the archive it was made on, null while none is open
     QPointer<CDirView> m_treeView;
     QPointer<CFilesPane> m_listView;
     QPointer<CPreviewPane> m_previewView;
