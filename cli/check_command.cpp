@@ -35,27 +35,48 @@ void PrintSummary(OutputBuffer& out, const std::string& archivePath, std::size_t
     out << '\n';
 }
 
+// Reads the catalogue again for the names of a few of its files: the check
+// keeps no names of its own.
+EntryNames NamesReadAgain(const CArchiveFile& archive, const std::string& encoding)
+{
+    return [&archive, encoding](std::span<const std::uint32_t> indices) {
+        std::vector<std::string> names;
+        names.reserve(indices.size());
+        std::uint32_t index = 0;
+        const FileSink pick = [&](const FileEntry& entry) {
+            if (names.size() < indices.size() && indices[names.size()] == index)
+                names.push_back(entry.m_name);
+            ++index;
+        };
+        (void)LoadCatalogue(archive.Source(), archive.GetFormat(), *NameDecoder::For(encoding), pick);
+        names.resize(indices.size());  // a file changed meanwhile holds fewer
+        return names;
+    };
+}
+
 }  // namespace
 
 int RunCheck(const CheckOptions& options)
 {
     const std::string& path = options.archive.path;
     StderrReporter reporter("vorn-cli");
-    const OpenedArchive opened = OpenArchive(options.archive, reporter);
+    CatalogueChecker checker;
+    const OpenedArchive opened =
+        OpenArchive(options.archive, reporter, [&](const FileEntry& entry) { checker.Add(entry); });
     if (opened.exit != kExitOk)
         return opened.exit;
-    const Catalogue& catalogue = opened.archive->GetCatalogue();
-    const CatalogueFindings findings = CheckCatalogue(catalogue);
+    const CatalogueFindings findings =
+        checker.Finish(opened.archive->GetCatalogue(), NamesReadAgain(*opened.archive, options.archive.encoding));
     const std::size_t notes = CountNotes(findings.anomalies);
 
     OutputBuffer out;
     if (options.json) {
-        PrintJson(out, path, catalogue.entries.size(), findings);
+        PrintJson(out, path, checker.FileCount(), findings);
     } else {
         for (const CatalogueAnomaly& anomaly : findings.anomalies)
             reporter.ShowMessage({path + ": " + AnomalyKindName(anomaly.kind) + ": " + DescribeFinding(anomaly), ""});
         ReportUnshownAnomalies(reporter, path, findings.count - findings.anomalies.size());
-        PrintSummary(out, path, catalogue.entries.size(), findings.count - notes, notes);
+        PrintSummary(out, path, checker.FileCount(), findings.count - notes, notes);
     }
     if (!out.Finish(reporter))
         return kExitFailures;

@@ -211,12 +211,12 @@ TEST(Loader, CheckReportsItsProgressAndStopsWhenAsked)
     const Catalogue catalogue = Load(kPck, BuildArchive(kPck, tree));
     std::vector<std::uint64_t> reported;
     const auto follow = [&](std::uint64_t done, std::uint64_t total) {
-        EXPECT_EQ(total, 80000u);
+        EXPECT_EQ(total, 120000u);
         reported.push_back(done);
         return true;
     };
     EXPECT_FALSE(CheckCatalogue(catalogue, follow).stopped);
-    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()) && reported.size() >= 4 && reported.back() <= 80000);
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()) && reported.size() >= 4 && reported.back() <= 120000);
     const CatalogueFindings stopped = CheckCatalogue(catalogue, [](std::uint64_t, std::uint64_t) { return false; });
     EXPECT_TRUE(stopped.stopped);
 }
