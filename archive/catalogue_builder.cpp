@@ -25,7 +25,11 @@ void AdviseHugePages(void* block, std::size_t bytes)
 
 CatalogueBuilder::CatalogueBuilder(Catalogue& catalogue, std::uint64_t archiveSize, std::size_t recordSize,
                                    const FileSink& sink)
-    : m_catalogue(catalogue), m_sink(sink), m_archiveSize(archiveSize), m_recordSize(recordSize)
+    : m_catalogue(catalogue),
+      m_sink(sink),
+      m_archiveSize(archiveSize),
+      m_recordSize(recordSize),
+      m_recordBudget(archiveSize / recordSize)
 {
 }
 
@@ -116,7 +120,7 @@ void CatalogueBuilder::SkipUnknown(std::uint64_t offset)
 
 bool CatalogueBuilder::WithinBudget(std::uint64_t offset)
 {
-    if (m_catalogue.recordCount >= m_archiveSize / m_recordSize) {
+    if (m_catalogue.recordCount >= m_recordBudget) {
         m_catalogue.AddAnomaly({AnomalyKind::Overrun, offset, {}, {.count = m_catalogue.recordCount}});
         return false;
     }

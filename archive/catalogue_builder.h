@@ -37,6 +37,7 @@ private:
     const FileSink& m_sink;
     std::uint64_t m_archiveSize;
     std::size_t m_recordSize;
+    std::uint64_t m_recordBudget;  // as many records as the file can hold
     // The innermost open folder, or null at the top level.
     CDirNode* Open() const { return m_openFolders.empty() ? nullptr : m_openFolders.back(); }
 

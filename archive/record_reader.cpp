@@ -6,23 +6,27 @@
 namespace vorn {
 
 RecordReader::RecordReader(const ByteSource& source, RecordLayout layout, NameDecoder& names)
-    : m_source(source), m_layout(layout), m_names(names)
+    : m_source(source), m_sourceSize(source.Size()), m_layout(layout), m_names(names)
 {
 }
 
 const BlockCache::Block& RecordReader::BlockAt(std::uint64_t index)
 {
-    if (const BlockCache::Block* cached = m_blocks.Use(index))
-        return *cached;
+    if (m_lastBlock && m_lastBlock->index == index)
+        return *m_lastBlock;
+    m_lastBlock = m_blocks.Use(index);
+    if (m_lastBlock)
+        return *m_lastBlock;
     BlockCache::Block& block = m_blocks.Add(index);
     block.bytes.resize(kBlockSize);
     block.bytes.resize(m_source.ReadAt(index * kBlockSize, block.bytes));
+    m_lastBlock = &block;
     return block;
 }
 
 std::optional<RawRecord> RecordReader::ReadRecord(std::uint64_t offset)
 {
-    if (offset + m_layout.recordSize > m_source.Size())
+    if (offset + m_layout.recordSize > m_sourceSize)
         return std::nullopt;
     // Most records lie inside one block and are decoded where they stand.
     const BlockCache::Block& first = BlockAt(offset / kBlockSize);

@@ -29,9 +29,11 @@ private:
     const BlockCache::Block& BlockAt(std::uint64_t index);
 
     const ByteSource& m_source;
+    std::uint64_t m_sourceSize;
     RecordLayout m_layout;
     NameDecoder& m_names;
     BlockCache m_blocks{kCachedBlocks};
+    const BlockCache::Block* m_lastBlock = nullptr;  // most records lie in the block of the one before
 };
 
 }  // namespace vorn
