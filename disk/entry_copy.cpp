@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 constexpr std::size_t kBufferSize = 256 << 10;
+// Below this a read and a write cost less than the kernel's copy, which sets
+// up a pipe of pages for each call: most files of a game are this small.
+constexpr std::uint64_t kSmallCopy = 64 << 10;
 
 enum class Step { Done, ShortRead, WriteFailed, Stopped };
 
@@ -63,6 +66,8 @@ StepResult CopyData(int inFd, DataRange range, int outFd, std::uint64_t outAt, C
     auto offset = static_cast<off_t>(range.offset);
     auto outOffset = static_cast<off_t>(outAt);
     std::uint64_t remaining = range.size;
+    if (remaining <= kSmallCopy)
+        return CopyWithBuffer(inFd, offset, remaining, outFd, outOffset, monitor);
     while (remaining > 0) {
         if (monitor && monitor->ShouldStop())
             return {Step::Stopped};
