@@ -3,11 +3,30 @@
 #include "framework/escape_controls.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <string>
 
 namespace vorn::cli {
+namespace {
+
+std::size_t DigitCount(std::uint64_t number)
+{
+    static constexpr auto kPowers = [] {
+        std::array<std::uint64_t, 20> powers{1};
+        for (std::size_t at = 1; at < powers.size(); ++at)
+            powers[at] = powers[at - 1] * 10;
+        return powers;
+    }();
+    // 1233 / 4096 is log10(2) within the precision needed here: guess is one
+    // less than the digits of the largest number of the same bit width, or as many.
+    const std::size_t guess = (static_cast<std::size_t>(std::bit_width(number)) * 1233) >> 12;
+    return number == 0 ? 1 : guess + (number >= kPowers[guess] ? 1 : 0);
+}
+
+}  // namespace
 
 OutputBuffer& OutputBuffer::operator<<(std::uint64_t number)
 {
@@ -17,25 +36,35 @@ OutputBuffer& OutputBuffer::operator<<(std::uint64_t number)
     return *this;
 }
 
-// Written in place, right to left: the two numbers of each line of a listing
-// of a million entries are worth no copies.
+// Written in place, right to left, two digits at a time: the two numbers of
+// each line of a listing of a million entries are worth no copies.
 OutputBuffer& OutputBuffer::Padded(std::uint64_t number, std::size_t width)
 {
-    std::size_t digits = 1;
-    for (std::uint64_t rest = number / 10; rest != 0; rest /= 10)
-        ++digits;
-    const std::size_t length = std::min(std::max(width, digits), kCapacity);
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    const std::size_t length = std::max(std::min(width, kMaxPadding), DigitCount(number));
     if (length > kCapacity - m_used)
         Flush();
     char* const begin = m_bytes.get() + m_used;
+    m_used += length;
     char* at = begin + length;
-    do {
-        *--at = static_cast<char>('0' + number % 10);
-        number /= 10;
-    } while (number != 0);
+    while (number >= 100) {
+        const auto pair = static_cast<std::size_t>(number % 100) * 2;
+        number /= 100;
+        at -= 2;
+        at[0] = kPairs[pair];
+        at[1] = kPairs[pair + 1];
+    }
+    if (number >= 10) {
+        at -= 2;
+        at[0] = kPairs[number * 2];
+        at[1] = kPairs[number * 2 + 1];
+    } else {
+        *--at = static_cast<char>('0' + number);
+    }
     while (at != begin)
         *--at = ' ';
-    m_used += length;
     return *this;
 }
 

@@ -34,7 +34,7 @@ public:
         return *this;
     }
     OutputBuffer& operator<<(std::uint64_t number);
-    // The number right-aligned in a field of width characters.
+    // The number right-aligned in a field of width characters (at most kMaxPadding).
     OutputBuffer& Padded(std::uint64_t number, std::size_t width);
     // Text from the archive or the user, its control characters escaped.
     OutputBuffer& Escaped(std::string_view text);
@@ -43,6 +43,8 @@ public:
     // Flushes and tells whether everything was written. A failure is reported,
     // except a closed pipe: the reader has gone and wants no message.
     bool Finish(MessageReporter& reporter);
+
+    static constexpr std::size_t kMaxPadding = 64;
 
 private:
     static constexpr std::size_t kCapacity = 1 << 20;
