@@ -13,8 +13,9 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 constexpr std::size_t kBufferSize = 256 << 10;
-// Below this a read and a write cost less than the kernel's copy, which sets
-// up a pipe of pages for each call: most files of a game are this small.
+// An extracted file up to this size is copied by a read and a write, which
+// cost less than the kernel's copy (a pipe of pages set up for each call):
+// most files of a game are this small.
 constexpr std::uint64_t kSmallCopy = 64 << 10;
 
 enum class Step { Done, ShortRead, WriteFailed, Stopped };
@@ -66,8 +67,6 @@ StepResult CopyData(int inFd, DataRange range, int outFd, std::uint64_t outAt, C
     auto offset = static_cast<off_t>(range.offset);
     auto outOffset = static_cast<off_t>(outAt);
     std::uint64_t remaining = range.size;
-    if (remaining <= kSmallCopy)
-        return CopyWithBuffer(inFd, offset, remaining, outFd, outOffset, monitor);
     while (remaining > 0) {
         if (monitor && monitor->ShouldStop())
             return {Step::Stopped};
@@ -159,7 +158,11 @@ CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd
     PendingFile file(dirFd, name);
     if (file.Descriptor() < 0)
         return {CopyStatus::CreateFailed, file.CreateError()};
-    const CopyResult copied = CopyRange(source.fd, range, file.Descriptor(), 0, monitor);
+    const CopyResult copied =
+        range.size <= kSmallCopy
+            ? FromStep(CopyWithBuffer(source.fd, static_cast<off_t>(range.offset), range.size, file.Descriptor(), 0,
+                                      monitor))
+            : CopyRange(source.fd, range, file.Descriptor(), 0, monitor);
     if (copied.status != CopyStatus::Copied)
         return copied;
     const PendingFile::Result published = file.PublishNew();
