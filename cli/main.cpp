@@ -39,7 +39,7 @@ void AddOutputOptions(CLI::App& command, OutputOptions& output)
     command.add_flag("--overwrite", output.overwrite, "Replace an existing output file (atomically)");
     command.add_flag("-q,--quiet", output.quiet, "Do not show progress");
     command.add_flag("--json", output.json, "Print a summary as one JSON object");
-    command.add_option("-j,--jobs", output.jobs, "Files read at once (default: the number of cores, at most 8)")
+    command.add_option("-j,--jobs", output.jobs, "Files read at once (default: the number of cores, at least 4 and at most 8)")
         ->check(CLI::Range(1u, 64u));
 }
 
@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     extractCommand->add_flag("-q,--quiet", extract.quiet, "Do not show progress");
     extractCommand
         ->add_option("-j,--jobs", extract.jobs,
-                     "Files written at once (default: the number of cores, at most 8; 1 writes in catalogue order)")
+                     "Files written at once (default: the number of cores, at least 4 and at most 8; 1 writes in catalogue order)")
         ->check(CLI::Range(1u, 64u));
 
     CheckOptions check;

@@ -31,6 +31,21 @@ bool KernelCopyUnsupported(int error)
     return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EBADF;
 }
 
+// 0, or the errno of the write that failed.
+int WriteAll(int fd, std::span<const unsigned char> bytes, off_t at)
+{
+    for (std::size_t written = 0; written < bytes.size();) {
+        const ssize_t put = ::pwrite(fd, bytes.data() + written, bytes.size() - written,
+                                     at + static_cast<off_t>(written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return put < 0 ? errno : ENOSPC;
+        written += static_cast<std::size_t>(put);
+    }
+    return 0;
+}
+
 StepResult CopyWithBuffer(int inFd, off_t offset, std::uint64_t remaining, int outFd, off_t outOffset,
                           CopyMonitor* monitor)
 {
@@ -44,15 +59,8 @@ StepResult CopyWithBuffer(int inFd, off_t offset, std::uint64_t remaining, int o
             continue;
         if (got <= 0)
             return {Step::ShortRead, got < 0 ? errno : 0};
-        for (ssize_t written = 0; written < got;) {
-            const ssize_t put = ::pwrite(outFd, buffer.data() + written, static_cast<std::size_t>(got - written),
-                                         outOffset + written);
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0)
-                return {Step::WriteFailed, put < 0 ? errno : ENOSPC};
-            written += put;
-        }
+        if (const int error = WriteAll(outFd, {buffer.data(), static_cast<std::size_t>(got)}, outOffset))
+            return {Step::WriteFailed, error};
         outOffset += got;
         offset += got;
         remaining -= static_cast<std::uint64_t>(got);
@@ -133,6 +141,29 @@ CopyResult FromPublish(const PendingFile::Result& published, CopyStatus namingFa
     return {namingFailed, published.error};
 }
 
+// The name shows the file only once fill has written every byte into it.
+template <typename Fill>
+CopyResult WriteNamed(const CopySource& source, int dirFd, const std::string& name, ExistingFile existing, Fill fill)
+{
+    // A name that is to be kept is looked at first, so that keeping it costs no copy.
+    if (existing == ExistingFile::Keep)
+        if (const Occupant occupant = OccupantOf(source, dirFd, name); occupant != Occupant::None)
+            return Standing(occupant);
+    PendingFile file(dirFd, name);
+    if (file.Descriptor() < 0)
+        return {CopyStatus::CreateFailed, file.CreateError()};
+    const CopyResult copied = fill(file.Descriptor());
+    if (copied.status != CopyStatus::Copied)
+        return copied;
+    const PendingFile::Result published = file.PublishNew();
+    if (published.outcome != PendingFile::Outcome::NameTaken)
+        return FromPublish(published, CopyStatus::CreateFailed);
+    const Occupant occupant = OccupantOf(source, dirFd, name);
+    if (existing == ExistingFile::Keep || occupant == Occupant::Archive)
+        return Standing(occupant);
+    return FromPublish(file.PublishReplacing(), CopyStatus::ReplaceFailed);
+}
+
 }  // namespace
 
 CopyResult CopyRange(int inFd, DataRange range, int outFd, std::uint64_t outOffset, CopyMonitor* monitor)
@@ -151,27 +182,25 @@ CopySource CopySourceOf(int archiveFd)
 CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd, const std::string& name,
                             ExistingFile existing, CopyMonitor* monitor)
 {
-    // A name that is to be kept is looked at first, so that keeping it costs no copy.
-    if (existing == ExistingFile::Keep)
-        if (const Occupant occupant = OccupantOf(source, dirFd, name); occupant != Occupant::None)
-            return Standing(occupant);
-    PendingFile file(dirFd, name);
-    if (file.Descriptor() < 0)
-        return {CopyStatus::CreateFailed, file.CreateError()};
-    const CopyResult copied =
-        range.size <= kSmallCopy
-            ? FromStep(CopyWithBuffer(source.fd, static_cast<off_t>(range.offset), range.size, file.Descriptor(), 0,
-                                      monitor))
-            : CopyRange(source.fd, range, file.Descriptor(), 0, monitor);
-    if (copied.status != CopyStatus::Copied)
-        return copied;
-    const PendingFile::Result published = file.PublishNew();
-    if (published.outcome != PendingFile::Outcome::NameTaken)
-        return FromPublish(published, CopyStatus::CreateFailed);
-    const Occupant occupant = OccupantOf(source, dirFd, name);
-    if (existing == ExistingFile::Keep || occupant == Occupant::Archive)
-        return Standing(occupant);
-    return FromPublish(file.PublishReplacing(), CopyStatus::ReplaceFailed);
+    return WriteNamed(source, dirFd, name, existing, [&](int fd) {
+        return range.size <= kSmallCopy
+                   ? FromStep(CopyWithBuffer(source.fd, static_cast<off_t>(range.offset), range.size, fd, 0, monitor))
+                   : CopyRange(source.fd, range, fd, 0, monitor);
+    });
+}
+
+CopyResult WriteArchiveBytes(const CopySource& source, std::span<const unsigned char> bytes, int dirFd,
+                             const std::string& name, ExistingFile existing, CopyMonitor* monitor)
+{
+    return WriteNamed(source, dirFd, name, existing, [&](int fd) {
+        if (monitor && monitor->ShouldStop())
+            return CopyResult{CopyStatus::Stopped};
+        if (const int error = WriteAll(fd, bytes, 0))
+            return CopyResult{CopyStatus::WriteFailed, error};
+        if (monitor && !bytes.empty())
+            monitor->BytesCopied(bytes.size());
+        return CopyResult{CopyStatus::Copied};
+    });
 }
 
 std::optional<Failure> CopyFailure(const CopyResult& result, std::string path)

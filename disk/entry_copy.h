@@ -3,6 +3,7 @@
 #include "disk/failure.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <sys/types.h>
 
@@ -55,6 +56,11 @@ CopyResult CopyRange(int inFd, DataRange range, int outFd, std::uint64_t outOffs
 // copy takes its place in one rename.
 CopyResult CopyArchiveRange(const CopySource& source, DataRange range, int dirFd, const std::string& name,
                             ExistingFile existing, CopyMonitor* monitor = nullptr);
+
+// Writes bytes of the archive read beforehand into the file `name` inside the
+// folder dirFd, as CopyArchiveRange would copy them.
+CopyResult WriteArchiveBytes(const CopySource& source, std::span<const unsigned char> bytes, int dirFd,
+                             const std::string& name, ExistingFile existing, CopyMonitor* monitor = nullptr);
 
 // The failure a copy that did not end in Copied or Stopped stands for, with the
 // target file's path.

@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -26,6 +27,8 @@ namespace {
 // workers and large enough that handing it over costs nothing next to the files.
 constexpr std::size_t kBatchFiles = 64;
 constexpr std::uint64_t kBatchBytes = 8 << 20;
+// A batch whose files lie within this many bytes of the archive is read in one go.
+constexpr std::uint64_t kBatchReadBytes = 1 << 20;
 // The paths of files handed out that the dispatch remembers at most: waiting
 // for the workers now and then costs little next to the files written meanwhile.
 constexpr std::size_t kRememberedPaths = 1 << 12;
@@ -51,6 +54,21 @@ struct Batch {
     std::uint64_t bytes = 0;
 };
 
+// The data of a batch's files, read in one go when they lie close together in
+// the archive: one read for a batch of small files instead of one for each.
+struct BatchData {
+    std::uint64_t offset = 0;
+    std::size_t size = 0;  // 0 when not read together
+    std::unique_ptr<unsigned char[]> bytes;
+
+    std::optional<std::span<const unsigned char>> Of(const FileEntry& entry) const
+    {
+        if (size == 0 || entry.m_offset < offset || entry.DataEnd() > offset + size)
+            return std::nullopt;
+        return std::span<const unsigned char>(bytes.get() + (entry.m_offset - offset), entry.m_size);
+    }
+};
+
 class Run;
 
 // The copy of one file on one thread: its bytes go into the run's progress and
@@ -60,7 +78,9 @@ public:
     FileCopier(Run& run, bool onRunThread) : m_run(run), m_onRunThread(onRunThread) {}
 
     bool OnRunThread() const { return m_onRunThread; }
-    CopyResult Copy(const FileEntry& entry, int dirFd, const std::string& name, ExistingFile existing);
+    // From bytes read beforehand when given, else from the archive.
+    CopyResult Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> read, int dirFd,
+                    const std::string& name, ExistingFile existing);
 
     void BytesCopied(std::uint64_t count) override;
     bool ShouldStop() const override;
@@ -283,9 +303,10 @@ private:
         return true;
     }
 
-    void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier)
+    void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier, const BatchData* read = nullptr)
     {
         const FileEntry& entry = m_archive.Entries()[m_plan.steps[index].entry];
+        const auto readBytes = read ? read->Of(entry) : std::nullopt;
         const std::string& name = m_plan.Name(index);
         m_currentStep.store(index, std::memory_order_relaxed);
         // Inside a folder this run made, and for a name this run wrote itself,
@@ -293,13 +314,14 @@ private:
         const bool ownName = folder.madeByRun || WroteItself(m_plan.RelativePath(index));
         const OverwritePolicy policy = m_overwrite.load(std::memory_order_relaxed);
         const bool replace = ownName || policy == OverwritePolicy::Replace;
-        CopyResult copy = copier.Copy(entry, folder.fd, name, replace ? ExistingFile::Replace : ExistingFile::Keep);
+        CopyResult copy =
+            copier.Copy(entry, readBytes, folder.fd, name, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
             const std::string relativePath = m_plan.RelativePath(index);
             switch (copier.OnRunThread() ? Answer(relativePath, entry.m_size) : m_pool->Ask(relativePath, entry.m_size)) {
             case OverwriteAnswer::Yes:
             case OverwriteAnswer::YesToAll:
-                copy = copier.Copy(entry, folder.fd, name, ExistingFile::Replace);
+                copy = copier.Copy(entry, readBytes, folder.fd, name, ExistingFile::Replace);
                 break;
             case OverwriteAnswer::Cancel:
             case OverwriteAnswer::No:
@@ -334,11 +356,34 @@ private:
     void WriteBatch(const Batch& batch)
     {
         FileCopier copier(*this, false);
+        const BatchData read = ReadTogether(batch);
         for (const std::size_t index : batch.steps) {
             if (m_stop)
                 break;
-            WriteFile(index, *batch.folder, copier);
+            WriteFile(index, *batch.folder, copier, &read);
         }
+    }
+
+    // The batch's data when it spans little more than the files themselves; a
+    // failed read leaves each file to be read, and reported, by itself.
+    BatchData ReadTogether(const Batch& batch) const
+    {
+        std::uint64_t begin = UINT64_MAX;
+        std::uint64_t end = 0;
+        for (const std::size_t index : batch.steps) {
+            const FileEntry& entry = m_archive.Entries()[m_plan.steps[index].entry];
+            if (entry.m_size > 0) {
+                begin = std::min<std::uint64_t>(begin, entry.m_offset);
+                end = std::max(end, entry.DataEnd());
+            }
+        }
+        if (end <= begin || end - begin > kBatchReadBytes || end - begin > 2 * batch.bytes)
+            return {};
+        BatchData read{begin, static_cast<std::size_t>(end - begin),
+                       std::make_unique_for_overwrite<unsigned char[]>(static_cast<std::size_t>(end - begin))};
+        if (m_archive.Source().ReadAt(begin, {read.bytes.get(), read.size}) != read.size)
+            return {};
+        return read;
     }
 
     // On the thread that runs the extraction only.
@@ -440,11 +485,13 @@ private:
     std::optional<WorkerPool> m_pool;  // with several jobs
 };
 
-CopyResult FileCopier::Copy(const FileEntry& entry, int dirFd, const std::string& name, ExistingFile existing)
+CopyResult FileCopier::Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> read, int dirFd,
+                            const std::string& name, ExistingFile existing)
 {
     m_fileBytes = 0;
-    const CopyResult result = CopyArchiveRange(m_run.m_source, {entry.m_offset, entry.m_size}, dirFd, name, existing,
-                                               this);
+    const CopyResult result =
+        read ? WriteArchiveBytes(m_run.m_source, *read, dirFd, name, existing, this)
+             : CopyArchiveRange(m_run.m_source, {entry.m_offset, entry.m_size}, dirFd, name, existing, this);
     if (result.status != CopyStatus::Copied)
         m_run.m_bytesDone -= m_fileBytes;  // a failed copy left nothing behind
     return result;
@@ -467,7 +514,7 @@ bool FileCopier::ShouldStop() const
 
 unsigned DefaultExtractionJobs()
 {
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    return std::clamp(std::thread::hardware_concurrency(), 4u, 8u);
 }
 
 ExtractionResult RunExtraction(const CArchiveFile& archive, const std::string& target,

@@ -30,8 +30,9 @@ struct ExtractionOptions {
     unsigned jobs = 1;
 };
 
-// The number of cores, at most 8: file creation is kernel work that more
-// threads than cores do not speed up.
+// The number of cores, at least 4 and at most 8: a writer often waits on the
+// file system (its journal, the flushing of earlier writes), and meanwhile
+// another one can go on.
 unsigned DefaultExtractionJobs();
 
 struct ExtractionProgress {
