@@ -261,8 +261,8 @@ void FindMoves(std::unordered_map<std::string, PendingFile>& onlyA, std::unorder
         std::optional<Candidates::iterator> match;
         if (group != addedByContent.end()) {
             auto& sameContent = group->second;
-            const auto found = std::ranges::find_if(sameContent, [&](Candidates::iterator candidate) {
-                return SameBytes(bytes, {&b.Source(), candidate->second.offset, file.size}) == true;
+            const auto found = std::ranges::find_if(sameContent, [&, size = file.size](Candidates::iterator candidate) {
+                return SameBytes(bytes, {&b.Source(), candidate->second.offset, size}) == true;
             });
             if (found != sameContent.end()) {
                 match = *found;
