@@ -79,7 +79,7 @@ public:
 
     bool OnRunThread() const { return m_onRunThread; }
     // From bytes read beforehand when given, else from the archive.
-    CopyResult Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> read, int dirFd,
+    CopyResult Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> bytesRead, int dirFd,
                     const std::string& name, ExistingFile existing);
 
     void BytesCopied(std::uint64_t count) override;
@@ -303,10 +303,11 @@ private:
         return true;
     }
 
-    void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier, const BatchData* read = nullptr)
+    void WriteFile(std::size_t index, const FolderHandle& folder, FileCopier& copier,
+                   const BatchData* batchData = nullptr)
     {
         const FileEntry& entry = m_archive.Entries()[m_plan.steps[index].entry];
-        const auto readBytes = read ? read->Of(entry) : std::nullopt;
+        const auto readBytes = batchData ? batchData->Of(entry) : std::nullopt;
         const std::string& name = m_plan.Name(index);
         m_currentStep.store(index, std::memory_order_relaxed);
         // Inside a folder this run made, and for a name this run wrote itself,
@@ -318,7 +319,8 @@ private:
             copier.Copy(entry, readBytes, folder.fd, name, replace ? ExistingFile::Replace : ExistingFile::Keep);
         if (copy.status == CopyStatus::Exists && policy == OverwritePolicy::Ask && m_observer) {
             const std::string relativePath = m_plan.RelativePath(index);
-            switch (copier.OnRunThread() ? Answer(relativePath, entry.m_size) : m_pool->Ask(relativePath, entry.m_size)) {
+            switch (copier.OnRunThread() ? Answer(relativePath, entry.m_size)
+                                         : m_pool->Ask(relativePath, entry.m_size)) {
             case OverwriteAnswer::Yes:
             case OverwriteAnswer::YesToAll:
                 copy = copier.Copy(entry, readBytes, folder.fd, name, ExistingFile::Replace);
@@ -356,11 +358,11 @@ private:
     void WriteBatch(const Batch& batch)
     {
         FileCopier copier(*this, false);
-        const BatchData read = ReadTogether(batch);
+        const BatchData batchData = ReadTogether(batch);
         for (const std::size_t index : batch.steps) {
             if (m_stop)
                 break;
-            WriteFile(index, *batch.folder, copier, &read);
+            WriteFile(index, *batch.folder, copier, &batchData);
         }
     }
 
@@ -379,11 +381,11 @@ private:
         }
         if (end <= begin || end - begin > kBatchReadBytes || end - begin > 2 * batch.bytes)
             return {};
-        BatchData read{begin, static_cast<std::size_t>(end - begin),
+        BatchData data{begin, static_cast<std::size_t>(end - begin),
                        std::make_unique_for_overwrite<unsigned char[]>(static_cast<std::size_t>(end - begin))};
-        if (m_archive.Source().ReadAt(begin, {read.bytes.get(), read.size}) != read.size)
+        if (m_archive.Source().ReadAt(begin, {data.bytes.get(), data.size}) != data.size)
             return {};
-        return read;
+        return data;
     }
 
     // On the thread that runs the extraction only.
@@ -485,12 +487,12 @@ private:
     std::optional<WorkerPool> m_pool;  // with several jobs
 };
 
-CopyResult FileCopier::Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> read, int dirFd,
-                            const std::string& name, ExistingFile existing)
+CopyResult FileCopier::Copy(const FileEntry& entry, std::optional<std::span<const unsigned char>> bytesRead,
+                            int dirFd, const std::string& name, ExistingFile existing)
 {
     m_fileBytes = 0;
     const CopyResult result =
-        read ? WriteArchiveBytes(m_run.m_source, *read, dirFd, name, existing, this)
+        bytesRead ? WriteArchiveBytes(m_run.m_source, *bytesRead, dirFd, name, existing, this)
              : CopyArchiveRange(m_run.m_source, {entry.m_offset, entry.m_size}, dirFd, name, existing, this);
     if (result.status != CopyStatus::Copied)
         m_run.m_bytesDone -= m_fileBytes;  // a failed copy left nothing behind
