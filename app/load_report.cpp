@@ -2,6 +2,8 @@
 
 #include "archive/archive_file.h"
 #include "archive/describe_finding.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
 #include "views/figures.h"
 
 #include <QObject>
@@ -30,6 +32,12 @@ std::optional<Message> LoadReport(const CArchiveFile& archive, const std::string
     if (unlisted > 0)
         report.list.push_back(QObject::tr("... and %1 more.").arg(GroupedNumber(unlisted)).toStdString());
     return report;
+}
+
+Message OpenFailure(const CArchiveFile& archive, const std::string& shownPath)
+{
+    return {res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
+            shownPath + ": " + OpenErrorText(archive.GetOpenError())};
 }
 
 }  // namespace vorn

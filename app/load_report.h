@@ -15,4 +15,7 @@ class CArchiveFile;
 // found notes only. shownPath names the archive in the message.
 std::optional<Message> LoadReport(const CArchiveFile& archive, const std::string& shownPath);
 
+// "Error opening file." with the path and why, for an archive that could not be opened.
+Message OpenFailure(const CArchiveFile& archive, const std::string& shownPath);
+
 }  // namespace vorn

@@ -4,8 +4,6 @@
 #include "archive/archive_file.h"
 #include "edit/pending_archive.h"
 #include "framework/message_reporter.h"
-#include "res/resource_ids.h"
-#include "res/strings.h"
 #include "views/dir_view.h"
 #include "views/files_pane.h"
 #include "views/preview_pane.h"
@@ -38,8 +36,7 @@ bool CMorvathDoc::OnOpenDocument(const QString& path, const std::string& nameEnc
                                                         NameDecoder::For(nameEncoding).value_or(NameDecoder::Default()));
     const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
     if (!archive->IsOpen()) {
-        m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                shownPath + ": " + OpenErrorText(archive->GetOpenError())});
+        m_reporter.ShowMessage(OpenFailure(*archive, shownPath));
         return false;
     }
     InstallArchive(std::move(archive));

@@ -17,6 +17,7 @@
 #include "edit/pending_archive.h"
 #include "extract/item_lookup.h"
 #include "app/extract_command.h"
+#include "app/load_report.h"
 #include "app/open_command.h"
 #include "app/busy_state.h"
 #include "app/reread_job.h"
@@ -282,6 +283,12 @@ bool CVornApp::OpenDocumentFile(const QString& path)
 {
     if (!m_document->OnOpenDocument(path, RememberedNameEncoding(path).toStdString()))
         return false;
+    ShowOpened(path);
+    return true;
+}
+
+void CVornApp::ShowOpened(const QString& path)
+{
     m_frame->Edits().Update();
     m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
     // It opens empty and without a message box, as an archive of neither kind always has; the status bar says why.
@@ -289,7 +296,6 @@ bool CVornApp::OpenDocumentFile(const QString& path)
     m_frame->ShowArchiveNotice(noFormat ? res::LoadString(res::IDS_NO_FORMAT) : QString());
     m_recentFiles.Add(path);
     UpdateRecentFileMenu();
-    return true;
 }
 
 void CVornApp::OnNameEncoding(const QString& encoding)
@@ -311,9 +317,7 @@ void CVornApp::OnNameEncoding(const QString& encoding)
     connect(job, &CRereadJob::finished, this, [this, encoding, rows](std::shared_ptr<const CArchiveFile> reread) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(reread->GetPathName()));
         if (!reread->IsOpen()) {
-            m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                    QDir::toNativeSeparators(path).toStdString() + ": " +
-                                        OpenErrorText(reread->GetOpenError())});
+            m_reporter.ShowMessage(OpenFailure(*reread, QDir::toNativeSeparators(path).toStdString()));
             m_frame->SetNameEncoding(QString::fromStdString(m_document->GetArchive()->GetNameEncoding()));
             return;
         }
@@ -495,17 +499,12 @@ bool CVornApp::SaveTo(const QString& path, ArchiveFormat format)
     if (!saved)
         return false;
     if (!saved->IsOpen()) {
-        m_reporter.ShowMessage({res::LoadString(res::IDS_OPEN_FAILED).toStdString(),
-                                QDir::toNativeSeparators(path).toStdString() + ": " +
-                                    OpenErrorText(saved->GetOpenError())});
+        m_reporter.ShowMessage(OpenFailure(*saved, QDir::toNativeSeparators(path).toStdString()));
         return false;
     }
     m_document->ReplaceArchive(saved);
-    m_frame->Edits().Update();
-    m_frame->ShowArchiveNotice({});
     RememberNameEncoding(path, QString::fromStdString(saved->GetNameEncoding()));
-    m_recentFiles.Add(path);
-    UpdateRecentFileMenu();
+    ShowOpened(path);
     // The folder and row shown before, now read from the saved archive.
     const Catalogue& catalogue = m_document->GetArchive()->GetCatalogue();
     if (const auto folder = FindItem(catalogue, place.folder); folder && folder->kind == ExtractionItem::Kind::Folder)

@@ -110,6 +110,9 @@ public slots:
 private:
     void CreateDocumentAndFrame();
     void UpdateRecentFileMenu();
+    // The window follows the archive just put in the document: its commands,
+    // name encoding and notice, and the recent files.
+    void ShowOpened(const QString& path);
     // Whether the archive may be let go: nothing is pending, or the user
     // saved (and the save succeeded) or discarded the changes.
     bool MayLeaveArchive();
