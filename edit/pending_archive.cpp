@@ -382,8 +382,10 @@ void PendingArchive::DropOpsFrom(std::size_t firstOp)
             names = op.value;
             break;
         case Op::Kind::AddFolder:
-            while (folders > 0 && m_addedFolders[--folders].get() != op.item.folder) {
-            }
+            folders = static_cast<std::size_t>(
+                std::find_if(m_addedFolders.begin(), m_addedFolders.begin() + static_cast<std::ptrdiff_t>(folders),
+                             [&](const auto& added) { return added.get() == op.item.folder; }) -
+                m_addedFolders.begin());
             break;
         case Op::Kind::Delete:
             break;
