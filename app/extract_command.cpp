@@ -123,14 +123,11 @@ QString OutcomeText(const ExtractionResult& result)
 {
     if (result.cancelled)
         return QObject::tr("Cancelled after %1 of %2")
-            .arg(GroupedNumber(result.filesWritten), Counted(result.filesPlanned, QT_TRANSLATE_NOOP("Counted", "file"),
-                                                             QT_TRANSLATE_NOOP("Counted", "files")));
+            .arg(GroupedNumber(result.filesWritten), CountedFiles(result.filesPlanned));
     if (const std::uint64_t failed = FailureCount(result); failed > 0)
         return QObject::tr("%1 — see the report")
             .arg(Counted(failed, QT_TRANSLATE_NOOP("Counted", "failure"), QT_TRANSLATE_NOOP("Counted", "failures")));
-    QString outcome = QObject::tr("%1 extracted")
-                          .arg(Counted(result.filesWritten, QT_TRANSLATE_NOOP("Counted", "file"),
-                                       QT_TRANSLATE_NOOP("Counted", "files")));
+    QString outcome = QObject::tr("%1 extracted").arg(CountedFiles(result.filesWritten));
     if (result.filesKept > 0)
         outcome = QObject::tr("%1, %2 skipped").arg(outcome, GroupedNumber(result.filesKept));
     if (result.leftoversRemoved > 0)

@@ -20,7 +20,7 @@ namespace {
 
 QString Summary(const QString& name, std::size_t files, const CatalogueFindings& findings)
 {
-    const QString checked = Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files"));
+    const QString checked = CountedFiles(files);
     if (findings.count == 0)
         return QObject::tr("No findings: the catalogue of %1 and its %2 look sound.").arg(name, checked);
     QString summary = QObject::tr("%1 in %2 (%3).")

@@ -25,7 +25,7 @@ QString GroupedNumber(std::uint64_t value)
 QString ByteSize(std::uint64_t bytes)
 {
     if (bytes < 1024)
-        return Counted(bytes, QT_TRANSLATE_NOOP("Counted", "byte"), QT_TRANSLATE_NOOP("Counted", "bytes"));
+        return CountedBytes(bytes);
     return FigureLocale().formattedDataSize(static_cast<qint64>(bytes), 1);
 }
 
@@ -35,9 +35,19 @@ QString Counted(std::uint64_t count, const char* singular, const char* plural)
            QCoreApplication::translate("Counted", count == 1 ? singular : plural);
 }
 
+QString CountedFiles(std::uint64_t count)
+{
+    return Counted(count, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files"));
+}
+
+QString CountedBytes(std::uint64_t count)
+{
+    return Counted(count, QT_TRANSLATE_NOOP("Counted", "byte"), QT_TRANSLATE_NOOP("Counted", "bytes"));
+}
+
 QString ByteCountText(std::uint64_t bytes)
 {
-    const QString exact = Counted(bytes, QT_TRANSLATE_NOOP("Counted", "byte"), QT_TRANSLATE_NOOP("Counted", "bytes"));
+    const QString exact = CountedBytes(bytes);
     return bytes < 1024 ? exact : QStringLiteral("%1 (%2)").arg(ByteSize(bytes), exact);
 }
 

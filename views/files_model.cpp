@@ -88,10 +88,7 @@ QString CFilesModel::ToolTip(int row, const CDirNode* folder, const FileEntry* e
         if (!part.isEmpty())
             lines << part;
     if (entry && !m_archive->IsAdded(PendingItemAt(row)))
-        lines << tr("Size: %1\nOffset: %2")
-                     .arg(Counted(entry->m_size, QT_TRANSLATE_NOOP("Counted", "byte"),
-                                  QT_TRANSLATE_NOOP("Counted", "bytes")),
-                          GroupedNumber(entry->m_offset));
+        lines << tr("Size: %1\nOffset: %2").arg(CountedBytes(entry->m_size), GroupedNumber(entry->m_offset));
     return lines.join(QLatin1Char('\n'));
 }
 

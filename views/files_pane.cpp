@@ -168,8 +168,7 @@ QString CFilesPane::ContentSummary() const
     return tr("%1, %2, %3")
         .arg(Counted(rows.folders->size(), QT_TRANSLATE_NOOP("Counted", "folder"),
                      QT_TRANSLATE_NOOP("Counted", "folders")),
-             Counted(rows.files->size(), QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")),
-             ByteSize(bytes));
+             CountedFiles(rows.files->size()), ByteSize(bytes));
 }
 
 QString CFilesPane::SelectionSummary() const

@@ -16,7 +16,7 @@ struct FactTexts {
 QString FilesAndFolders(std::uint64_t files, std::uint64_t folders)
 {
     return FactTexts::tr("%1 and %2")
-        .arg(Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")),
+        .arg(CountedFiles(files),
              Counted(folders, QT_TRANSLATE_NOOP("Counted", "folder"), QT_TRANSLATE_NOOP("Counted", "folders")));
 }
 
@@ -103,8 +103,7 @@ QString ExtractPrompt(const CArchiveFile& archive, const std::vector<ExtractionI
         files += item.kind == ExtractionItem::Kind::File;
     const std::uint64_t folders = items.size() - files;
     if (folders == 0)
-        return FactTexts::tr("Extract %1")
-            .arg(Counted(files, QT_TRANSLATE_NOOP("Counted", "file"), QT_TRANSLATE_NOOP("Counted", "files")));
+        return FactTexts::tr("Extract %1").arg(CountedFiles(files));
     if (files == 0)
         return FactTexts::tr("Extract %1")
             .arg(Counted(folders, QT_TRANSLATE_NOOP("Counted", "folder"), QT_TRANSLATE_NOOP("Counted", "folders")));
